@@ -1,0 +1,41 @@
+#include "DirectoryListing.h"
+
+#include "RunTimeError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <strings.h>
+
+bool IsHiddenName(const std::string& name)
+{
+    return !name.empty() && name[0] == '.' && name != "." && name != "..";
+}
+
+DirectoryListing::DirectoryListing(const std::string& folderPath)
+{
+    DIR* dir = ::opendir(folderPath.c_str());
+    if (!dir)
+        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "listing folder", folderPath);
+    std::vector<std::string> found;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != ".." && !IsHiddenName(name))
+            found.push_back(name);
+    }
+    ::closedir(dir);
+
+    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+        const int folded = ::strcasecmp(a.c_str(), b.c_str());
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    names_.reserve(found.size() + 2);
+    names_.push_back(".");
+    names_.push_back("..");
+    names_.insert(names_.end(), found.begin(), found.end());
+}
+
+std::string DirectoryListing::Next()
+{
+    return next_ < names_.size() ? names_[next_++] : std::string();
+}

@@ -1,0 +1,169 @@
+#include "FileSystemObject.h"
+
+#include "PathText.h"
+#include "RunTimeError.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace {
+
+bool StatIs(const std::string& path, mode_t kind)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
+}
+
+// Removes everything below and including folder without following links.
+// With force, folders are made writable first so that their entries can go.
+void RemoveTree(const std::string& folder, bool force)
+{
+    if (force)
+        ::chmod(folder.c_str(), S_IRWXU);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        throw ErrorFromErrno(errno, "deleting folder", folder);
+    std::vector<std::string> names;
+    while (dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+
+    for (const std::string& name : names) {
+        const std::string path = PathText::Join(folder, name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0)
+            throw ErrorFromErrno(errno, "deleting", path);
+        if (S_ISDIR(st.st_mode))
+            RemoveTree(path, force);
+        else if (::unlink(path.c_str()) != 0)
+            throw ErrorFromErrno(errno, "deleting file", path);
+    }
+    if (::rmdir(folder.c_str()) != 0)
+        throw ErrorFromErrno(errno, "deleting folder", folder);
+}
+
+void CopyBytes(const std::string& source, const std::string& destination)
+{
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        throw ErrorFromErrno(errno, "copying", source);
+    struct stat st {};
+    ::fstat(in, &st);
+    const int out = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        throw ErrorFromErrno(err, "copying to", destination);
+    }
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got == 0)
+            break;
+        if (got < 0) {
+            const int err = errno;
+            ::close(in);
+            ::close(out);
+            throw ErrorFromErrno(err, "reading", source);
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
+            if (put < 0) {
+                const int err = errno;
+                ::close(in);
+                ::close(out);
+                throw ErrorFromErrno(err, "writing", destination);
+            }
+            done += put;
+        }
+    }
+    ::close(in);
+    if (::close(out) != 0)
+        throw ErrorFromErrno(errno, "writing", destination);
+}
+
+}  // namespace
+
+bool FileSystemObject::FileExists(const std::string& path) const
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool FileSystemObject::FolderExists(const std::string& path) const
+{
+    return StatIs(path, S_IFDIR);
+}
+
+void FileSystemObject::DeleteFile(const std::string& path, bool /*force*/) const
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        throw ErrorFromErrno(errno, "deleting file", path);
+    if (S_ISDIR(st.st_mode))
+        throw ErrorFromErrno(ENOENT, "deleting file (it is a folder)", path);
+    // Unlinking needs no write permission on the file itself, so a read-only
+    // file goes as the force flag asks.
+    if (::unlink(path.c_str()) != 0)
+        throw ErrorFromErrno(errno, "deleting file", path);
+}
+
+void FileSystemObject::DeleteFolder(const std::string& path, bool force) const
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "deleting folder", path);
+    if (!S_ISDIR(st.st_mode))
+        throw ErrorFromErrno(ENOTDIR, "deleting folder", path);
+    RemoveTree(path, force);
+}
+
+void FileSystemObject::CreateFolder(const std::string& path) const
+{
+    if (::mkdir(path.c_str(), 0777) != 0)
+        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "creating folder", path);
+}
+
+void FileSystemObject::CopyFile(const std::string& source, const std::string& destinationFolder,
+                                bool overwrite) const
+{
+    if (!FileExists(source))
+        throw ErrorFromErrno(ENOENT, "copying", source);
+    if (!FolderExists(destinationFolder))
+        throw ErrorFromErrno(ENOTDIR, "copying to", destinationFolder);
+    const std::string destination = destinationFolder + PathText::FileName(source);
+    if (!overwrite && FileExists(destination))
+        throw ErrorFromErrno(EEXIST, "copying to", destination);
+    CopyBytes(source, destination);
+}
+
+void FileSystemObject::MoveFile(const std::string& source, const std::string& destination) const
+{
+    struct stat st {};
+    if (::lstat(source.c_str(), &st) != 0)
+        throw ErrorFromErrno(errno, "moving", source);
+    if (::lstat(destination.c_str(), &st) == 0)
+        throw ErrorFromErrno(EEXIST, "moving to", destination);
+    if (::rename(source.c_str(), destination.c_str()) != 0)
+        throw ErrorFromErrno(errno, "moving to", destination);
+}
+
+FileSystemObject& FileSystem()
+{
+    static FileSystemObject instance;
+    return instance;
+}
+
+void DeleteFileIfExists(const std::string& path)
+{
+    if (FileSystem().FileExists(path))
+        FileSystem().DeleteFile(path, true);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// The file and folder operations the fixing code relies on. Every operation
+// that cannot do its work raises RunTimeError with a number and a
+// description; nothing here catches a failure.
+class FileSystemObject {
+public:
+    bool FileExists(const std::string& path) const;
+    bool FolderExists(const std::string& path) const;
+
+    // Both deletes take the force flag the callers always set: a read-only
+    // file, or a folder holding read-only entries, goes all the same.
+    void DeleteFile(const std::string& path, bool force) const;
+    void DeleteFolder(const std::string& path, bool force) const;
+
+    // Fails when anything already exists at the path.
+    void CreateFolder(const std::string& path) const;
+
+    // Copies source under its own name into destinationFolder, which ends in
+    // the separator; with overwrite, a file of that name is replaced.
+    void CopyFile(const std::string& source, const std::string& destinationFolder, bool overwrite) const;
+
+    // Fails when the destination exists.
+    void MoveFile(const std::string& source, const std::string& destination) const;
+};
+
+// The one instance the program uses, created on first use.
+FileSystemObject& FileSystem();
+
+// Deletes the file (forced) when one exists at the path; otherwise nothing.
+void DeleteFileIfExists(const std::string& path);

@@ -1,0 +1,96 @@
+#include "SettingsStore.h"
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char ApplicationName[] = "Bindwell";
+constexpr char SectionName[] = "Options";
+constexpr char OnText[] = "Yes";
+constexpr char OffText[] = "No";
+
+// Key and value as the store returned them. Values are kept as the store's
+// own variants so that keys this program does not know go back unchanged.
+using OptionMap = std::vector<std::pair<QString, QVariant>>;
+
+std::optional<OptionMap>& TheMap()
+{
+    static std::optional<OptionMap> map;
+    return map;
+}
+
+QSettings OpenStore()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, ApplicationName, ApplicationName);
+}
+
+QVariant* Find(OptionMap& map, const QString& key)
+{
+    for (auto& [k, v] : map)
+        if (k == key)
+            return &v;
+    return nullptr;
+}
+
+}  // namespace
+
+namespace SettingsStore {
+
+void LoadOptions()
+{
+    QSettings store = OpenStore();
+    store.beginGroup(SectionName);
+    const QStringList keys = store.childKeys();
+
+    OptionMap map;
+    if (keys.isEmpty()) {
+        map.emplace_back(OptionKey::FontSizes, QString(OnText));
+        map.emplace_back(OptionKey::JustifyText, QString(OnText));
+        map.emplace_back(OptionKey::IntlFonts, QString(OnText));
+    } else {
+        for (const QString& key : keys)
+            map.emplace_back(key, store.value(key));
+    }
+    TheMap() = std::move(map);
+}
+
+bool IsOptionOn(const std::string& key)
+{
+    if (!TheMap())
+        return false;
+    const QVariant* value = Find(*TheMap(), QString::fromStdString(key));
+    // Compared as text: a variant's own truth would take "No" for true.
+    return value && value->typeId() == QMetaType::QString && value->toString() == QLatin1String(OnText);
+}
+
+void PutOption(const std::string& key, bool on)
+{
+    if (!TheMap())
+        TheMap().emplace();
+    const QString name = QString::fromStdString(key);
+    const QString text = on ? OnText : OffText;
+    if (QVariant* value = Find(*TheMap(), name))
+        *value = text;
+    else
+        TheMap()->emplace_back(name, text);
+}
+
+void SaveOptions()
+{
+    if (!TheMap())
+        return;
+    QSettings store = OpenStore();
+    store.beginGroup(SectionName);
+    for (const auto& [key, value] : *TheMap())
+        store.setValue(key, value);
+    store.endGroup();
+    store.sync();
+}
+
+}  // namespace SettingsStore

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The four yes/no fix options, kept in the per-user settings store
+// (application "Bindwell", section "Options") and held in one in-memory map.
+// Every reader asks for one key at the moment it needs it.
+namespace OptionKey {
+inline constexpr char FontSizes[] = "FontSizes";
+inline constexpr char JustifyText[] = "JustifyText";
+inline constexpr char IntlFonts[] = "IntlFonts";
+inline constexpr char DeleteCSS[] = "DeleteCSS";
+}  // namespace OptionKey
+
+namespace SettingsStore {
+
+// Creates the map afresh from the store, or with the first-run values when
+// the store's section is empty. Writes nothing.
+void LoadOptions();
+
+// True exactly when the map holds the text "Yes" for the key.
+bool IsOptionOn(const std::string& key);
+
+// Sets the key to "Yes" or "No" in the map only.
+void PutOption(const std::string& key, bool on);
+
+// Writes every key of the map, extra keys included, to the store.
+void SaveOptions();
+
+}  // namespace SettingsStore

@@ -1,0 +1,113 @@
+// The walk over one unpacked book: which files it touches, in which order,
+// and where the font references point.
+#include "ContentWalk.h"
+#include "RunTimeError.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string Untouched = "a { font-size: 1em; }";
+
+class ContentWalkTest : public ::testing::Test {
+protected:
+    void SetUp() override { SettingsStore::LoadOptions(); }
+    void Options(bool sizes, bool fonts, bool justify, bool deleteCss)
+    {
+        SettingsStore::PutOption(OptionKey::FontSizes, sizes);
+        SettingsStore::PutOption(OptionKey::IntlFonts, fonts);
+        SettingsStore::PutOption(OptionKey::JustifyText, justify);
+        SettingsStore::PutOption(OptionKey::DeleteCSS, deleteCss);
+    }
+    void Put(const std::string& relative, const std::string& bytes = Untouched) { WriteFile(book / relative, bytes); }
+    std::string Get(const std::string& relative) { return ReadFile(book / relative); }
+    bool Rewritten(const std::string& relative) { return Get(relative) != Untouched; }
+    bool Exists(const std::string& relative) { return std::filesystem::exists(book / relative); }
+
+    ScratchSettings settings;
+    TempFolder book;
+};
+
+TEST_F(ContentWalkTest, ClassifiesNamesByTheirEndings)
+{
+    Options(true, true, false, false);
+    for (const char* name : {"style.css", "Style.CSS", "main.Css", "style.css.bak", "css", "content.opf",
+                             "Content.OPF", "bookcontent.opf", "package.opf", ".hidden.css"})
+        Put(name);
+    Put(".hidden/x.css");
+    FindCSS(book.folder());
+    for (const char* name : {"style.css", "Style.CSS", "main.Css", "content.opf", "Content.OPF", "bookcontent.opf"})
+        EXPECT_TRUE(Rewritten(name)) << name;
+    for (const char* name : {"style.css.bak", "css", "package.opf", ".hidden.css", ".hidden/x.css"})
+        EXPECT_FALSE(Rewritten(name)) << name;
+}
+
+TEST_F(ContentWalkTest, PackageDocumentsAreNotOpenedWithFontsOff)
+{
+    Options(true, false, false, false);
+    Put("content.opf", "<manifest>");
+    FindCSS(book.folder());
+    EXPECT_EQ(Get("content.opf"), "<manifest>") << "not even a CR LF added";
+}
+
+TEST_F(ContentWalkTest, DeleteCssDeletesStylesheetsAndStillAltersTheManifest)
+{
+    Options(false, true, false, true);
+    Put("OEBPS/a.css");
+    Put("OEBPS/content.opf", "<manifest>");
+    std::filesystem::create_directories(book / "folder.css/inner");
+    Put("folder.css/inner/b.css");
+    FindCSS(book.folder());
+    EXPECT_FALSE(Exists("OEBPS/a.css"));
+    EXPECT_NE(Get("OEBPS/content.opf").find("href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
+    EXPECT_TRUE(Exists("folder.css/inner/b.css")) << "a folder named like a stylesheet is not walked into";
+}
+
+TEST_F(ContentWalkTest, FilesBeforeSubfoldersDepthFirstAndTheFirstFailureEndsTheWalk)
+{
+    Options(true, false, false, false);
+    for (const char* name : {"a.css", "z.css", "sub/b.css", "sub/deeper/y.css", "sub/deeper/zz.css", "sub2/c.css"})
+        Put(name);
+    std::filesystem::create_directories(book / "sub/deeper/m.css");  // read as a stylesheet: fails
+    try {
+        FindCSS(book.folder());
+        FAIL() << "a folder named m.css should end the walk";
+    } catch (const RunTimeError&) {
+    }
+    EXPECT_TRUE(Rewritten("a.css"));
+    EXPECT_TRUE(Rewritten("z.css"));
+    EXPECT_TRUE(Rewritten("sub/b.css"));
+    EXPECT_FALSE(Rewritten("sub/deeper/y.css")) << "listed after m.css";
+    EXPECT_FALSE(Rewritten("sub/deeper/zz.css"));
+    EXPECT_FALSE(Rewritten("sub2/c.css")) << "walked after sub";
+}
+
+TEST_F(ContentWalkTest, FontReferencesPointUpToTheTopFolder)
+{
+    Options(false, true, false, false);
+    Put("top.css", "");
+    Put("OEBPS/Styles/book.css", "");
+    Put("EPUB/content.opf", "<manifest>");
+    FindCSS(book.folder());
+    EXPECT_NE(Get("top.css").find("src: url(LiberationSerif-Italic.ttf);"), std::string::npos);
+    EXPECT_NE(Get("OEBPS/Styles/book.css").find("src: url(../../LiberationSerif-Italic.ttf);"), std::string::npos);
+    EXPECT_NE(Get("EPUB/content.opf").find("<item href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
+}
+
+TEST_F(ContentWalkTest, EveryPackageDocumentAtAnyDepthIsAltered)
+{
+    Options(false, true, false, false);
+    Put("a/content.opf", "<manifest>");
+    Put("b/c/content.opf", "<manifest>");
+    Put("only.txt", "x");
+    FindCSS(book.folder());
+    EXPECT_NE(Get("a/content.opf"), "<manifest>");
+    EXPECT_NE(Get("b/c/content.opf").find("../../LiberationSerif-Bold.ttf"), std::string::npos);
+    EXPECT_EQ(Get("only.txt"), "x");
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// Rewriting one stylesheet: font sizes out, font faces and the two rules in.
+#include "SettingsStore.h"
+#include "Stylesheet.h"
+#include "RunTimeError.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The rules appended for the four faces, with each font named through prefix.
+std::string FaceRules(const std::string& prefix)
+{
+    auto rule = [&](const char* style, const char* weight, const char* file) {
+        return std::string("@font-face {\r\nfont-style: ") + style +
+               ";\r\nfont-family: 'Liberation', serif, sans-serif;\r\nfont-weight: " + weight + ";\r\nsrc: url(" +
+               prefix + file + ");\r\n}\r\n";
+    };
+    return rule("italic", "normal", "LiberationSerif-Italic.ttf") +
+           rule("normal", "normal", "LiberationSerif-Regular.ttf") +
+           rule("italic", "bold", "LiberationSerif-BoldItalic.ttf") +
+           rule("normal", "bold", "LiberationSerif-Bold.ttf");
+}
+
+const std::string Body = "body { font-family: 'Liberation', serif, sans-serif; }\r\n";
+const std::string Para = "p { text-align: justify; }\r\n";
+
+class StylesheetTest : public ::testing::Test {
+protected:
+    void SetOptions(bool sizes, bool fonts, bool justify)
+    {
+        SettingsStore::LoadOptions();
+        SettingsStore::PutOption(OptionKey::FontSizes, sizes);
+        SettingsStore::PutOption(OptionKey::IntlFonts, fonts);
+        SettingsStore::PutOption(OptionKey::JustifyText, justify);
+    }
+    std::string Rewrite(const std::string& css, const std::string& prefix = "")
+    {
+        const std::string path = dir / "style.css";
+        WriteFile(path, css);
+        StripCSSFonts(path, prefix);
+        return ReadFile(path);
+    }
+
+    ScratchSettings settings;
+    TempFolder dir;
+};
+
+TEST_F(StylesheetTest, WorkedExampleComesOutByteForByte)
+{
+    SetOptions(true, true, true);
+    EXPECT_EQ(Rewrite("h1 { font-size: 2em; color: red; }"),
+              "h1 {  color: red; }\r\n" + FaceRules("") + Body + "\r\n" + Para + "\r\n");
+}
+
+TEST_F(StylesheetTest, FontsAreNamedRelativeToTheStylesheet)
+{
+    SetOptions(false, true, false);
+    EXPECT_EQ(Rewrite("", "../../"), "\r\n" + FaceRules("../../") + Body + "\r\n");
+}
+
+TEST_F(StylesheetTest, FontSizeDeclarations)
+{
+    SetOptions(true, false, false);
+    EXPECT_EQ(Rewrite("a{FONT-SIZE:12PT;}"), "a{}\r\n") << "case is ignored";
+    EXPECT_EQ(Rewrite("a{font-size : 12pt;}"), "a{font-size : 12pt;}\r\n") << "a blank before the colon";
+    EXPECT_EQ(Rewrite("a{font-size:;}"), "a{font-size:;}\r\n") << "an empty value";
+    EXPECT_EQ(Rewrite("a{font: 12px serif;}"), "a{font: 12px serif;}\r\n") << "the shorthand stays";
+    EXPECT_EQ(Rewrite("p { font-size: 1em } h2 { color: red; }"), "p {  }\r\n") << "up to the next ; anywhere";
+    EXPECT_EQ(Rewrite("p {\r\n font-size: 1em\r\n}\r\nq { x: 1; }"), "p {\r\n  }\r\n")
+        << "across line breaks";
+    EXPECT_EQ(Rewrite("a{font-size:1em;} b{font-size: 2em}"), "a{} b{font-size: 2em}\r\n")
+        << "no ; after it at all";
+    EXPECT_EQ(Rewrite("a { font-size:1em; b: 2; font-size:3px; }"), "a {  b: 2;  }\r\n") << "every one";
+}
+
+TEST_F(StylesheetTest, AppendedRulesAndLineEnds)
+{
+    SetOptions(false, false, true);
+    EXPECT_EQ(Rewrite("a{}"), "a{}\r\n" + Para + "\r\n") << "no line break at the end";
+    EXPECT_EQ(Rewrite("a{}\r\n"), "a{}\r\n\r\n" + Para + "\r\n") << "an empty line before the rule";
+
+    SetOptions(false, false, false);
+    EXPECT_EQ(Rewrite("a { font-size: 1em; }"), "a { font-size: 1em; }\r\n") << "all off adds one CR LF";
+    EXPECT_EQ(Rewrite(""), "\r\n") << "an empty stylesheet";
+}
+
+TEST_F(StylesheetTest, ASecondRunAppendsAgain)
+{
+    SetOptions(true, true, true);
+    const std::string once = Rewrite("a{}");
+    StripCSSFonts(dir / "style.css");
+    EXPECT_EQ(ReadFile(dir / "style.css"), once + "\r\n" + FaceRules("") + Body + "\r\n" + Para + "\r\n");
+}
+
+TEST_F(StylesheetTest, BytesOutsideTheEditsSurvive)
+{
+    SetOptions(true, false, false);
+    std::string bytes = "\xEF\xBB\xBF/* caf\xC3\xA9 \xE2\x80\x94 */ a{font-size:2em;}";
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += static_cast<char>(b);
+    std::string expected = bytes;
+    expected.erase(expected.find("font-size:2em;"), 14);
+    EXPECT_EQ(Rewrite(bytes), expected + "\r\n");
+}
+
+TEST_F(StylesheetTest, LongStylesheetWithUnterminatedDeclaration)
+{
+    SetOptions(true, false, false);
+    std::string css;
+    while (css.size() < 10'000'000)
+        css += "p.x { margin: 0; font-size: 1.2em; }\n";
+    css += "h1 { font-size: 2em ";
+    css.append(200'000, 'x');
+    const std::string out = Rewrite(css);
+    EXPECT_EQ(out.find("font-size: 1.2em;"), std::string::npos);
+    EXPECT_NE(out.find("h1 { font-size: 2em "), std::string::npos);
+}
+
+TEST_F(StylesheetTest, MissingFileIsARunTimeErrorAndNothingIsCreated)
+{
+    SetOptions(true, true, true);
+    try {
+        StripCSSFonts(dir / "missing.css");
+        FAIL() << "no error";
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+        EXPECT_NE(e.description().find("missing.css"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.css"));
+}
+
+}  // namespace
