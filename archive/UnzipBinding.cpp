@@ -1,0 +1,291 @@
+#include "UnzipBinding.h"
+
+#include "ProgramEnd.h"
+#include "SharedLibrary.h"
+#include "TextFile.h"
+#include "UserPrompter.h"
+#include "unzip32.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int32_t Version600 = 6 << 24;
+constexpr std::size_t NameBound = 257;
+constexpr std::size_t PrintBound = 32801;
+constexpr int ProgramEndCode = 3;
+
+using VersionFn = uint32_t (*)(UZPVER2*);
+using UnzipFn = int (*)(int, char**, int, char**, DCL*, USERFUNCTION*);
+
+// The records handed to the library, process-wide as the library expects.
+DCL g_dcl;
+USERFUNCTION g_functions;
+UZPVER2 g_version;
+
+std::string g_libraryFile = UnzipLibraryName;
+std::unique_ptr<SharedLibrary> g_library;
+
+SharedLibrary& Library()
+{
+    if (!g_library)
+        g_library = std::make_unique<SharedLibrary>(g_libraryFile);
+    return *g_library;
+}
+
+// Reads a library buffer up to its first zero byte or the bound.
+std::string ReadBuffer(const char* buffer, std::size_t bound)
+{
+    if (!buffer)
+        return {};
+    const std::size_t length = strnlen(buffer, bound);
+    return std::string(buffer, length);
+}
+
+// The last `width` characters of text (all of it when shorter).
+std::string LastChars(const std::string& text, std::size_t width)
+{
+    return text.size() <= width ? text : text.substr(text.size() - width);
+}
+
+void Place(std::string& line, std::size_t column, const std::string& text)
+{
+    line.replace(column - 1, text.size(), text);
+}
+
+int PrintCallback(char* buffer, uint32_t length)
+{
+    try {
+        const std::string text = ReadBuffer(buffer, std::min<std::size_t>(length, PrintBound));
+        std::string converted;
+        converted.reserve(text.size());
+        for (char c : text) {
+            if (c == '\n')
+                converted += LineBreak;
+            else
+                converted += c == '\\' ? '/' : c;
+        }
+        TheUnzipRequest().printText += converted;
+    } catch (...) {
+    }
+    return 0;
+}
+
+int ReplaceCallback(char* fileName, uint32_t bufferSize)
+{
+    MessageAnswer answer = MessageAnswer::No;
+    try {
+        std::string name = ReadBuffer(fileName, std::min<std::size_t>(bufferSize, PrintBound));
+        std::replace(name.begin(), name.end(), '\\', '/');
+        answer = Prompter().ShowMessageBox("Overwrite \"" + name + "\" ?", "VBUnZip32 - File Already Exists!",
+                                           MessageButtons::YesNoCancel, MessageIcon::Warning);
+    } catch (...) {
+    }
+    switch (answer) {
+    case MessageAnswer::Yes:
+        return UZ_REPLACE_YES;
+    case MessageAnswer::Cancel:
+        return UZ_REPLACE_NONE;
+    default:
+        return UZ_REPLACE_NO;
+    }
+}
+
+int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const char* entryName)
+{
+    UnzipRequest& request = TheUnzipRequest();
+    if (request.skipPasswords)
+        return -1;
+    std::string answer;
+    try {
+        const std::string libraryPrompt = ReadBuffer(prompt, NameBound);
+        const std::string shown = libraryPrompt.empty()
+                                      ? std::string("Please Enter The Password!")
+                                      : libraryPrompt + " " + ReadBuffer(entryName, NameBound);
+        for (;;) {
+            answer = Prompter().AskInput(shown, ApplicationTitle);
+            if (static_cast<long>(answer.size()) < bufferSize)
+                break;
+            const MessageAnswer again = Prompter().ShowMessageBox(
+                "The supplied password exceeds the maximum password length " + std::to_string(bufferSize - 1) +
+                    " supported by the UnZip DLL.",
+                "UnZip password too long", MessageButtons::RetryCancel, MessageIcon::Warning);
+            if (again != MessageAnswer::Retry) {
+                answer.clear();
+                break;
+            }
+        }
+    } catch (...) {
+        answer.clear();
+    }
+    if (answer.empty() || !buffer || bufferSize <= 0) {
+        request.skipPasswords = -1;
+        return -1;
+    }
+    const std::size_t room = std::min<std::size_t>(static_cast<std::size_t>(bufferSize), NameBound);
+    std::memset(buffer, 0, room);
+    std::memcpy(buffer, answer.data(), std::min(answer.size(), room - 1));
+    return 0;
+}
+
+void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, uint32_t, uint32_t month, uint32_t day,
+                     uint32_t year, uint32_t hour, uint32_t minute, char, const char* entryName, const char*, uint32_t,
+                     char)
+{
+    try {
+        UnzipRequest& request = TheUnzipRequest();
+        if (request.listedCount == 0) {
+            std::string header(80, ' ');
+            Place(header, 1, "Filename:");
+            Place(header, 53, "Size");
+            Place(header, 62, "Date");
+            Place(header, 71, "Time");
+            request.listingText = header + LineBreak;
+        }
+        auto low16 = [](uint32_t v) { return std::to_string(static_cast<int16_t>(v & 0xFFFF)); };
+        const uint64_t size = (static_cast<uint64_t>(sizeHigh) << 32) + sizeLow;
+        std::string line(80, ' ');
+        Place(line, 1, ReadBuffer(entryName, NameBound).substr(0, 50));
+        Place(line, 51, LastChars(std::string(8, ' ') + std::to_string(size), 9));
+        Place(line, 62, LastChars("0" + low16(month), 2) + "/");
+        Place(line, 65, LastChars("0" + low16(day), 2) + "/");
+        Place(line, 68, LastChars("0" + low16(year), 2));
+        Place(line, 72, LastChars(" " + low16(hour), 2) + ":");
+        Place(line, 75, LastChars("0" + low16(minute), 2));
+        request.listingText += line + LineBreak;
+        ++request.listedCount;
+    } catch (...) {
+    }
+}
+
+int ServiceCallback(const char*, uint32_t, uint32_t)
+{
+    return 0;
+}
+
+const char* TextPointer(const UnzipRequest::Text& text)
+{
+    return text ? text->c_str() : nullptr;
+}
+
+void EndProgramWith(const std::string& text)
+{
+    Prompter().ShowMessageBox(text, ApplicationTitle, MessageButtons::Ok, MessageIcon::Critical);
+    throw ProgramEndRequest{ProgramEndCode};
+}
+
+int32_t VersionNumber(const UzpVersionNumber& v)
+{
+    return static_cast<int32_t>((static_cast<uint32_t>(v.major) << 24) | (static_cast<uint32_t>(v.minor) << 16) |
+                                (static_cast<uint32_t>(v.patchlevel) << 8) | v.not_used);
+}
+
+void CheckVersion(VersionFn version)
+{
+    std::memset(&g_version, 0, sizeof g_version);
+    g_version.structlen = UZ_UZPVER2_LENGTH;
+    const uint32_t needed = version(&g_version);
+    const std::string closing = std::string(LineBreak) + LineBreak + "The program cannot continue.";
+    if (needed != 0)
+        EndProgramWith("Incompatible DLL version discovered!" + std::string(LineBreak) +
+                       "The UnZip DLL requires a version structure of length " + std::to_string(needed) +
+                       ", but the VB frontend expects the DLL to need 68bytes." + closing);
+    const int32_t unzip = VersionNumber(g_version.unzip);
+    if (unzip < Version600)
+        EndProgramWith("Incompatible old DLL version discovered!" + std::string(LineBreak) +
+                       "This program requires an UnZip DLL version of at least " +
+                       UnzipVersionText(Version600, false) + ", but the version reported by the found DLL is only " +
+                       UnzipVersionText(unzip, false) + "." + closing);
+    const int32_t api = VersionNumber(g_version.dllapimin);
+    if (api > Version600)
+        EndProgramWith("DLL version with incompatible API discovered!" + std::string(LineBreak) +
+                       "This program can only handle UnZip DLL API versions up to " +
+                       UnzipVersionText(Version600, true) + ", but the found DLL reports a newer API version of " +
+                       UnzipVersionText(api, true) + "." + closing);
+}
+
+std::string Hex(int value)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    do {
+        text.insert(text.begin(), digits[value % 16]);
+        value /= 16;
+    } while (value > 0);
+    return text;
+}
+
+}  // namespace
+
+UnzipRequest& TheUnzipRequest()
+{
+    static UnzipRequest request;
+    return request;
+}
+
+void SetUnzipLibraryFile(const std::string& fileName)
+{
+    g_library.reset();
+    g_libraryFile = fileName;
+}
+
+std::string UnzipVersionText(int32_t number, bool asApiVersion)
+{
+    const auto bits = static_cast<uint32_t>(number);
+    int major = static_cast<int>(bits >> 24);
+    if (asApiVersion) {
+        major = number / (1 << 24);  // truncated toward zero
+        if (major < 0)
+            major += 256;
+    }
+    const int minor = static_cast<int>((bits >> 16) & 0xFF);
+    const int patch = static_cast<int>((bits >> 8) & 0xFF);
+    return std::to_string(major) + "." + Hex(minor) + (patch ? Hex(patch) : "");
+}
+
+int RunUnzip()
+{
+    const UnzipRequest& request = TheUnzipRequest();
+    g_dcl = DCL{};
+    g_dcl.StructVersID = UZ_STRUCT_VERSION;
+    g_dcl.ExtractOnlyNewer = request.ExtractOnlyNewer;
+    g_dcl.SpaceToUnderscore = request.SpaceToUnderscore;
+    g_dcl.PromptToOverwrite = request.PromptToOverwrite;
+    g_dcl.fQuiet = request.fQuiet;
+    g_dcl.ncflag = request.ncflag;
+    g_dcl.ntflag = request.ntflag;
+    g_dcl.nvflag = request.nvflag;
+    g_dcl.nfflag = request.nfflag;
+    g_dcl.nzflag = request.nzflag;
+    g_dcl.ndflag = request.ndflag;
+    g_dcl.noflag = request.noflag;
+    g_dcl.naflag = request.naflag;
+    g_dcl.nZIflag = request.nZIflag;
+    g_dcl.C_flag = request.C_flag;
+    g_dcl.fPrivilege = request.fPrivilege;
+    g_dcl.lpszZipFN = TextPointer(request.lpszZipFN);
+    g_dcl.lpszExtractDir = TextPointer(request.lpszExtractDir);
+
+    g_functions = USERFUNCTION{};
+    g_functions.print = PrintCallback;
+    g_functions.replace = ReplaceCallback;
+    g_functions.password = PasswordCallback;
+    g_functions.listing32 = ListingCallback;
+    g_functions.service32 = ServiceCallback;
+
+    SharedLibrary& library = Library();
+    const auto version = reinterpret_cast<VersionFn>(library.EntryPoint("UzpVersion2"));
+    const auto unzip = reinterpret_cast<UnzipFn>(library.EntryPoint("Wiz_SingleEntryUnzip"));
+    CheckVersion(version);
+
+    // The name arrays, as 100 pointers each; entries never assigned are null.
+    std::vector<char*> include(100, nullptr), exclude(100, nullptr);
+    for (std::size_t i = 0; i < 100; ++i) {
+        include[i] = const_cast<char*>(TextPointer(request.includeNames[i]));
+        exclude[i] = const_cast<char*>(TextPointer(request.excludeNames[i]));
+    }
+    return unzip(request.includeCount, include.data(), request.excludeCount, exclude.data(), &g_dcl, &g_functions);
+}

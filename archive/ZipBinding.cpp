@@ -1,0 +1,188 @@
+#include "ZipBinding.h"
+
+#include "SharedLibrary.h"
+#include "UserPrompter.h"
+#include "zip32.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t BufferBound = 4097;
+
+using InitFn = int (*)(ZIPUSERFUNCTIONS*);
+using SetOptionsFn = int (*)(ZPOPT*);
+using ArchiveFn = int (*)(ZCL);
+
+// The records handed to the library, process-wide as the library expects.
+ZIPUSERFUNCTIONS g_functions;
+ZPOPT g_options;
+
+std::string g_libraryFile = ZipLibraryName;
+std::unique_ptr<SharedLibrary> g_library;
+
+std::string ReadBuffer(const char* buffer, std::size_t bound)
+{
+    return buffer ? std::string(buffer, strnlen(buffer, bound)) : std::string();
+}
+
+// Writes answer and a zero byte into a library buffer, within the bound.
+void WriteAnswer(char* buffer, std::size_t room, const std::string& answer)
+{
+    room = std::min(room, BufferBound);
+    std::memcpy(buffer, answer.data(), std::min(answer.size(), room - 1));
+    buffer[std::min(answer.size(), room - 1)] = '\0';
+}
+
+int PrintCallback(char* buffer, uint32_t length)
+{
+    try {
+        const std::string text = ReadBuffer(buffer, std::min<std::size_t>(std::size_t{length} + 1, BufferBound));
+        Prompter().PrintOnWindow(text);
+        Prompter().ProcessPendingEvents();
+    } catch (...) {
+    }
+    return 0;
+}
+
+int16_t CommentCallback(char* buffer)
+{
+    try {
+        const std::string answer = Prompter().AskInput("Enter the comment", ApplicationTitle);
+        if (!answer.empty() && buffer)
+            WriteAnswer(buffer, BufferBound, answer);
+    } catch (...) {
+    }
+    return 1;
+}
+
+int16_t PasswordCallback(char* buffer, int bufferSize, const char*, const char*)
+{
+    try {
+        const std::string answer = Prompter().AskInput("Please Enter The Password!", ApplicationTitle);
+        if (answer.empty() || !buffer || bufferSize <= 0)
+            return 1;
+        const std::size_t room = std::min<std::size_t>(static_cast<std::size_t>(bufferSize), BufferBound);
+        std::memset(buffer, 0, room);
+        WriteAnswer(buffer, room, answer);
+        return 0;
+    } catch (...) {
+        return 1;
+    }
+}
+
+int ServiceCallback(const char*, int32_t)
+{
+    return 0;
+}
+
+const char* TextPointer(const ZipRequest::Text& text)
+{
+    return text ? text->c_str() : nullptr;
+}
+
+// Loads the library; nullptr when it cannot be had.
+SharedLibrary* Library()
+{
+    if (!g_library) {
+        try {
+            g_library = std::make_unique<SharedLibrary>(g_libraryFile);
+        } catch (...) {
+            return nullptr;
+        }
+    }
+    return g_library.get();
+}
+
+template <typename Fn>
+Fn EntryPoint(SharedLibrary* library, const char* name)
+{
+    try {
+        return library ? reinterpret_cast<Fn>(library->EntryPoint(name)) : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void FillOptions(const ZipRequest& r)
+{
+    g_options.Date = TextPointer(r.Date);
+    g_options.szRootDir = TextPointer(r.szRootDir);
+    g_options.szTempDir = TextPointer(r.szTempDir);
+    g_options.fSuffix = r.fSuffix;
+    g_options.fEncrypt = r.fEncrypt;
+    g_options.fSystem = r.fSystem;
+    g_options.fVolume = r.fVolume;
+    g_options.fExtra = r.fExtra;
+    g_options.fNoDirEntries = r.fNoDirEntries;
+    g_options.fExcludeDate = r.fExcludeDate;
+    g_options.fIncludeDate = r.fIncludeDate;
+    g_options.fVerbose = r.fVerbose;
+    g_options.fQuiet = r.fQuiet;
+    g_options.fCRLF_LF = r.fCRLF_LF;
+    g_options.fLF_CRLF = r.fLF_CRLF;
+    g_options.fJunkDir = r.fJunkDir;
+    g_options.fGrow = r.fGrow;
+    g_options.fForce = r.fForce;
+    g_options.fMove = r.fMove;
+    g_options.fDeleteEntries = r.fDeleteEntries;
+    g_options.fUpdate = r.fUpdate;
+    g_options.fFreshen = r.fFreshen;
+    g_options.fJunkSFX = r.fJunkSFX;
+    g_options.fLatestTime = r.fLatestTime;
+    g_options.fComment = r.fComment;
+    g_options.fOffsets = r.fOffsets;
+    g_options.fPrivilege = r.fPrivilege;
+    g_options.fEncryption = r.fEncryption;
+    g_options.fRecurse = r.fRecurse;
+    g_options.fRepair = r.fRepair;
+    if (r.fLevel >= 0 && r.fLevel <= 255)
+        g_options.fLevel = static_cast<char>(r.fLevel);
+}
+
+}  // namespace
+
+ZipRequest& TheZipRequest()
+{
+    static ZipRequest request;
+    return request;
+}
+
+void SetZipLibraryFile(const std::string& fileName)
+{
+    g_library.reset();
+    g_libraryFile = fileName;
+}
+
+int32_t RunZip()
+{
+    const ZipRequest& request = TheZipRequest();
+    g_functions.print = PrintCallback;
+    g_functions.comment = CommentCallback;
+    g_functions.password = PasswordCallback;
+    g_functions.service = ServiceCallback;
+
+    SharedLibrary* library = Library();
+    const auto init = EntryPoint<InitFn>(library, "ZpInit");
+    if (!init || init(&g_functions) == 0) {
+        Prompter().ShowMessageBox(std::string("Zip32.dll did not initialize.  Is it in the current directory ") +
+                                      "or on the command path?",
+                                  "VB Zip", MessageButtons::Ok, MessageIcon::None);
+        return RunZipNotInitialized;
+    }
+
+    FillOptions(request);
+    if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
+        setOptions(&g_options);
+
+    std::vector<char*> names(100, nullptr);
+    for (std::size_t i = 0; i < 100; ++i)
+        names[i] = const_cast<char*>(TextPointer(request.fileNames[i]));
+    const auto archive = EntryPoint<ArchiveFn>(library, "ZpArchive");
+    if (!archive)
+        return RunZipNotInitialized;
+    return archive(ZCL{request.nameCount, TextPointer(request.zipFileName), names.data()});
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ZipRequest.h"
+
+#include <cstdint>
+#include <string>
+
+// Writes the archive TheZipRequest() names through the Zip library and
+// returns its result: 0 for success. When the library cannot be loaded or
+// initialised it shows a message and returns RunZipNotInitialized, never 0.
+int32_t RunZip();
+
+inline constexpr int32_t RunZipNotInitialized = 60;
+
+// The library's file name, found beside the program first. Tests point
+// the binding at a library of their own; the next call loads it.
+inline constexpr char ZipLibraryName[] = "libzip32.so";
+void SetZipLibraryFile(const std::string& fileName);

@@ -1,0 +1,100 @@
+/* zip32 — packs files and folders into one ZIP archive, driven by an
+ * option record and a table of callbacks. Built on libzip. */
+#ifndef ZIP32_H
+#define ZIP32_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define ZIP32_API __attribute__((visibility("default")))
+#else
+#define ZIP32_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Results of ZpArchive. */
+#define ZE_OK 0
+#define ZE_MEM 4       /* out of memory */
+#define ZE_ABORT 9     /* stopped by the service callback */
+#define ZE_READ 11     /* a file to add could not be read */
+#define ZE_NONE 12     /* nothing to do: no file matched */
+#define ZE_WRITE 14    /* the archive could not be written */
+#define ZE_CREAT 15    /* the archive could not be created */
+#define ZE_PARMS 16    /* bad options */
+#define ZE_OPEN 18     /* the folder or an existing archive could not be opened */
+#define ZE_DISKFULL 50 /* the disk is full */
+#define ZE_NOINIT 60   /* ZpInit was not called, or refused */
+
+/* Password and comment buffers the library hands to the callbacks. */
+#define ZP_PASSWORD_BUFFER 81
+#define ZP_COMMENT_BUFFER 4097
+
+typedef int (*ZpPrintFn)(char* buffer, uint32_t length);
+typedef int16_t (*ZpCommentFn)(char* buffer);
+typedef int16_t (*ZpPasswordFn)(char* buffer, int bufferSize, const char* prompt, const char* entryName);
+typedef int (*ZpServiceFn)(const char* fileName, int32_t size);
+
+typedef struct {
+    ZpPrintFn print;
+    ZpCommentFn comment;
+    ZpPasswordFn password;
+    ZpServiceFn service; /* non-zero stops the archive */
+} ZIPUSERFUNCTIONS;
+
+typedef struct {
+    const char* Date;      /* accepted, no effect */
+    const char* szRootDir; /* names are taken relative to this folder; NULL for the current one */
+    const char* szTempDir; /* accepted, no effect: the archive is written beside itself */
+    int32_t fTemp;
+    int32_t fSuffix;
+    int32_t fEncrypt;      /* encrypt entries (AES-256); asks the password callback */
+    int32_t fSystem;       /* include hidden entries (names beginning with a dot) */
+    int32_t fVolume;
+    int32_t fExtra;
+    int32_t fNoDirEntries; /* store no entries for folders */
+    int32_t fExcludeDate;
+    int32_t fIncludeDate;
+    int32_t fVerbose;
+    int32_t fQuiet;        /* print no "adding" lines */
+    int32_t fCRLF_LF;
+    int32_t fLF_CRLF;
+    int32_t fJunkDir;      /* store names without their folders */
+    int32_t fGrow;
+    int32_t fForce;
+    int32_t fMove;         /* delete each file once the archive is written */
+    int32_t fDeleteEntries; /* delete the matching entries from the archive */
+    int32_t fUpdate;       /* add only files newer than their entries, and new files */
+    int32_t fFreshen;      /* replace only entries that exist, with newer files */
+    int32_t fJunkSFX;
+    int32_t fLatestTime;
+    int32_t fComment;      /* ask the comment callback for the archive comment */
+    int32_t fOffsets;
+    int32_t fPrivilege;
+    int32_t fEncryption;
+    int32_t fRecurse;      /* 1 take the contents of matching folders, recursively */
+    int32_t fRepair;
+    char fLevel;           /* compression level as its digit, '0' to '9' */
+} ZPOPT;
+
+typedef struct {
+    int argc;            /* number of names */
+    const char* lpszZipFN; /* the archive to create or add to */
+    char** FNV;          /* names or patterns with * and ?, relative to szRootDir */
+} ZCL;
+
+/* Takes the callbacks; non-zero when accepted (a print callback is required). */
+ZIP32_API int ZpInit(ZIPUSERFUNCTIONS* functions);
+/* Takes the options for the next archive; non-zero when accepted. */
+ZIP32_API int ZpSetOptions(ZPOPT* options);
+ZIP32_API ZPOPT ZpGetOptions(void);
+/* Writes the archive; one of the ZE_ codes. */
+ZIP32_API int ZpArchive(ZCL C);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,389 @@
+// zip32 on libzip: packs the files and folders below a root folder that
+// match the caller's name patterns into one archive. A top-level
+// "mimetype" file goes first and stored, so that a packed EPUB stays a
+// valid container.
+#include "PackedSource.h"
+#include "Wildcard.h"
+#include "zip32.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <set>
+#include <string>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int DefaultLevel = 6;
+
+ZIPUSERFUNCTIONS g_functions{};
+bool g_initialized = false;
+ZPOPT g_options{};
+
+constexpr char MimetypeName[] = "mimetype";
+
+struct Item {
+    std::string path;  // on disk
+    std::string name;  // in the archive
+    bool folder = false;
+    struct stat st {};
+};
+
+class Packer {
+public:
+    explicit Packer(const ZCL& command) : command_(command) {}
+
+    ~Packer()
+    {
+        if (archive_)
+            zip_discard(archive_);
+    }
+
+    int Run()
+    {
+        if (!command_.lpszZipFN || !*command_.lpszZipFN)
+            return ZE_PARMS;
+        root_ = g_options.szRootDir && *g_options.szRootDir ? g_options.szRootDir : ".";
+        while (root_.size() > 1 && root_.back() == '/')
+            root_.pop_back();
+        archivePath_ = command_.lpszZipFN;
+        if (archivePath_[0] != '/')
+            archivePath_ = root_ + "/" + archivePath_;
+
+        struct stat rootStat {};
+        if (::stat(root_.c_str(), &rootStat) != 0 || !S_ISDIR(rootStat.st_mode)) {
+            Warn("zip error: cannot open folder " + root_ + "\n");
+            return ZE_OPEN;
+        }
+        struct stat archiveStat {};
+        const bool archiveExists = ::stat(archivePath_.c_str(), &archiveStat) == 0;
+        if (archiveExists)
+            archiveId_ = {archiveStat.st_dev, archiveStat.st_ino};
+
+        for (int i = 0; command_.FNV && i < command_.argc; ++i)
+            if (command_.FNV[i])
+                Collect(command_.FNV[i]);
+        if (items_.empty() && !g_options.fDeleteEntries) {
+            Warn("zip warning: nothing to do! (" + archivePath_ + ")\n");
+            return ZE_NONE;
+        }
+        PutMimetypeFirst();
+
+        int code = 0;
+        archive_ = zip_open(archivePath_.c_str(), archiveExists ? 0 : ZIP_CREATE | ZIP_EXCL, &code);
+        if (!archive_) {
+            Warn("zip error: cannot open " + archivePath_ + "\n");
+            return archiveExists ? ZE_OPEN : ZE_CREAT;
+        }
+        if (g_options.fDeleteEntries)
+            return DeleteEntries();
+
+        std::string password;
+        if (g_options.fEncrypt && !AskPassword(password))
+            return ZE_PARMS;
+        for (const Item& item : items_) {
+            const int added = Add(item, password);
+            if (added != ZE_OK)
+                return added;
+        }
+        if (g_options.fComment)
+            SetComment();
+        return Close();
+    }
+
+private:
+    // Adds the entries a name pattern matches, relative to the root.
+    void Collect(const std::string& pattern)
+    {
+        const auto cut = pattern.find_last_of('/');
+        const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
+        const std::string namePattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
+        const bool hiddenAsked = !namePattern.empty() && namePattern[0] == '.';
+        for (const std::string& name : SortedNames(root_ + "/" + folder)) {
+            if (IsHidden(name) && !hiddenAsked && !g_options.fSystem)
+                continue;
+            if (platform::WildcardMatch(namePattern, name))
+                AddPath(folder + name, true);
+        }
+    }
+
+    void AddPath(const std::string& relative, bool topLevel)
+    {
+        Item item;
+        item.path = root_ + "/" + relative;
+        if (::lstat(item.path.c_str(), &item.st) != 0)
+            return;
+        if (S_ISLNK(item.st.st_mode)) {
+            Warn("zip warning: skipping symbolic link " + relative + "\n");
+            return;
+        }
+        if (std::pair(item.st.st_dev, item.st.st_ino) == archiveId_)
+            return;  // never the archive itself
+        item.folder = S_ISDIR(item.st.st_mode);
+        if (!item.folder && !S_ISREG(item.st.st_mode))
+            return;
+        item.name = g_options.fJunkDir ? relative.substr(relative.find_last_of('/') + 1) : relative;
+        if (item.folder && (topLevel || g_options.fRecurse)) {
+            if (!g_options.fNoDirEntries && !g_options.fJunkDir)
+                Push(Item{item.path, item.name + "/", true, item.st});
+            if (g_options.fRecurse)
+                for (const std::string& name : SortedNames(item.path))
+                    if (!IsHidden(name) || g_options.fSystem)
+                        AddPath(relative + "/" + name, false);
+            return;
+        }
+        if (!item.folder)
+            Push(item);
+    }
+
+    void Push(const Item& item)
+    {
+        if (seen_.insert(item.name).second)
+            items_.push_back(item);
+    }
+
+    void PutMimetypeFirst()
+    {
+        auto it = std::find_if(items_.begin(), items_.end(),
+                               [](const Item& i) { return !i.folder && i.name == MimetypeName; });
+        if (it != items_.end())
+            std::rotate(items_.begin(), it, it + 1);
+    }
+
+    static bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
+
+    static std::vector<std::string> SortedNames(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        if (DIR* dir = ::opendir(folder.c_str())) {
+            while (dirent* entry = ::readdir(dir)) {
+                const std::string name = entry->d_name;
+                if (name != "." && name != "..")
+                    names.push_back(name);
+            }
+            ::closedir(dir);
+        }
+        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+            const int folded = ::strcasecmp(a.c_str(), b.c_str());
+            return folded != 0 ? folded < 0 : a < b;
+        });
+        return names;
+    }
+
+    bool Skip(const Item& item)
+    {
+        if (!g_options.fUpdate && !g_options.fFreshen)
+            return false;
+        zip_stat_t es;
+        const bool exists = zip_stat(archive_, item.name.c_str(), 0, &es) == 0;
+        if (!exists)
+            return g_options.fFreshen != 0;
+        return (es.valid & ZIP_STAT_MTIME) && es.mtime >= item.st.st_mtime;
+    }
+
+    int Add(const Item& item, const std::string& password)
+    {
+        if (Skip(item))
+            return ZE_OK;
+        if (g_functions.service &&
+            g_functions.service(item.name.c_str(), static_cast<int32_t>(item.folder ? 0 : item.st.st_size)) != 0) {
+            Warn("zip: stopped by the caller\n");
+            return ZE_ABORT;
+        }
+        zip_int64_t index;
+        if (item.folder) {
+            index = zip_name_locate(archive_, item.name.c_str(), 0);
+            if (index < 0)
+                index = zip_dir_add(archive_, item.name.c_str(), ZIP_FL_ENC_GUESS);
+        } else {
+            const char level = g_options.fLevel;
+            const int deflateLevel = item.name == MimetypeName || level == '0' ? 0
+                                     : level >= '1' && level <= '9'           ? level - '0'
+                                                                              : DefaultLevel;
+            platform::PackedFile packed = platform::MakePackedSource(archive_, item.path, deflateLevel);
+            index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
+                                                 ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
+                                  : -1;
+            if (index < 0 && packed.source)
+                zip_source_free(packed.source);
+            if (index >= 0)
+                zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index),
+                                         packed.packing == platform::Packing::Stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                                         static_cast<zip_uint32_t>(deflateLevel));
+            if (!packed.source) {
+                Warn("zip error: cannot read " + item.path + " (" + packed.error + ")\n");
+                return ZE_READ;
+            }
+        }
+        const auto at = static_cast<zip_uint64_t>(index);
+        zip_file_set_mtime(archive_, at, item.st.st_mtime, 0);
+        zip_file_set_external_attributes(archive_, at, 0, ZIP_OPSYS_UNIX,
+                                         static_cast<zip_uint32_t>(item.st.st_mode & 0xFFFF) << 16);
+        if (item.folder)
+            return ZE_OK;
+
+        if (!password.empty() && zip_file_set_encryption(archive_, at, ZIP_EM_AES_256, password.c_str()) != 0) {
+            Warn("zip error: cannot encrypt " + item.name + " (" + zip_strerror(archive_) + ")\n");
+            return ZE_PARMS;
+        }
+        added_.push_back(item.name);
+        return ZE_OK;
+    }
+
+    int DeleteEntries()
+    {
+        const zip_int64_t count = zip_get_num_entries(archive_, 0);
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const char* name = zip_get_name(archive_, static_cast<zip_uint64_t>(i), 0);
+            if (name && seen_.count(name)) {
+                zip_delete(archive_, static_cast<zip_uint64_t>(i));
+                Info("deleting: " + std::string(name) + "\n");
+            }
+        }
+        return Close();
+    }
+
+    bool AskPassword(std::string& password)
+    {
+        char buffer[ZP_PASSWORD_BUFFER] = {};
+        if (!g_functions.password ||
+            g_functions.password(buffer, ZP_PASSWORD_BUFFER, "Enter password: ", archivePath_.c_str()) != 0 ||
+            !buffer[0]) {
+            Warn("zip error: no password given for encryption\n");
+            return false;
+        }
+        buffer[ZP_PASSWORD_BUFFER - 1] = '\0';
+        password = buffer;
+        return true;
+    }
+
+    void SetComment()
+    {
+        if (!g_functions.comment)
+            return;
+        std::vector<char> buffer(ZP_COMMENT_BUFFER, '\0');
+        g_functions.comment(buffer.data());
+        buffer.back() = '\0';
+        const std::size_t length = std::strlen(buffer.data());
+        if (length)
+            zip_set_archive_comment(archive_, buffer.data(), static_cast<zip_uint16_t>(std::min<std::size_t>(length, 65535)));
+    }
+
+    int Close()
+    {
+        if (zip_close(archive_) == 0) {
+            archive_ = nullptr;
+            ReportAdded();
+            if (g_options.fMove)
+                for (const Item& item : items_)
+                    if (!item.folder)
+                        ::unlink(item.path.c_str());
+            return ZE_OK;
+        }
+        zip_error_t* error = zip_get_error(archive_);
+        const int system = zip_error_code_system(error);
+        const int code = zip_error_code_zip(error);
+        Warn("zip error: cannot write " + archivePath_ + " (" + zip_error_strerror(error) + ")\n");
+        if (system == ENOSPC || system == EDQUOT)
+            return ZE_DISKFULL;
+        switch (code) {
+        case ZIP_ER_MEMORY:
+            return ZE_MEM;
+        case ZIP_ER_READ:
+        case ZIP_ER_OPEN:
+            return ZE_READ;
+        case ZIP_ER_TMPOPEN:
+            return ZE_CREAT;
+        default:
+            return ZE_WRITE;
+        }
+    }
+
+    // The "adding" lines; compression happens as the archive is written, so
+    // they come once it is complete.
+    void ReportAdded()
+    {
+        if (g_options.fQuiet || added_.empty())
+            return;
+        zip_t* written = zip_open(archivePath_.c_str(), ZIP_RDONLY, nullptr);
+        if (!written)
+            return;
+        for (const std::string& name : added_) {
+            zip_stat_t es;
+            if (zip_stat(written, name.c_str(), 0, &es) != 0)
+                continue;
+            const bool stored = es.comp_method == ZIP_CM_STORE;
+            const long percent = es.size && !stored ? static_cast<long>(100 - es.comp_size * 100 / es.size) : 0;
+            Info("  adding: " + name + (stored ? " (stored 0%)" : " (deflated " + std::to_string(percent) + "%)") +
+                 "\n");
+        }
+        zip_discard(written);
+    }
+
+    void Info(const std::string& text)
+    {
+        if (!g_options.fQuiet)
+            Print(text);
+    }
+    void Warn(const std::string& text) { Print(text); }
+
+    static void Print(const std::string& text)
+    {
+        if (!g_functions.print)
+            return;
+        std::vector<char> buffer(text.begin(), text.end());
+        buffer.push_back('\0');
+        g_functions.print(buffer.data(), static_cast<uint32_t>(text.size()));
+    }
+
+    const ZCL& command_;
+    std::string root_, archivePath_;
+    std::pair<dev_t, ino_t> archiveId_{0, 0};
+    std::vector<Item> items_;
+    std::set<std::string> seen_;
+    std::vector<std::string> added_;
+    zip_t* archive_ = nullptr;
+};
+
+}  // namespace
+
+extern "C" int ZpInit(ZIPUSERFUNCTIONS* functions)
+{
+    g_initialized = functions && functions->print;
+    g_functions = g_initialized ? *functions : ZIPUSERFUNCTIONS{};
+    return g_initialized ? 1 : 0;
+}
+
+extern "C" int ZpSetOptions(ZPOPT* options)
+{
+    if (!options)
+        return 0;
+    g_options = *options;
+    return 1;
+}
+
+extern "C" ZPOPT ZpGetOptions(void)
+{
+    return g_options;
+}
+
+extern "C" int ZpArchive(ZCL C)
+{
+    if (!g_initialized)
+        return ZE_NOINIT;
+    try {
+        Packer packer(C);
+        return packer.Run();
+    } catch (const std::bad_alloc&) {
+        return ZE_MEM;
+    } catch (...) {
+        return ZE_WRITE;
+    }
+}

@@ -1,0 +1,204 @@
+// Our unzip32 and zip32 through the two bindings, on real archives.
+#include "FakePrompter.h"
+#include "TestFiles.h"
+#include "UnzipBinding.h"
+#include "ZipBinding.h"
+#include "ZipFixtures.h"
+#include "unzip32.h"
+#include "zip32.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+int Unpack(const std::string& archive, const std::string& target)
+{
+    UnzipRequest& r = TheUnzipRequest();
+    r = UnzipRequest{};
+    r.noflag = 1;
+    r.ndflag = 1;
+    r.lpszZipFN = archive;
+    r.lpszExtractDir = target;
+    return RunUnzip();
+}
+
+int Pack(const std::string& root, const std::string& archive, char level = '9')
+{
+    ZipRequest& r = TheZipRequest();
+    r = ZipRequest{};
+    r.fRecurse = 1;
+    r.fQuiet = 1;
+    r.fLevel = level;
+    r.nameCount = 1;
+    r.fileNames[0] = "*";
+    r.szRootDir = root;
+    r.zipFileName = archive;
+    return RunZip();
+}
+
+void MakeBook(const std::string& root)
+{
+    WriteFile(root + "/mimetype", "application/epub+zip");
+    WriteFile(root + "/META-INF/container.xml", "<container/>");
+    WriteFile(root + "/OEBPS/content.opf", "<package><manifest></manifest></package>");
+    WriteFile(root + "/OEBPS/Styles/book.css", std::string(5000, 'a'));
+    WriteFile(root + "/OEBPS/Images/photo.jpg", RandomBytes(20000, 7));
+    WriteFile(root + "/OEBPS/Text/caf\xC3\xA9 1.xhtml", "<html/>");
+    std::filesystem::create_directories(root + "/OEBPS/Empty");
+}
+
+class ArchiveRoundTrip : public ::testing::Test {
+protected:
+    FakePrompter prompter;
+    TempFolder dir;
+};
+
+TEST_F(ArchiveRoundTrip, AFolderTreeComesBackByteForByte)
+{
+    MakeBook(dir / "in");
+    ASSERT_EQ(Pack(dir / "in", dir / "book.epub"), 0);
+    ASSERT_EQ(Unpack(dir / "book.epub", dir / "out"), 0);
+    EXPECT_EQ(ReadTree(dir / "out"), ReadTree(dir / "in"));
+    EXPECT_NE(TheUnzipRequest().printText.find("  inflating: OEBPS/Styles/book.css\r\n"), std::string::npos);
+    EXPECT_TRUE(TheUnzipRequest().listingText.empty());
+}
+
+TEST_F(ArchiveRoundTrip, APackedBookIsAValidContainer)
+{
+    MakeBook(dir / "in");
+    ASSERT_EQ(Pack(dir / "in", dir / "book.epub"), 0);
+    const LocalHeader first = FirstLocalHeader(dir / "book.epub");
+    EXPECT_EQ(first.name, "mimetype");
+    EXPECT_EQ(first.method, 0);
+    EXPECT_EQ(first.extraLength, 0);
+    const auto methods = ZipMethods(dir / "book.epub");
+    EXPECT_EQ(methods.at("OEBPS/Styles/book.css"), 8) << "text is deflated";
+    EXPECT_EQ(methods.at("OEBPS/Images/photo.jpg"), 0) << "stored when deflating does not shrink it";
+    EXPECT_EQ(ZipEntryNames(dir / "book.epub").at(0), "mimetype");
+    EXPECT_EQ(std::system(("unzip -tqq '" + (dir / "book.epub") + "'").c_str()), 0);
+    EXPECT_EQ(std::system(("zipinfo '" + (dir / "book.epub") + "' > /dev/null").c_str()), 0);
+}
+
+TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)
+{
+    WriteFile(dir / "in/a.txt", std::string(1000, 'a'));
+    TheZipRequest().fQuiet = 0;
+    ZipRequest& r = TheZipRequest();
+    r = ZipRequest{};
+    r.fRecurse = 1;
+    r.fLevel = '9';
+    r.nameCount = 1;
+    r.fileNames[0] = "*";
+    r.szRootDir = dir / "in";
+    r.zipFileName = dir / "a.zip";
+    ASSERT_EQ(RunZip(), 0);
+    EXPECT_NE(prompter.printed.find("  adding: a.txt (deflated "), std::string::npos);
+}
+
+TEST_F(ArchiveRoundTrip, ZipOptionsAndResults)
+{
+    WriteFile(dir / "in/.hidden", "h");
+    WriteFile(dir / "in/sub/a.css", "a");
+    WriteFile(dir / "in/b.txt", "b");
+    ZipRequest& r = TheZipRequest();
+    ASSERT_EQ(Pack(dir / "in", dir / "all.zip"), 0);
+    EXPECT_EQ(ZipEntryNames(dir / "all.zip"), (std::vector<std::string>{"b.txt", "sub/", "sub/a.css"}));
+
+    Pack(dir / "in", dir / "none.zip");
+    r.fileNames[0] = "*.nothing";
+    r.zipFileName = dir / "none2.zip";
+    EXPECT_EQ(RunZip(), ZE_NONE);
+    EXPECT_FALSE(std::filesystem::exists(dir / "none2.zip"));
+
+    r.fileNames[0] = "*";
+    r.fNoDirEntries = 1;
+    r.fSystem = 1;
+    r.zipFileName = dir / "sys.zip";
+    ASSERT_EQ(RunZip(), 0);
+    EXPECT_EQ(ZipEntryNames(dir / "sys.zip"), (std::vector<std::string>{".hidden", "b.txt", "sub/a.css"}));
+
+    r.szRootDir = dir / "missing";
+    r.zipFileName = dir / "x.zip";
+    EXPECT_EQ(RunZip(), ZE_OPEN);
+
+    r.szRootDir = dir / "in";
+    r.zipFileName = dir / "no/such/folder/x.zip";
+    EXPECT_NE(RunZip(), 0);
+}
+
+TEST_F(ArchiveRoundTrip, ExistingFilesAreOverwrittenOrAskedAbout)
+{
+    BuildZip(dir / "a.zip", {{"a.txt", "new"}});
+    WriteFile(dir / "out/a.txt", "old");
+    UnzipRequest& r = TheUnzipRequest();
+    r = UnzipRequest{};
+    r.lpszZipFN = dir / "a.zip";
+    r.lpszExtractDir = dir / "out";
+    r.ndflag = 1;
+    EXPECT_EQ(RunUnzip(), 0);
+    EXPECT_EQ(ReadFile(dir / "out/a.txt"), "old") << "neither forced nor asked: kept";
+
+    r.PromptToOverwrite = 1;
+    prompter.messageAnswers = {MessageAnswer::No};
+    RunUnzip();
+    EXPECT_EQ(ReadFile(dir / "out/a.txt"), "old");
+    prompter.messageAnswers = {MessageAnswer::Yes};
+    RunUnzip();
+    EXPECT_EQ(ReadFile(dir / "out/a.txt"), "new");
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_NE(prompter.messages[0].text.find("out/a.txt"), std::string::npos);
+
+    WriteFile(dir / "out/a.txt", "old");
+    r.PromptToOverwrite = 0;
+    r.noflag = 1;
+    RunUnzip();
+    EXPECT_EQ(ReadFile(dir / "out/a.txt"), "new");
+}
+
+TEST_F(ArchiveRoundTrip, ListingGoesThroughTheListingCallbackAndExtractsNothing)
+{
+    BuildZip(dir / "a.zip", {{"mimetype", "application/epub+zip"}, {"OEBPS/a.css", "x"}});
+    UnzipRequest& r = TheUnzipRequest();
+    r = UnzipRequest{};
+    r.nvflag = 1;
+    r.lpszZipFN = dir / "a.zip";
+    r.lpszExtractDir = dir / "out";
+    EXPECT_EQ(RunUnzip(), 0);
+    EXPECT_EQ(r.listedCount, 2);
+    EXPECT_EQ(r.listingText.substr(82, 8), "mimetype");
+    EXPECT_FALSE(std::filesystem::exists(dir / "out/mimetype"));
+}
+
+TEST_F(ArchiveRoundTrip, EncryptedEntriesAskForThePassword)
+{
+    WriteFile(dir / "in/secret.txt", "hidden text");
+    ASSERT_EQ(std::system(("cd '" + (dir / "in") + "' && zip -q -P pw '" + (dir / "trad.zip") + "' secret.txt").c_str()),
+              0);
+    prompter.inputAnswers = {"wrong", "pw"};
+    EXPECT_EQ(Unpack(dir / "trad.zip", dir / "out"), 0);
+    EXPECT_EQ(ReadFile(dir / "out/secret.txt"), "hidden text");
+    EXPECT_EQ(prompter.questions.size(), 2u) << "asked again after a wrong password";
+
+    prompter.inputAnswers.clear();
+    EXPECT_EQ(Unpack(dir / "trad.zip", dir / "out2"), UZ_BADPWD);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out2/secret.txt"));
+}
+
+TEST_F(ArchiveRoundTrip, AesEncryptedEntriesToo)
+{
+    WriteFile(dir / "in/secret.txt", "aes text");
+    ZipRequest& r = TheZipRequest();
+    Pack(dir / "in", dir / "plain.zip");
+    r.fEncrypt = 1;
+    r.zipFileName = dir / "aes.zip";
+    prompter.inputAnswers = {"pw"};
+    ASSERT_EQ(RunZip(), 0);
+    prompter.inputAnswers = {"pw"};
+    EXPECT_EQ(Unpack(dir / "aes.zip", dir / "out"), 0);
+    EXPECT_EQ(ReadFile(dir / "out/secret.txt"), "aes text");
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "UserPrompter.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every message, question and printed text, and answers from
+// queues the test fills. An empty queue answers OK / Cancel / the empty
+// text. Installs itself as the program's prompter while it lives.
+class FakePrompter : public UserPrompter {
+public:
+    struct Message {
+        std::string text, title;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+    struct Question {
+        std::string prompt, title;
+    };
+
+    FakePrompter() { SetPrompter(this); }
+    ~FakePrompter() override { SetPrompter(nullptr); }
+
+    MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                                 MessageIcon icon) override
+    {
+        messages.push_back({text, title, buttons, icon});
+        if (!messageAnswers.empty()) {
+            const MessageAnswer a = messageAnswers.front();
+            messageAnswers.pop_front();
+            return a;
+        }
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+
+    std::string AskInput(const std::string& prompt, const std::string& title) override
+    {
+        questions.push_back({prompt, title});
+        if (inputAnswers.empty())
+            return {};
+        std::string a = inputAnswers.front();
+        inputAnswers.pop_front();
+        return a;
+    }
+
+    void PrintOnWindow(const std::string& text) override { printed += text; }
+    void ProcessPendingEvents() override { ++eventRounds; }
+
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> all;
+        for (const Message& m : messages)
+            all.push_back(m.text);
+        return all;
+    }
+
+    std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::deque<MessageAnswer> messageAnswers;
+    std::deque<std::string> inputAnswers;
+    std::string printed;
+    int eventRounds = 0;
+};

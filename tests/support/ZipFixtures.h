@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Archives the tests build themselves (hostile ones included), and ways
+// to look inside archives and folders.
+struct EntrySpec {
+    std::string name;
+    std::string data;
+    enum Kind { File, Folder, SymbolicLink } kind = File;
+    bool stored = false;
+};
+
+void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries);
+
+// Entry names in archive order.
+std::vector<std::string> ZipEntryNames(const std::string& path);
+
+// The first local header of an archive, read from its bytes.
+struct LocalHeader {
+    int method = -1;
+    int extraLength = -1;
+    std::string name;
+};
+LocalHeader FirstLocalHeader(const std::string& path);
+
+// Entry name -> compression method (0 stored, 8 deflated).
+std::map<std::string, int> ZipMethods(const std::string& path);
+
+// Every file below folder: relative path -> bytes; folders map to "<dir>".
+std::map<std::string, std::string> ReadTree(const std::string& folder);
+
+// Bytes that deflate cannot shrink.
+std::string RandomBytes(std::size_t size, unsigned seed);
