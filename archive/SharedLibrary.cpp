@@ -1,19 +1,12 @@
 #include "SharedLibrary.h"
 
 #include "PathText.h"
+#include "ProgramFolder.h"
 #include "RunTimeError.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <filesystem>
-
-std::string ProgramFolder()
-{
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : PathText::AsFolder(self.parent_path().string());
-}
 
 SharedLibrary::SharedLibrary(const std::string& fileName) : fileName_(fileName)
 {

@@ -21,6 +21,3 @@ private:
     std::string fileName_;
     void* handle_ = nullptr;
 };
-
-// The folder that holds the running program, ending in the separator.
-std::string ProgramFolder();

@@ -156,6 +156,32 @@ void FileSystemObject::MoveFile(const std::string& source, const std::string& de
         throw ErrorFromErrno(errno, "moving to", destination);
 }
 
+void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination) const
+{
+    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw ErrorFromErrno(errno, "opening", source);
+    const bool flushed = ::fsync(fd) == 0;
+    const int flushError = errno;
+    struct stat old {};
+    if (::stat(destination.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    ::close(fd);
+    if (!flushed)
+        throw ErrorFromErrno(flushError, "flushing", source);
+    if (::rename(source.c_str(), destination.c_str()) != 0)
+        throw ErrorFromErrno(errno, "replacing", destination);
+
+    // Make the rename itself last: flush the folder that holds both names.
+    const auto cut = destination.find_last_of(PathText::Separator);
+    const std::string folder = cut == std::string::npos ? "." : destination.substr(0, cut + 1);
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 FileSystemObject& FileSystem()
 {
     static FileSystemObject instance;

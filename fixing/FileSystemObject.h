@@ -24,6 +24,11 @@ public:
 
     // Fails when the destination exists.
     void MoveFile(const std::string& source, const std::string& destination) const;
+
+    // Puts source in destination's place in one step: source is flushed to
+    // disk, takes destination's permission bits, and is renamed over it, so
+    // that destination always holds either the old file or the whole new one.
+    void ReplaceFile(const std::string& source, const std::string& destination) const;
 };
 
 // The one instance the program uses, created on first use.

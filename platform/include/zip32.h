@@ -81,7 +81,7 @@ typedef struct {
 
 typedef struct {
     int argc;            /* number of names */
-    const char* lpszZipFN; /* the archive to create or add to */
+    const char* lpszZipFN; /* the archive to create or add to; relative to the current directory */
     char** FNV;          /* names or patterns with * and ?, relative to szRootDir */
 } ZCL;
 

@@ -53,9 +53,7 @@ public:
         root_ = g_options.szRootDir && *g_options.szRootDir ? g_options.szRootDir : ".";
         while (root_.size() > 1 && root_.back() == '/')
             root_.pop_back();
-        archivePath_ = command_.lpszZipFN;
-        if (archivePath_[0] != '/')
-            archivePath_ = root_ + "/" + archivePath_;
+        archivePath_ = command_.lpszZipFN;  // a relative name is relative to the current directory
 
         struct stat rootStat {};
         if (::stat(root_.c_str(), &rootStat) != 0 || !S_ISDIR(rootStat.st_mode)) {

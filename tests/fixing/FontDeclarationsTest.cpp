@@ -1,21 +1,12 @@
 // The font rule, the manifest item and the package document edit.
 #include "LiberationFaces.h"
 #include "PackageDocument.h"
+#include "ExpectedText.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Items(const std::string& prefix)
-{
-    auto item = [&](const char* file, const char* id) {
-        return "<item href=\"" + prefix + file + "\" media-type=\"application/octet-stream\" id=\"" + id +
-               "\"/>\r\n";
-    };
-    return item("LiberationSerif-Regular.ttf", "liber1") + item("LiberationSerif-Italic.ttf", "liber2") +
-           item("LiberationSerif-BoldItalic.ttf", "liber3") + item("LiberationSerif-Bold.ttf", "liber4");
-}
 
 TEST(FontDef, BuildsTheRuleWithItsArgumentsVerbatim)
 {
@@ -49,24 +40,24 @@ protected:
 TEST_F(PackageDocumentTest, WorkedExampleComesOutByteForByte)
 {
     const std::string before = "<package>\r\n<manifest>\r\n<item id=\"a\"/>\r\n</manifest>\r\n</package>";
-    EXPECT_EQ(Alter(before), "<package>\r\n<manifest>" + Items("") +
+    EXPECT_EQ(Alter(before), "<package>\r\n<manifest>" + ManifestItems("") +
                                  "\r\n<item id=\"a\"/>\r\n</manifest>\r\n</package>\r\n");
 }
 
 TEST_F(PackageDocumentTest, ItemsAreNamedRelativeToTheDocument)
 {
-    EXPECT_EQ(Alter("<manifest>", "../"), "<manifest>" + Items("../") + "\r\n");
+    EXPECT_EQ(Alter("<manifest>", "../"), "<manifest>" + ManifestItems("../") + "\r\n");
 }
 
 TEST_F(PackageDocumentTest, ManifestStartTags)
 {
-    EXPECT_EQ(Alter("<MANIFEST>"), "<MANIFEST>" + Items("") + "\r\n") << "case is ignored";
-    EXPECT_EQ(Alter("<manifest\r\n  id=\"m\">"), "<manifest\r\n  id=\"m\">" + Items("") + "\r\n")
+    EXPECT_EQ(Alter("<MANIFEST>"), "<MANIFEST>" + ManifestItems("") + "\r\n") << "case is ignored";
+    EXPECT_EQ(Alter("<manifest\r\n  id=\"m\">"), "<manifest\r\n  id=\"m\">" + ManifestItems("") + "\r\n")
         << "attributes over several lines";
     EXPECT_EQ(Alter("<opf:manifest></opf:manifest>"), "<opf:manifest></opf:manifest>\r\n") << "prefixed";
-    EXPECT_EQ(Alter("<manifest/>"), "<manifest/>" + Items("") + "\r\n") << "self-closing";
+    EXPECT_EQ(Alter("<manifest/>"), "<manifest/>" + ManifestItems("") + "\r\n") << "self-closing";
     EXPECT_EQ(Alter("<manifest>x</manifest><manifest>"),
-              "<manifest>" + Items("") + "x</manifest><manifest>" + Items("") + "\r\n")
+              "<manifest>" + ManifestItems("") + "x</manifest><manifest>" + ManifestItems("") + "\r\n")
         << "every start tag, never the closing tag";
     EXPECT_EQ(Alter("<package/>"), "<package/>\r\n") << "no manifest";
     EXPECT_EQ(Alter("<manifest"), "<manifest\r\n") << "a tag that never closes";
@@ -76,7 +67,7 @@ TEST_F(PackageDocumentTest, ASecondRunInsertsAgain)
 {
     Alter("<manifest>");
     AlterContentOpf(dir / "content.opf");
-    EXPECT_EQ(ReadFile(dir / "content.opf"), "<manifest>" + Items("") + Items("") + "\r\n\r\n");
+    EXPECT_EQ(ReadFile(dir / "content.opf"), "<manifest>" + ManifestItems("") + ManifestItems("") + "\r\n\r\n");
 }
 
 TEST_F(PackageDocumentTest, TenThousandManifestTags)
@@ -85,7 +76,7 @@ TEST_F(PackageDocumentTest, TenThousandManifestTags)
     for (int i = 0; i < 10000; ++i)
         opf += "<manifest>";
     const std::string out = Alter(opf);
-    EXPECT_EQ(out.size(), opf.size() + 10000 * Items("").size() + 2);
+    EXPECT_EQ(out.size(), opf.size() + 10000 * ManifestItems("").size() + 2);
 }
 
 }  // namespace

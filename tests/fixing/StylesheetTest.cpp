@@ -2,28 +2,12 @@
 #include "SettingsStore.h"
 #include "Stylesheet.h"
 #include "RunTimeError.h"
+#include "ExpectedText.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// The rules appended for the four faces, with each font named through prefix.
-std::string FaceRules(const std::string& prefix)
-{
-    auto rule = [&](const char* style, const char* weight, const char* file) {
-        return std::string("@font-face {\r\nfont-style: ") + style +
-               ";\r\nfont-family: 'Liberation', serif, sans-serif;\r\nfont-weight: " + weight + ";\r\nsrc: url(" +
-               prefix + file + ");\r\n}\r\n";
-    };
-    return rule("italic", "normal", "LiberationSerif-Italic.ttf") +
-           rule("normal", "normal", "LiberationSerif-Regular.ttf") +
-           rule("italic", "bold", "LiberationSerif-BoldItalic.ttf") +
-           rule("normal", "bold", "LiberationSerif-Bold.ttf");
-}
-
-const std::string Body = "body { font-family: 'Liberation', serif, sans-serif; }\r\n";
-const std::string Para = "p { text-align: justify; }\r\n";
 
 class StylesheetTest : public ::testing::Test {
 protected:
@@ -50,13 +34,13 @@ TEST_F(StylesheetTest, WorkedExampleComesOutByteForByte)
 {
     SetOptions(true, true, true);
     EXPECT_EQ(Rewrite("h1 { font-size: 2em; color: red; }"),
-              "h1 {  color: red; }\r\n" + FaceRules("") + Body + "\r\n" + Para + "\r\n");
+              "h1 {  color: red; }\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
 }
 
 TEST_F(StylesheetTest, FontsAreNamedRelativeToTheStylesheet)
 {
     SetOptions(false, true, false);
-    EXPECT_EQ(Rewrite("", "../../"), "\r\n" + FaceRules("../../") + Body + "\r\n");
+    EXPECT_EQ(Rewrite("", "../../"), "\r\n" + FaceRules("../../") + BodyRule + "\r\n");
 }
 
 TEST_F(StylesheetTest, FontSizeDeclarations)
@@ -77,8 +61,8 @@ TEST_F(StylesheetTest, FontSizeDeclarations)
 TEST_F(StylesheetTest, AppendedRulesAndLineEnds)
 {
     SetOptions(false, false, true);
-    EXPECT_EQ(Rewrite("a{}"), "a{}\r\n" + Para + "\r\n") << "no line break at the end";
-    EXPECT_EQ(Rewrite("a{}\r\n"), "a{}\r\n\r\n" + Para + "\r\n") << "an empty line before the rule";
+    EXPECT_EQ(Rewrite("a{}"), "a{}\r\n" + ParagraphRule + "\r\n") << "no line break at the end";
+    EXPECT_EQ(Rewrite("a{}\r\n"), "a{}\r\n\r\n" + ParagraphRule + "\r\n") << "an empty line before the rule";
 
     SetOptions(false, false, false);
     EXPECT_EQ(Rewrite("a { font-size: 1em; }"), "a { font-size: 1em; }\r\n") << "all off adds one CR LF";
@@ -90,7 +74,7 @@ TEST_F(StylesheetTest, ASecondRunAppendsAgain)
     SetOptions(true, true, true);
     const std::string once = Rewrite("a{}");
     StripCSSFonts(dir / "style.css");
-    EXPECT_EQ(ReadFile(dir / "style.css"), once + "\r\n" + FaceRules("") + Body + "\r\n" + Para + "\r\n");
+    EXPECT_EQ(ReadFile(dir / "style.css"), once + "\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
 }
 
 TEST_F(StylesheetTest, BytesOutsideTheEditsSurvive)

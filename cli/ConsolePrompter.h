@@ -1,0 +1,19 @@
+#pragma once
+
+#include "UserPrompter.h"
+
+// Messages on the terminal: failures and warnings on standard error, the
+// rest on standard output. Questions are asked on the terminal when there
+// is one, and otherwise answered No, Cancel or the empty text, so that a
+// script never waits.
+class ConsolePrompter : public UserPrompter {
+public:
+    MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                                 MessageIcon icon) override;
+    std::string AskInput(const std::string& prompt, const std::string& title) override;
+    void PrintOnWindow(const std::string& text) override;
+    void ProcessPendingEvents() override {}
+};
+
+// True when standard input and standard error are both a terminal.
+bool InteractiveTerminal();

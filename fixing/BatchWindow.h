@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// What the batch run needs of its window, read at the moment it needs it:
+// the folder text, the book list, and the two buttons. The main window
+// implements it, and so do the command line and the tests.
+class BatchWindow {
+public:
+    virtual ~BatchWindow() = default;
+
+    virtual std::string FolderText() const = 0;
+    virtual std::size_t EntryCount() const = 0;
+    virtual std::string EntryText(std::size_t index) const = 0;
+    virtual bool EntryTicked(std::size_t index) const = 0;
+
+    virtual void SetStartCaption(const std::string& caption) = 0;
+    virtual void SetStartEnabled(bool enabled) = 0;
+    virtual void SetCancelEnabled(bool enabled) = 0;
+
+    // A book's processing begins: the number-th of total ticked books.
+    virtual void BookStarting(std::size_t /*number*/, std::size_t /*total*/, const std::string& /*entry*/) {}
+};

@@ -1,0 +1,341 @@
+// The batch run end to end over real books, through our own archive
+// libraries.
+#include "BatchRun.h"
+#include "BookBuilder.h"
+#include "ExpectedText.h"
+#include "FakePrompter.h"
+#include "FakeWindow.h"
+#include "ProgramEnd.h"
+#include "ProgramFolder.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "UnzipBinding.h"
+#include "WorkingFolder.h"
+#include "ZipFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const FontFiles[] = {"LiberationSerif-Regular.ttf", "LiberationSerif-Italic.ttf",
+                                 "LiberationSerif-Bold.ttf", "LiberationSerif-BoldItalic.ttf"};
+
+class BatchRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::chmod(runtime.path().c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        SettingsStore::LoadOptions();
+        window.folder = library.path();
+    }
+    void TearDown() override { ::unsetenv("XDG_RUNTIME_DIR"); }
+
+    void Options(bool sizes, bool justify, bool fonts, bool deleteCss)
+    {
+        SettingsStore::PutOption(OptionKey::FontSizes, sizes);
+        SettingsStore::PutOption(OptionKey::JustifyText, justify);
+        SettingsStore::PutOption(OptionKey::IntlFonts, fonts);
+        SettingsStore::PutOption(OptionKey::DeleteCSS, deleteCss);
+    }
+    std::string Book(const std::string& entry, EpubVersion version = EpubVersion::Three)
+    {
+        const std::string path = library / entry;
+        fs::create_directories(fs::path(path).parent_path());
+        MakeEpub(path, version);
+        window.Add(entry);
+        return path;
+    }
+    std::string OnlyMessage()
+    {
+        EXPECT_EQ(prompter.messages.size(), 1u);
+        return prompter.messages.empty() ? std::string() : prompter.messages.back().text;
+    }
+    void ExpectNoLeftovers()
+    {
+        for (const auto& entry : fs::recursive_directory_iterator(library.path()))
+            EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+        EXPECT_FALSE(fs::exists(WorkingFolderPath()));
+        EXPECT_FALSE(fs::exists(WorkingFolderPath() + ".lock"));
+    }
+
+    ScratchSettings settings;
+    TempFolder library, runtime;
+    FakePrompter prompter;
+    FakeWindow window;
+};
+
+TEST_F(BatchRunTest, ThreeBooksAreFixedInPlaceAndCounted)
+{
+    Options(true, true, true, false);
+    const std::string a = Book("a.epub"), b = Book("Series/Volume 1.epub", EpubVersion::Two), c = Book("c.EPUB");
+    const std::string original = ReadFile(a);
+
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.)");
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(prompter.messages[0].title, "Bindwell");
+    EXPECT_EQ(window.events, (std::vector<std::string>{"caption Working", "start off", "cancel off",
+                                                       "caption Start", "start on", "cancel on"}));
+    EXPECT_EQ(window.started, (std::vector<std::string>{"1/3 a.epub", "2/3 Series/Volume 1.epub", "3/3 c.EPUB"}));
+    ExpectNoLeftovers();
+
+    for (const std::string& book : {a, b, c}) {
+        const auto names = ZipEntryNames(book);
+        ASSERT_FALSE(names.empty());
+        EXPECT_EQ(names[0], "mimetype");
+        EXPECT_EQ(FirstLocalHeader(book).method, 0);
+        EXPECT_EQ(FirstLocalHeader(book).extraLength, 0);
+        for (const char* font : FontFiles)
+            EXPECT_EQ(EntryBytes(book, font), ReadFile(std::string("/usr/share/fonts/truetype/liberation2/") + font));
+    }
+    // Every entry the fix does not edit comes back byte for byte.
+    TempFolder before;
+    WriteFile(before / "a.epub", original);
+    for (const std::string& name : ZipEntryNames(before / "a.epub")) {
+        if (name != BookStylesheet && name != BookPackage) {
+            EXPECT_EQ(EntryBytes(a, name), EntryBytes(before / "a.epub", name)) << name;
+        }
+    }
+}
+
+// Each combination the options dialog can save, against texts written out
+// by hand from the original stylesheet and package document.
+TEST_F(BatchRunTest, EveryOptionCombinationGivesTheExpectedBytes)
+{
+    const std::string original = "original.epub";
+    MakeEpub(library / original, EpubVersion::Three);
+    const std::string opf = EntryBytes(library / original, BookPackage);
+    fs::remove(library / original);
+
+    for (int bits = 0; bits < 9; ++bits) {
+        const bool deleteCss = bits == 8;
+        const bool sizes = !deleteCss && (bits & 1), justify = !deleteCss && (bits & 2), fonts = !deleteCss && (bits & 4);
+        Options(sizes, justify, fonts, deleteCss);
+        window.entries.clear();
+        const std::string book = Book("book" + std::to_string(bits) + ".epub");
+        prompter.messages.clear();
+        ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << OnlyMessage();
+
+        std::string css = sizes ? "body { margin: 0; }\r\np {  text-indent: 1em; }\r\n" : BookCss;
+        if (fonts)
+            css += "\r\n" + FaceRules("../../") + BodyRule;
+        if (justify)
+            css += "\r\n" + ParagraphRule;
+        css += "\r\n";
+        const auto names = ZipEntryNames(book);
+        if (deleteCss) {
+            EXPECT_EQ(std::count(names.begin(), names.end(), BookStylesheet), 0);
+        } else {
+            EXPECT_EQ(EntryBytes(book, BookStylesheet), css) << "options " << bits;
+        }
+
+        std::string expectedOpf = opf;
+        if (fonts)
+            expectedOpf.insert(expectedOpf.find("<manifest>") + 10, ManifestItems("../"));
+        EXPECT_EQ(EntryBytes(book, BookPackage), fonts ? expectedOpf + "\r\n" : opf) << "options " << bits;
+        EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), fonts ? 1 : 0);
+    }
+}
+
+TEST_F(BatchRunTest, UntickedBooksAreSkippedAndNotCounted)
+{
+    const std::string a = Book("a.epub"), b = Book("b.epub"), c = Book("c.epub");
+    window.entries[1].second = false;
+    const std::string untouched = ReadFile(b);
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.)");
+    EXPECT_EQ(ReadFile(b), untouched);
+}
+
+TEST_F(BatchRunTest, NothingTickedOrNoFolderText)
+{
+    Book("a.epub");
+    window.entries[0].second = false;
+    fs::create_directories(WorkingFolderPath());  // a leftover of an earlier run
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::NoBooksSelected);
+    EXPECT_EQ(OnlyMessage(), "No books fixed - no books selected.");
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
+    ExpectNoLeftovers();
+
+    prompter.messages.clear();
+    window.folder = "";
+    fs::create_directories(WorkingFolderPath());
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::EmptyFolderText);
+    EXPECT_EQ(OnlyMessage(), "Please enter the path to the folder containing your ebooks.");
+    EXPECT_TRUE(fs::exists(WorkingFolderPath())) << "nothing is touched on disk";
+    EXPECT_EQ(window.events.back(), "cancel on");
+}
+
+TEST_F(BatchRunTest, TheSecondOfThreeFailingToPackStopsTheRun)
+{
+    const std::string a = Book("a.epub"), b = Book("b.epub"), c = Book("c.epub");
+    const std::string originalA = ReadFile(a), originalB = ReadFile(b), originalC = ReadFile(c);
+    fs::create_directory(b + ".tmp");  // a folder where the new archive must go
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_EQ(OnlyMessage(), "Zip error: 18\r\nThe new book could not be written beside the old one; the book was "
+                            "left as it was.");
+    EXPECT_NE(ReadFile(a), originalA);
+    EXPECT_EQ(ReadFile(b), originalB);
+    EXPECT_EQ(ReadFile(c), originalC);
+    fs::remove(b + ".tmp");
+    ExpectNoLeftovers();
+}
+
+TEST_F(BatchRunTest, AMissingFontEndsTheRunWithTheBookUntouched)
+{
+    TempFolder fonts;
+    WriteFile(fonts / "LiberationSerif-Regular.ttf", "r");
+    SetInstalledFontFolder(fonts.path());
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    SetInstalledFontFolder(ProgramFolder() + "fonts");
+    EXPECT_EQ(OnlyMessage().rfind("53 Error unzipping:  File not found", 0), 0u) << OnlyMessage();
+    EXPECT_NE(OnlyMessage().find("LiberationSerif-Italic.ttf"), std::string::npos);
+    EXPECT_EQ(ReadFile(a), original);
+    ExpectNoLeftovers();
+}
+
+TEST_F(BatchRunTest, AReadOnlyBookIsReplacedAndKeepsItsPermissions)
+{
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    ::chmod(a.c_str(), 0444);
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_NE(ReadFile(a), original);
+    struct stat st {};
+    ::stat(a.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+}
+
+TEST_F(BatchRunTest, AStaleTemporaryArchiveAddsNothingToTheNewBook)
+{
+    const std::string a = Book("a.epub");
+    BuildZip(a + ".tmp", {{"stale/entry.txt", "from an earlier run"}});
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    const auto names = ZipEntryNames(a);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "stale/entry.txt"), 0);
+    ExpectNoLeftovers();
+}
+
+TEST_F(BatchRunTest, BooksThatDoNotUnpackCleanlyAreLeftAsTheyWere)
+{
+    WriteFile(library / "x.epub", "not an archive");
+    window.Add("x.epub");
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_EQ(OnlyMessage().rfind(library / "x.epub" + "\r\nBindwell left this book as it was: it could not be "
+                                                       "opened as an EPUB (ZIP) archive.", 0), 0u) << OnlyMessage();
+    EXPECT_EQ(ReadFile(library / "x.epub"), "not an archive");
+
+    const std::string damaged = Book("damaged.epub");
+    std::string bytes = ReadFile(damaged);
+    bytes[bytes.size() / 3] ^= 0x55;
+    WriteFile(damaged, bytes);
+    window.entries = {{"damaged.epub", true}};
+    prompter.messages.clear();
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_EQ(OnlyMessage().rfind(damaged + "\r\nBindwell left this book as it was:", 0), 0u) << OnlyMessage();
+    EXPECT_EQ(ReadFile(damaged), bytes);
+
+    BuildZip(library / "evil.epub", {{"mimetype", "application/epub+zip"}, {"../evil.css", "p{}"}});
+    window.entries = {{"evil.epub", true}};
+    prompter.messages.clear();
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_NE(OnlyMessage().find("unsafe names"), std::string::npos);
+    EXPECT_FALSE(fs::exists(runtime / "evil.css"));
+    ExpectNoLeftovers();
+}
+
+TEST_F(BatchRunTest, AFileInTheWorkingFoldersPlaceIsARunTimeFailure)
+{
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    WriteFile(WorkingFolderPath(), "in the way");
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_EQ(OnlyMessage().rfind("58 Error unzipping:  File already exists", 0), 0u) << OnlyMessage();
+    EXPECT_EQ(ReadFile(a), original);
+    fs::remove(WorkingFolderPath());
+}
+
+TEST_F(BatchRunTest, ASecondRunWhileOneIsGoingTouchesNothing)
+{
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    WorkingFolderLock other;
+    ASSERT_TRUE(other.Acquire(WorkingFolderPath()));
+    fs::create_directories(WorkingFolderPath() + "/theirs");
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Busy);
+    EXPECT_NE(OnlyMessage().find("Another Bindwell run"), std::string::npos);
+    EXPECT_EQ(ReadFile(a), original);
+    EXPECT_TRUE(fs::exists(WorkingFolderPath() + "/theirs"));
+    other.Release();
+    fs::remove_all(WorkingFolderPath());
+}
+
+TEST_F(BatchRunTest, WithoutATemporaryFolderTheWorkingFolderIsInTheCurrentDirectory)
+{
+    ::unsetenv("XDG_RUNTIME_DIR");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string keep = saved ? saved : "";
+    ::setenv("TMPDIR", (runtime / "does-not-exist").c_str(), 1);
+    EXPECT_EQ(WorkingFolderPath(), "Bindwell");
+    saved ? ::setenv("TMPDIR", keep.c_str(), 1) : ::unsetenv("TMPDIR");
+}
+
+TEST_F(BatchRunTest, IndexesPastSixteenBitsWork)
+{
+    for (int i = 0; i < 40000; ++i)
+        window.Add("missing" + std::to_string(i) + ".epub", false);
+    const std::string last = Book("last.epub");
+    const std::string original = ReadFile(last);
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (1 epubs fixed.)");
+    EXPECT_NE(ReadFile(last), original);
+    EXPECT_EQ(SummaryText(40000), "Okay, your books are all set. (40000 epubs fixed.)");
+}
+
+TEST_F(BatchRunTest, ARefusedUnzipLibraryEndsTheProgramWithTheBookUntouched)
+{
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    SetUnzipLibraryFile(std::string(BINDWELL_FAKES_DIR) + "/libfake_unzip_old.so");
+    EXPECT_THROW(StartBatchRun(window), ProgramEndRequest);
+    SetUnzipLibraryFile(UnzipLibraryName);
+    EXPECT_EQ(ReadFile(a), original);
+    EXPECT_NE(OnlyMessage().find("Incompatible old DLL version"), std::string::npos);
+    ExpectNoLeftovers();
+}
+
+// epubcheck finds nothing in a fixed book that it did not find before.
+TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
+{
+    if (std::system("java -version > /dev/null 2>&1") != 0 || !fs::exists("/usr/share/java/epubcheck.jar"))
+        GTEST_SKIP() << "epubcheck is not installed";
+    auto check = [&](const std::string& book) {
+        const std::string report = runtime / "report.txt";
+        std::system(("java -jar /usr/share/java/epubcheck.jar '" + book + "' > '" + report + "' 2>&1").c_str());
+        std::string errors;
+        std::istringstream lines(ReadFile(report));
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("ERROR", 0) == 0 || line.rfind("FATAL", 0) == 0)
+                errors += line.substr(0, line.find(':')) + "\n";
+        return errors;
+    };
+    const std::string three = Book("three.epub"), two = Book("two.epub", EpubVersion::Two);
+    const std::string before3 = check(three), before2 = check(two);
+    Options(true, true, true, false);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(check(three), before3);
+    EXPECT_EQ(check(two), before2);
+}
+
+}  // namespace
