@@ -44,7 +44,7 @@ SafeEntryPath MakeSafeEntryPath(const std::string& entryName)
         out.path += (out.path.empty() ? "" : "/") + part;
 
     if (absolute)
-        out.warning += "warning:  stripped absolute path spec from " + entryName + "\n";
+        out.warning += "warning:  stripped the absolute part of the path from " + entryName + "\n";
     if (parents)
         out.warning += "warning:  skipped \"../\" path component(s) in " + entryName + "\n";
     if (backslashes)
