@@ -1,6 +1,7 @@
 #include "UnzipBinding.h"
 
 #include "ProgramEnd.h"
+#include "LibraryText.h"
 #include "SharedLibrary.h"
 #include "TextFile.h"
 #include "UserPrompter.h"
@@ -36,15 +37,6 @@ SharedLibrary& Library()
     return *g_library;
 }
 
-// Reads a library buffer up to its first zero byte or the bound.
-std::string ReadBuffer(const char* buffer, std::size_t bound)
-{
-    if (!buffer)
-        return {};
-    const std::size_t length = strnlen(buffer, bound);
-    return std::string(buffer, length);
-}
-
 // The last `width` characters of text (all of it when shorter).
 std::string LastChars(const std::string& text, std::size_t width)
 {
@@ -59,7 +51,7 @@ void Place(std::string& line, std::size_t column, const std::string& text)
 int PrintCallback(char* buffer, uint32_t length)
 {
     try {
-        const std::string text = ReadBuffer(buffer, std::min<std::size_t>(length, PrintBound));
+        const std::string text = LibraryText::Read(buffer, std::min<std::size_t>(length, PrintBound));
         std::string converted;
         converted.reserve(text.size());
         for (char c : text) {
@@ -78,7 +70,7 @@ int ReplaceCallback(char* fileName, uint32_t bufferSize)
 {
     MessageAnswer answer = MessageAnswer::No;
     try {
-        std::string name = ReadBuffer(fileName, std::min<std::size_t>(bufferSize, PrintBound));
+        std::string name = LibraryText::Read(fileName, std::min<std::size_t>(bufferSize, PrintBound));
         std::replace(name.begin(), name.end(), '\\', '/');
         answer = Prompter().ShowMessageBox("Overwrite \"" + name + "\" ?", "VBUnZip32 - File Already Exists!",
                                            MessageButtons::YesNoCancel, MessageIcon::Warning);
@@ -101,10 +93,10 @@ int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const cha
         return -1;
     std::string answer;
     try {
-        const std::string libraryPrompt = ReadBuffer(prompt, NameBound);
+        const std::string libraryPrompt = LibraryText::Read(prompt, NameBound);
         const std::string shown = libraryPrompt.empty()
                                       ? std::string("Please Enter The Password!")
-                                      : libraryPrompt + " " + ReadBuffer(entryName, NameBound);
+                                      : libraryPrompt + " " + LibraryText::Read(entryName, NameBound);
         for (;;) {
             answer = Prompter().AskInput(shown, ApplicationTitle);
             if (static_cast<long>(answer.size()) < bufferSize)
@@ -148,7 +140,7 @@ void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, ui
         auto low16 = [](uint32_t v) { return std::to_string(static_cast<int16_t>(v & 0xFFFF)); };
         const uint64_t size = (static_cast<uint64_t>(sizeHigh) << 32) + sizeLow;
         std::string line(80, ' ');
-        Place(line, 1, ReadBuffer(entryName, NameBound).substr(0, 50));
+        Place(line, 1, LibraryText::Read(entryName, NameBound).substr(0, 50));
         Place(line, 51, LastChars(std::string(8, ' ') + std::to_string(size), 9));
         Place(line, 62, LastChars("0" + low16(month), 2) + "/");
         Place(line, 65, LastChars("0" + low16(day), 2) + "/");
@@ -164,11 +156,6 @@ void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, ui
 int ServiceCallback(const char*, uint32_t, uint32_t)
 {
     return 0;
-}
-
-const char* TextPointer(const UnzipRequest::Text& text)
-{
-    return text ? text->c_str() : nullptr;
 }
 
 void EndProgramWith(const std::string& text)
@@ -266,8 +253,8 @@ int RunUnzip()
     g_dcl.nZIflag = request.nZIflag;
     g_dcl.C_flag = request.C_flag;
     g_dcl.fPrivilege = request.fPrivilege;
-    g_dcl.lpszZipFN = TextPointer(request.lpszZipFN);
-    g_dcl.lpszExtractDir = TextPointer(request.lpszExtractDir);
+    g_dcl.lpszZipFN = LibraryText::Pointer(request.lpszZipFN);
+    g_dcl.lpszExtractDir = LibraryText::Pointer(request.lpszExtractDir);
 
     g_functions = USERFUNCTION{};
     g_functions.print = PrintCallback;
@@ -281,11 +268,7 @@ int RunUnzip()
     const auto unzip = reinterpret_cast<UnzipFn>(library.EntryPoint("Wiz_SingleEntryUnzip"));
     CheckVersion(version);
 
-    // The name arrays, as 100 pointers each; entries never assigned are null.
-    std::vector<char*> include(100, nullptr), exclude(100, nullptr);
-    for (std::size_t i = 0; i < 100; ++i) {
-        include[i] = const_cast<char*>(TextPointer(request.includeNames[i]));
-        exclude[i] = const_cast<char*>(TextPointer(request.excludeNames[i]));
-    }
+    std::vector<char*> include = LibraryText::Pointers(request.includeNames);
+    std::vector<char*> exclude = LibraryText::Pointers(request.excludeNames);
     return unzip(request.includeCount, include.data(), request.excludeCount, exclude.data(), &g_dcl, &g_functions);
 }

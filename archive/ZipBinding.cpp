@@ -1,5 +1,6 @@
 #include "ZipBinding.h"
 
+#include "LibraryText.h"
 #include "SharedLibrary.h"
 #include "UserPrompter.h"
 #include "zip32.h"
@@ -24,11 +25,6 @@ ZPOPT g_options;
 std::string g_libraryFile = ZipLibraryName;
 std::unique_ptr<SharedLibrary> g_library;
 
-std::string ReadBuffer(const char* buffer, std::size_t bound)
-{
-    return buffer ? std::string(buffer, strnlen(buffer, bound)) : std::string();
-}
-
 // Writes answer and a zero byte into a library buffer, within the bound.
 void WriteAnswer(char* buffer, std::size_t room, const std::string& answer)
 {
@@ -40,7 +36,7 @@ void WriteAnswer(char* buffer, std::size_t room, const std::string& answer)
 int PrintCallback(char* buffer, uint32_t length)
 {
     try {
-        const std::string text = ReadBuffer(buffer, std::min<std::size_t>(std::size_t{length} + 1, BufferBound));
+        const std::string text = LibraryText::Read(buffer, std::min<std::size_t>(std::size_t{length} + 1, BufferBound));
         Prompter().PrintOnWindow(text);
         Prompter().ProcessPendingEvents();
     } catch (...) {
@@ -79,11 +75,6 @@ int ServiceCallback(const char*, int32_t)
     return 0;
 }
 
-const char* TextPointer(const ZipRequest::Text& text)
-{
-    return text ? text->c_str() : nullptr;
-}
-
 // Loads the library; nullptr when it cannot be had.
 SharedLibrary* Library()
 {
@@ -109,9 +100,9 @@ Fn EntryPoint(SharedLibrary* library, const char* name)
 
 void FillOptions(const ZipRequest& r)
 {
-    g_options.Date = TextPointer(r.Date);
-    g_options.szRootDir = TextPointer(r.szRootDir);
-    g_options.szTempDir = TextPointer(r.szTempDir);
+    g_options.Date = LibraryText::Pointer(r.Date);
+    g_options.szRootDir = LibraryText::Pointer(r.szRootDir);
+    g_options.szTempDir = LibraryText::Pointer(r.szTempDir);
     g_options.fSuffix = r.fSuffix;
     g_options.fEncrypt = r.fEncrypt;
     g_options.fSystem = r.fSystem;
@@ -178,11 +169,9 @@ int32_t RunZip()
     if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
         setOptions(&g_options);
 
-    std::vector<char*> names(100, nullptr);
-    for (std::size_t i = 0; i < 100; ++i)
-        names[i] = const_cast<char*>(TextPointer(request.fileNames[i]));
+    std::vector<char*> names = LibraryText::Pointers(request.fileNames);
     const auto archive = EntryPoint<ArchiveFn>(library, "ZpArchive");
     if (!archive)
         return RunZipNotInitialized;
-    return archive(ZCL{request.nameCount, TextPointer(request.zipFileName), names.data()});
+    return archive(ZCL{request.nameCount, LibraryText::Pointer(request.zipFileName), names.data()});
 }
