@@ -305,25 +305,49 @@ private:
         }
     }
 
+    // The check bytes of an encrypted entry let one wrong password in 256
+    // (traditional) or 65536 (AES) through, so a password counts as right only
+    // when the whole entry decrypts and inflates without a CRC or data error.
+    // The error is left on the archive for the caller to read.
+    bool DecryptsCleanly(zip_uint64_t index, const char* password)
+    {
+        zip_file_t* file = zip_fopen_index_encrypted(archive_, index, 0, password);
+        if (!file)
+            return false;
+        std::vector<char> buffer(1 << 16);
+        zip_int64_t got;
+        uint64_t read = written_;
+        // Past the expansion limit the extraction itself stops the archive.
+        while ((got = zip_fread(file, buffer.data(), buffer.size())) > 0)
+            if ((read += static_cast<uint64_t>(got)) > limit_) {
+                got = 0;
+                break;
+            }
+        if (got < 0)
+            zip_error_set(zip_get_error(archive_), zip_error_code_zip(zip_file_get_error(file)), 0);
+        zip_fclose(file);
+        return got == 0;
+    }
+
     // Opens an entry, asking for a password when it is encrypted.
     zip_file_t* OpenEntry(zip_uint64_t index, const zip_stat_t& es, const std::string& name)
     {
         const bool encrypted = (es.valid & ZIP_STAT_ENCRYPTION_METHOD) && es.encryption_method != ZIP_EM_NONE;
         if (!encrypted)
             return zip_fopen_index(archive_, index, 0);
-        if (!password_.empty())
-            if (zip_file_t* file = zip_fopen_index_encrypted(archive_, index, 0, password_.c_str()))
-                return file;
+        if (!password_.empty() && DecryptsCleanly(index, password_.c_str()))
+            return zip_fopen_index_encrypted(archive_, index, 0, password_.c_str());
         for (int attempt = 0; attempt < PasswordTries && functions_ && functions_->password; ++attempt) {
             char buffer[UZ_PASSWORD_BUFFER] = {};
             if (functions_->password(buffer, UZ_PASSWORD_BUFFER, "Enter the password for", name.c_str()) != 0)
                 break;
             buffer[UZ_PASSWORD_BUFFER - 1] = '\0';
-            if (zip_file_t* file = zip_fopen_index_encrypted(archive_, index, 0, buffer)) {
+            if (DecryptsCleanly(index, buffer)) {
                 password_ = buffer;
-                return file;
+                return zip_fopen_index_encrypted(archive_, index, 0, buffer);
             }
-            if (zip_error_code_zip(zip_get_error(archive_)) != ZIP_ER_WRONGPASSWD)
+            const int code = zip_error_code_zip(zip_get_error(archive_));
+            if (code != ZIP_ER_WRONGPASSWD && code != ZIP_ER_CRC && code != ZIP_ER_ZLIB)
                 break;
         }
         Error("   skipping: " + name + "  incorrect password\n");
