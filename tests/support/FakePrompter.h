@@ -3,6 +3,7 @@
 #include "UserPrompter.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ public:
                                  MessageIcon icon) override
     {
         messages.push_back({text, title, buttons, icon});
+        if (onMessage)
+            onMessage(messages.back());
         if (!messageAnswers.empty()) {
             const MessageAnswer a = messageAnswers.front();
             messageAnswers.pop_front();
@@ -62,4 +65,6 @@ public:
     std::deque<std::string> inputAnswers;
     std::string printed;
     int eventRounds = 0;
+    // Called as each message is shown, while the code that shows it waits.
+    std::function<void(const Message&)> onMessage;
 };

@@ -1,0 +1,265 @@
+#include "Form1.h"
+
+#include "BatchRun.h"
+#include "BookDiscovery.h"
+#include "ControlFactory.h"
+#include "Options.h"
+#include "PathText.h"
+#include "ProgramEnd.h"
+#include "SettingsStore.h"
+#include "ShownText.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int EntryBytesRole = Qt::UserRole;
+
+// The free bands of the surface where the run's progress and the Zip
+// library's text are drawn: below the text box, and between the Options
+// and Start buttons.
+constexpr TwipsRect ProgressBand{240, 870, 6015, 195};
+constexpr TwipsRect PrintBand{1320, 4320, 2670, 360};
+
+QRect PixelRect(const TwipsRect& r, int dpi)
+{
+    return {TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi), TwipsToPixels(r.width, dpi),
+            TwipsToPixels(r.height, dpi)};
+}
+
+// The last line of a printed text that holds anything.
+QString LastLine(const std::string& text)
+{
+    const QStringList lines = ShownText(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (!line->trimmed().isEmpty())
+            return line->trimmed();
+    return {};
+}
+
+}  // namespace
+
+Form1::Form1()
+{
+    // The window's load: the fix options, nothing else.
+    SettingsStore::LoadOptions();
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Bindwell"));
+    const int dpi = ScreenDotsPerInch();
+    MakeFixedWindow(*this, 6525, 4935, dpi);
+
+    Label1 = MakeControl<QLabel>(this, "Label1", QStringLiteral("Load EBook from:"), {240, 240, 1260, 195}, dpi);
+    txtBrokenBook = MakeControl<QLineEdit>(this, "txtBrokenBook", QString(), {240, 480, 4935, 375}, dpi);
+    cmdBrokenBook = MakeControl<QPushButton>(this, "cmdBrokenBook", QStringLiteral("Browse..."),
+                                             {5280, 480, 990, 360}, dpi);
+    cmdStart = MakeControl<QPushButton>(this, "cmdStart", QStringLiteral("Start"), {4080, 4320, 990, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {5280, 4320, 990, 360}, dpi);
+    listBooks = new QListWidget(this);
+    listBooks->setObjectName(QStringLiteral("listBooks"));
+    listBooks->setSelectionMode(QAbstractItemView::SingleSelection);
+    listBooks->setSortingEnabled(false);
+    PlaceInTwips(*listBooks, {240, 1440, 6015, 2760}, dpi);
+    Label2 = MakeControl<QLabel>(this, "Label2", QStringLiteral("Check the books you want to fix:"),
+                                 {240, 1200, 2385, 195}, dpi);
+    Label4 = MakeControl<QLabel>(this, "Label4", QStringLiteral("Select:"), {4200, 1200, 495, 195}, dpi);
+    cmdNone = MakeControl<QPushButton>(this, "cmdNone", QStringLiteral("None"), {5520, 1080, 735, 360}, dpi);
+    cmdAll = MakeControl<QPushButton>(this, "cmdAll", QStringLiteral("All"), {4800, 1080, 615, 360}, dpi);
+    cmdOptions = MakeControl<QPushButton>(this, "cmdOptions", QStringLiteral("Options..."), {240, 4320, 990, 360}, dpi);
+
+    QWidget* tabOrder[] = {txtBrokenBook, cmdBrokenBook, cmdStart, cmdCancel, listBooks, cmdNone, cmdAll, cmdOptions};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    txtBrokenBook->installEventFilter(this);
+    connect(cmdBrokenBook, &QPushButton::clicked, this, [this] { OpenFolder(*txtBrokenBook); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] { TickAll(true); });
+    connect(cmdNone, &QPushButton::clicked, this, [this] { TickAll(false); });
+    connect(cmdOptions, &QPushButton::clicked, this, [this] { ShowOptions(); });
+    connect(cmdStart, &QPushButton::clicked, this, [this] { Start(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { close(); });
+
+    txtBrokenBook->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::OpenFolder(QLineEdit& txtBox)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Select a folder..."), QDir::homePath(),
+                                                             QFileDialog::ShowDirsOnly);
+    if (chosen.isEmpty())
+        return;
+    // Setting the text from here does not count as the user's validation.
+    txtBox.setText(QDir::toNativeSeparators(chosen));
+    ListFolder(TypedText(txtBox.text()));
+}
+
+void Form1::FindBooks(const std::string& FolderPath, const std::string& InnerPath)
+{
+    ::FindBooks(FolderPath, InnerPath, [this](const std::string& entry) {
+        auto* item = new QListWidgetItem(ShownText(entry));
+        item->setData(EntryBytesRole, QByteArray::fromStdString(entry));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+        listBooks->addItem(item);
+    });
+}
+
+// Each listing replaces the list, so that every entry belongs to the
+// folder in the text box and no book is listed twice.
+void Form1::ListFolder(const std::string& folder)
+{
+    listBooks->clear();
+    listed_ = folder;
+    FindBooks(folder + PathText::Separator, "");
+}
+
+// The focus left the text box for another control: list the folder it
+// names, unless its books are listed already (ticks the user changed stay).
+void Form1::ValidateFolderText()
+{
+    const std::string folder = TypedText(txtBrokenBook->text());
+    if (folder.empty() || folder == listed_)
+        return;
+    ListFolder(folder);
+}
+
+void Form1::TickAll(bool ticked)
+{
+    for (int i = 0; i < listBooks->count(); ++i)
+        listBooks->item(i)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+void Form1::ShowOptions()
+{
+    if (!options_)
+        options_ = std::make_unique<Options>();
+    if (options_->exec() != QDialog::Accepted)
+        options_.reset();
+}
+
+void Form1::Start()
+{
+    running_ = true;
+    try {
+        StartBatchRun(*this);
+    } catch (const ProgramEndRequest& end) {
+        running_ = false;
+        EndProgram(end.exitCode);
+        return;
+    }
+    running_ = false;
+    progress_.clear();
+    printed_.clear();
+    update();
+}
+
+// The UnZip library was refused: the window closes and the program ends
+// with the given status.
+void Form1::EndProgram(int exitCode)
+{
+    ending_ = true;
+    close();
+    QCoreApplication::exit(exitCode);
+}
+
+void Form1::Print(const std::string& text)
+{
+    const QString line = LastLine(text);
+    if (line.isEmpty())
+        return;
+    printed_ = line;
+    update();
+}
+
+std::string Form1::FolderText() const
+{
+    return TypedText(txtBrokenBook->text());
+}
+
+std::size_t Form1::EntryCount() const
+{
+    return static_cast<std::size_t>(listBooks->count());
+}
+
+std::string Form1::EntryText(std::size_t index) const
+{
+    return listBooks->item(static_cast<int>(index))->data(EntryBytesRole).toByteArray().toStdString();
+}
+
+bool Form1::EntryTicked(std::size_t index) const
+{
+    return listBooks->item(static_cast<int>(index))->checkState() == Qt::Checked;
+}
+
+void Form1::SetStartCaption(const std::string& caption)
+{
+    cmdStart->setText(QString::fromStdString(caption));
+}
+
+void Form1::SetStartEnabled(bool enabled)
+{
+    cmdStart->setEnabled(enabled);
+}
+
+void Form1::SetCancelEnabled(bool enabled)
+{
+    cmdCancel->setEnabled(enabled);
+}
+
+// Drawn and painted at once, without handling any input, so that a long
+// run shows where it stands.
+void Form1::BookStarting(std::size_t number, std::size_t total, const std::string& entry)
+{
+    progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(ShownText(entry));
+    repaint();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtBrokenBook && event->type() == QEvent::FocusOut) {
+        // Only a move to another control validates; the window losing
+        // activation (another window, a message box) does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ValidateFolderText();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// While a run goes on the window stays: closing it then would end the
+// program with a book half done.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (running_ && !ending_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    if (progress_.isEmpty() && printed_.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int dpi = ScreenDotsPerInch();
+    const auto draw = [&](const QString& text, const TwipsRect& band, Qt::TextElideMode elide) {
+        const QRect area = PixelRect(band, dpi);
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text, elide, area.width()));
+    };
+    draw(progress_, ProgressBand, Qt::ElideMiddle);
+    draw(printed_, PrintBand, Qt::ElideRight);
+}

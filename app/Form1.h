@@ -1,0 +1,76 @@
+#pragma once
+
+#include "BatchWindow.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class Options;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The main window: names the book folder (typed or browsed), lists every
+// EPUB below it with a tick box, opens the options and starts the batch
+// run, which reads the folder text and the list through BatchWindow.
+class Form1 : public QWidget, public BatchWindow {
+public:
+    Form1();
+    ~Form1() override;
+
+    // Shows the folder chooser; a chosen folder goes into txtBox and is
+    // listed afresh. Cancelling changes nothing.
+    void OpenFolder(QLineEdit& txtBox);
+
+    // Adds an entry, ticked, for every EPUB in FolderPath and below it.
+    void FindBooks(const std::string& FolderPath, const std::string& InnerPath);
+
+    // Text printed by the Zip library, drawn on the window's own surface.
+    void Print(const std::string& text);
+
+    std::string FolderText() const override;
+    std::size_t EntryCount() const override;
+    std::string EntryText(std::size_t index) const override;
+    bool EntryTicked(std::size_t index) const override;
+    void SetStartCaption(const std::string& caption) override;
+    void SetStartEnabled(bool enabled) override;
+    void SetCancelEnabled(bool enabled) override;
+    void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ValidateFolderText();
+    void ListFolder(const std::string& folder);
+    void TickAll(bool ticked);
+    void ShowOptions();
+    void Start();
+    void EndProgram(int exitCode);
+
+    QLabel* Label1;
+    QLineEdit* txtBrokenBook;
+    QPushButton* cmdBrokenBook;
+    QPushButton* cmdStart;
+    QPushButton* cmdCancel;
+    QListWidget* listBooks;
+    QLabel* Label2;
+    QLabel* Label4;
+    QPushButton* cmdNone;
+    QPushButton* cmdAll;
+    QPushButton* cmdOptions;
+
+    std::unique_ptr<Options> options_;   // exists from its first showing until a Cancel
+    std::optional<std::string> listed_;  // the folder text the list's entries belong to
+    bool running_ = false;
+    bool ending_ = false;
+    QString progress_;  // "Fixing N of M: ENTRY" while a run goes on
+    QString printed_;   // the last line the Zip library printed
+};

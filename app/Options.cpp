@@ -1,0 +1,109 @@
+#include "Options.h"
+
+#include "ControlFactory.h"
+#include "SettingsStore.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+void Tick(QCheckBox* box, const char* key)
+{
+    box->setChecked(SettingsStore::IsOptionOn(key));
+}
+
+}  // namespace
+
+Options::Options()
+{
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("Options..."));
+    const int dpi = ScreenDotsPerInch();
+    MakeFixedWindow(*this, 5520, 3795, dpi);
+
+    cssFrame = MakeControl<QGroupBox>(this, "cssFrame", QStringLiteral("Text styling"), {240, 240, 5055, 2775}, dpi);
+    Label3 = MakeControl<QLabel>(cssFrame, "Label3", QStringLiteral("(Otherwise, we'll just remove all the font sizes.)"),
+                                 {480, 2280, 3435, 195}, dpi);
+    radioAlterCss = MakeControl<QRadioButton>(cssFrame, "radioAlterCss", QStringLiteral("Alter the stylesheet:"),
+                                              {240, 360, 1815, 255}, dpi);
+    radioDeleteCss = MakeControl<QRadioButton>(cssFrame, "radioDeleteCss", QStringLiteral("Delete CSS entirely?"),
+                                               {240, 2040, 1815, 255}, dpi);
+    checkJustify = MakeControl<QCheckBox>(cssFrame, "checkJustify", QStringLiteral("Justify all paragraphs."),
+                                          {480, 1080, 3375, 255}, dpi);
+    checkText = MakeControl<QCheckBox>(cssFrame, "checkText", QStringLiteral("Remove fixed font sizes."),
+                                       {480, 720, 3495, 255}, dpi);
+    checkIntlFonts = MakeControl<QCheckBox>(cssFrame, "checkIntlFonts", QStringLiteral("Install Liberation fonts."),
+                                            {480, 1440, 2655, 255}, dpi);
+    Label1 = MakeControl<QLabel>(cssFrame, "Label1", QStringLiteral("(Allows display of international characters.)"),
+                                 {720, 1680, 3120, 195}, dpi);
+    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("OK"), {3240, 3240, 870, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {4200, 3240, 1110, 360}, dpi);
+
+    for (QPushButton* button : {cmdOk, cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    setTabOrder(radioAlterCss, radioDeleteCss);
+    setTabOrder(radioDeleteCss, checkJustify);
+    setTabOrder(checkJustify, checkText);
+    setTabOrder(checkText, checkIntlFonts);
+    setTabOrder(checkIntlFonts, cmdOk);
+    setTabOrder(cmdOk, cmdCancel);
+
+    // The option buttons share the frame, so selecting one deselects the
+    // other; a selection made by the program reacts as a click does.
+    connect(radioAlterCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
+    connect(radioDeleteCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
+    connect(cmdOk, &QPushButton::clicked, this, [this] { SaveAndHide(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
+
+    Load();
+}
+
+void Options::Load()
+{
+    radioAlterCss->setChecked(true);
+    if (SettingsStore::IsOptionOn(OptionKey::DeleteCSS))
+        radioDeleteCss->setChecked(true);
+    Tick(checkJustify, OptionKey::JustifyText);
+    Tick(checkIntlFonts, OptionKey::IntlFonts);
+    Tick(checkText, OptionKey::FontSizes);
+    EnableAlterOptions();
+}
+
+void Options::EnableAlterOptions()
+{
+    const bool alter = radioAlterCss->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(checkJustify), static_cast<QWidget*>(checkText),
+                             static_cast<QWidget*>(checkIntlFonts), static_cast<QWidget*>(Label1)})
+        control->setEnabled(alter);
+}
+
+void Options::SaveAndHide()
+{
+    const bool deleteCss = radioDeleteCss->isChecked();
+    SettingsStore::PutOption(OptionKey::DeleteCSS, deleteCss);
+    SettingsStore::PutOption(OptionKey::JustifyText, checkJustify->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::IntlFonts, checkIntlFonts->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::FontSizes, checkText->isChecked() && !deleteCss);
+    SettingsStore::SaveOptions();
+    accept();
+}
+
+void Options::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,237 @@
+// The main window driven as a user drives it: typing, moving the focus,
+// clicking and ticking, with every message answered by the fake.
+#include "BookBuilder.h"
+#include "FakePrompter.h"
+#include "Form1.h"
+#include "TestFiles.h"
+#include "UnzipBinding.h"
+#include "WidgetDriver.h"
+#include "ZipFixtures.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Entries = std::vector<std::pair<std::string, bool>>;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::chmod(runtime.path().c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        window = std::make_unique<Form1>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override { ::unsetenv("XDG_RUNTIME_DIR"); }
+
+    QLineEdit& Text() { return Child<QLineEdit>(*window, "txtBrokenBook"); }
+    QPushButton& Button(const char* name) { return Child<QPushButton>(*window, name); }
+    QListWidget& List() { return Child<QListWidget>(*window, "listBooks"); }
+
+    Entries Listed()
+    {
+        Entries entries;
+        for (int i = 0; i < List().count(); ++i)
+            entries.emplace_back(List().item(i)->text().toStdString(), List().item(i)->checkState() == Qt::Checked);
+        return entries;
+    }
+    void Type(const std::string& text)
+    {
+        Text().setFocus();
+        Text().selectAll();
+        QTest::keyClicks(&Text(), QString::fromStdString(text));
+    }
+    void TabAway() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+
+    ScratchSettings settings;
+    TempFolder runtime, library, other;
+    FakePrompter prompter;
+    std::unique_ptr<Form1> window;
+};
+
+TEST_F(MainWindowTest, TypingAFolderListsItsBooksWhenTheFocusMovesOn)
+{
+    for (const char* file : {"one.epub", "TWO.EPUB", "notes.txt", "Sub/three.Epub", "Extra.epub/inner.epub", ".epub",
+                             ".hidden/four.epub", ".five.epub"})
+        WriteFile(library / file, "x");
+
+    Type(library.path());
+    EXPECT_TRUE(Listed().empty()) << "nothing is listed while the user types";
+    TabAway();
+    // A folder named like a book is a book; names with a leading dot are hidden.
+    const Entries all = {{"Extra.epub", true}, {"one.epub", true}, {"TWO.EPUB", true}, {"Sub/three.Epub", true}};
+    EXPECT_EQ(Listed(), all);
+    EXPECT_EQ(QApplication::focusWidget(), &Button("cmdBrokenBook")) << "the focus moves on";
+
+    // Back into the box and out again: the same folder keeps the user's ticks.
+    List().item(1)->setCheckState(Qt::Unchecked);
+    QTest::mouseClick(&Text(), Qt::LeftButton);
+    TabAway();
+    EXPECT_FALSE(Listed()[1].second);
+    EXPECT_EQ(Listed().size(), all.size()) << "no book is listed twice";
+
+    // Another folder replaces the entries; one that does not exist empties the list.
+    WriteFile(other / "a.epub", "x");
+    Type(other.path());
+    TabAway();
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}}));
+    Type(library / "missing");
+    TabAway();
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(MainWindowTest, NeitherEnterNorAnotherWindowTakingTheFocusLists)
+{
+    WriteFile(library / "one.epub", "x");
+    Type(library.path());
+    QTest::keyClick(&Text(), Qt::Key_Return);
+    QTest::keyClick(&Text(), Qt::Key_Escape);
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_TRUE(prompter.messages.empty()) << "no button reacts to Enter";
+
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_TRUE(Listed().empty());
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(List().viewport(), Qt::LeftButton);
+    EXPECT_EQ(Listed(), (Entries{{"one.epub", true}}));
+}
+
+TEST_F(MainWindowTest, AllAndNoneTickEveryEntry)
+{
+    Button("cmdAll").click();
+    Button("cmdNone").click();
+    EXPECT_TRUE(Listed().empty());
+
+    for (const char* file : {"a.epub", "b.epub", "c.epub"})
+        WriteFile(library / file, "x");
+    Type(library.path());
+    TabAway();
+    List().item(1)->setCheckState(Qt::Unchecked);
+    QTest::mouseClick(&Button("cmdNone"), Qt::LeftButton);
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", false}, {"b.epub", false}, {"c.epub", false}}));
+    QTest::mouseClick(&Button("cmdAll"), Qt::LeftButton);
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", true}, {"c.epub", true}}));
+}
+
+TEST_F(MainWindowTest, BrowsingListsTheChosenFolderAfresh)
+{
+    WriteFile(library / "a.epub", "x");
+    const auto choose = [this](bool accept) {
+        WhenModal([this, accept](QWidget& modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(&modal);
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->windowTitle(), "Select a folder...");
+            EXPECT_EQ(chooser->fileMode(), QFileDialog::Directory);
+            EXPECT_TRUE(chooser->testOption(QFileDialog::ShowDirsOnly));
+            chooser->setDirectory(QString::fromStdString(library.path()));
+            accept ? static_cast<QDialog*>(chooser)->accept() : chooser->reject();
+        });
+        QTest::mouseClick(&Button("cmdBrokenBook"), Qt::LeftButton);
+    };
+
+    choose(true);
+    EXPECT_EQ(Text().text().toStdString(), library.path());
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}}));
+
+    List().item(0)->setCheckState(Qt::Unchecked);
+    choose(false);
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", false}})) << "cancelling changes nothing";
+    choose(true);
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}})) << "a chosen folder is listed afresh";
+}
+
+TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
+{
+    MakeEpub(library / "one.epub", EpubVersion::Three);
+    MakeEpub(library / "Sub/two.epub", EpubVersion::Two);
+
+    // While the run goes on: only Start and Cancel are disabled, the window
+    // repaints at the start of each book, and it cannot be closed.
+    int paintsDuringRun = 0;
+    struct PaintCounter : QObject {
+        QPushButton* start;
+        int* paints;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && !start->isEnabled())
+                ++*paints;
+            return false;
+        }
+    } counter;
+    counter.start = &Button("cmdStart");
+    counter.paints = &paintsDuringRun;
+    window->installEventFilter(&counter);
+    bool closed = true;
+    prompter.onMessage = [&](const FakePrompter::Message&) {
+        EXPECT_EQ(Button("cmdStart").text(), "Working");
+        EXPECT_FALSE(Button("cmdStart").isEnabled());
+        EXPECT_FALSE(Button("cmdCancel").isEnabled());
+        for (const char* name : {"cmdBrokenBook", "cmdAll", "cmdNone", "cmdOptions"})
+            EXPECT_TRUE(Button(name).isEnabled()) << name;
+        EXPECT_TRUE(List().isEnabled() && Text().isEnabled());
+        closed = window->close();
+    };
+
+    Type(library.path());
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Okay, your books are all set. (2 epubs fixed.)");
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::None);
+    for (const char* book : {"one.epub", "Sub/two.epub"}) {
+        const auto names = ZipEntryNames(library / book);
+        EXPECT_NE(std::find(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), names.end()) << book;
+    }
+    EXPECT_GE(paintsDuringRun, 2);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Button("cmdStart").text(), "Start");
+    EXPECT_TRUE(Button("cmdStart").isEnabled() && Button("cmdCancel").isEnabled());
+    window->removeEventFilter(&counter);
+
+    QTest::mouseClick(&Button("cmdCancel"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible()) << "Cancel closes the window";
+}
+
+TEST_F(MainWindowTest, ARefusedUnzipLibraryEndsTheProgram)
+{
+    MakeEpub(library / "one.epub", EpubVersion::Three);
+    const std::string before = ReadFile(library / "one.epub");
+    SetUnzipLibraryFile(std::string(BINDWELL_FAKES_DIR) + "/libfake_unzip_old.so");
+    Type(library.path());
+    TabAway();
+    QTimer::singleShot(0, [this] { QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton); });
+    const int status = QApplication::exec();
+    SetUnzipLibraryFile(UnzipLibraryName);
+
+    EXPECT_EQ(status, 3);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(ReadFile(library / "one.epub"), before);
+    EXPECT_FALSE(fs::exists(library / "one.epub.tmp"));
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// The options dialog, shown from the main window's "Options..." button as
+// a user shows it.
+#include "FakePrompter.h"
+#include "Form1.h"
+#include "Options.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "WidgetDriver.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Store = std::map<std::string, std::string>;
+
+// What the dialog shows: whether "Delete CSS entirely?" is selected, each
+// check box as "ticked"/"unticked" and "on"/"off" (enabled), and whether
+// the note under the fonts is enabled.
+struct Shown {
+    bool deleteSelected;
+    std::map<std::string, std::string> checks;
+    bool noteEnabled;
+    bool operator==(const Shown&) const = default;
+};
+
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    OptionsDialogTest() { window.show(); }
+
+    void Stored(const Store& values)
+    {
+        QSettings store(QString::fromStdString(settings.file()), QSettings::IniFormat);
+        for (const auto& [key, value] : values)
+            store.setValue(QString::fromStdString("Options/" + key), QString::fromStdString(value));
+        store.sync();
+        SettingsStore::LoadOptions();
+    }
+    Store InStore()
+    {
+        QSettings store(QString::fromStdString(settings.file()), QSettings::IniFormat);
+        Store values;
+        store.beginGroup("Options");
+        for (const QString& key : store.childKeys())
+            values[key.toStdString()] = store.value(key).toString().toStdString();
+        return values;
+    }
+    Store InMap()
+    {
+        Store values;
+        for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS})
+            values[key] = SettingsStore::IsOptionOn(key) ? "Yes" : "No";
+        return values;
+    }
+
+    // Shows the dialog, lets act work on it while it is up, and returns
+    // once it has been closed or hidden.
+    void WithOptions(const std::function<void(QWidget&)>& act)
+    {
+        WhenModal([act](QWidget& dialog) {
+            EXPECT_EQ(dialog.objectName(), "Options");
+            act(dialog);
+        });
+        QTest::mouseClick(&Child<QPushButton>(window, "cmdOptions"), Qt::LeftButton);
+    }
+    static Shown Showing(QWidget& dialog)
+    {
+        Shown shown{Child<QRadioButton>(dialog, "radioDeleteCss").isChecked(), {},
+                    Child<QLabel>(dialog, "Label1").isEnabled()};
+        EXPECT_NE(shown.deleteSelected, Child<QRadioButton>(dialog, "radioAlterCss").isChecked());
+        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts"}) {
+            const QCheckBox& box = Child<QCheckBox>(dialog, name);
+            shown.checks[name] = std::string(box.isChecked() ? "ticked" : "unticked") + (box.isEnabled() ? " on" : " off");
+        }
+        return shown;
+    }
+    static void Press(QWidget& dialog, const char* name)
+    {
+        QTest::mouseClick(&Child<QAbstractButton>(dialog, name), Qt::LeftButton);
+    }
+
+    ScratchSettings settings;
+    FakePrompter prompter;
+    Form1 window;
+};
+
+const Shown AllTicked{
+    false, {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"}}, true};
+
+TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesAllFour)
+{
+    WithOptions([](QWidget& dialog) {
+        EXPECT_EQ(Showing(dialog), AllTicked);
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"}}));
+}
+
+TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
+{
+    Stored({{"DeleteCSS", "Yes"}, {"FontSizes", "Yes"}, {"JustifyText", "No"}, {"IntlFonts", "No"}});
+    WithOptions([](QWidget& dialog) {
+        EXPECT_EQ(Showing(dialog),
+                  (Shown{true,
+                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "unticked off"}},
+                         false}));
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+}
+
+TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
+{
+    WithOptions([](QWidget& dialog) {
+        Press(dialog, "radioDeleteCss");
+        EXPECT_FALSE(Child<QCheckBox>(dialog, "checkText").isEnabled());
+        Press(dialog, "cmdCancel");
+    });
+    EXPECT_EQ(InMap(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"}}));
+    EXPECT_TRUE(InStore().empty());
+
+    SettingsStore::PutOption(OptionKey::JustifyText, false);
+    WithOptions([](QWidget& dialog) {
+        EXPECT_FALSE(Child<QRadioButton>(dialog, "radioDeleteCss").isChecked());
+        EXPECT_FALSE(Child<QCheckBox>(dialog, "checkJustify").isChecked()) << "a new dialog reads the map";
+        dialog.close();  // the close box counts as Cancel
+    });
+    EXPECT_TRUE(InStore().empty());
+}
+
+TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
+{
+    WithOptions([](QWidget& dialog) {
+        Press(dialog, "checkJustify");
+        Press(dialog, "radioDeleteCss");
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+
+    // The hidden dialog shows its old ticks, not the map's "No"; choosing
+    // to alter again brings them back, and OK saves them.
+    SettingsStore::PutOption(OptionKey::IntlFonts, true);
+    WithOptions([](QWidget& dialog) {
+        EXPECT_EQ(Showing(dialog),
+                  (Shown{true,
+                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "ticked off"}},
+                         false}));
+        Press(dialog, "radioAlterCss");
+        EXPECT_TRUE(Child<QLabel>(dialog, "Label1").isEnabled());
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"}}));
+}
+
+TEST_F(OptionsDialogTest, UntickingAllThreeSavesNoForEveryKey)
+{
+    WithOptions([](QWidget& dialog) {
+        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts"})
+            Press(dialog, name);
+        // Neither Enter nor Esc closes the dialog.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+}
+
+TEST_F(OptionsDialogTest, TheProgramEndsWithTheMainWindowWhileTheDialogIsHidden)
+{
+    WithOptions([](QWidget& dialog) { Press(dialog, "cmdOk"); });
+    QTimer::singleShot(0, [this] { QTest::mouseClick(&Child<QPushButton>(window, "cmdCancel"), Qt::LeftButton); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace

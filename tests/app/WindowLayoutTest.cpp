@@ -1,0 +1,120 @@
+// Both windows at the size and places given in twips, in whatever font the
+// machine has, with every caption readable and the tab order as designed.
+#include "Form1.h"
+#include "Options.h"
+#include "TestFiles.h"
+#include "WindowLayout.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WindowLayout, TwipsBecomePixelsAtTheScreensResolution)
+{
+    EXPECT_EQ(TwipsToPixels(6525, 96), 435);
+    EXPECT_EQ(TwipsToPixels(4935, 96), 329);
+    EXPECT_EQ(TwipsToPixels(6525, 144), 653);
+    EXPECT_EQ(TwipsToPixels(7, 96), 0);
+    EXPECT_EQ(TwipsToPixels(8, 96), 1);
+}
+
+// The caption of a control, and whether its place shows all of it.
+std::string CutOffCaption(const QWidget& control)
+{
+    QString caption;
+    if (auto* label = qobject_cast<const QLabel*>(&control))
+        caption = label->text();
+    else if (auto* button = qobject_cast<const QAbstractButton*>(&control))
+        caption = button->text();
+    if (caption.isEmpty())
+        return {};
+    bool fits = true;
+    if (qobject_cast<const QPushButton*>(&control)) {
+        const int margin = control.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
+        fits = control.fontMetrics().horizontalAdvance(caption) + margin <= control.width() &&
+               control.fontMetrics().height() <= control.height();
+    } else {
+        const int lineHeight = qobject_cast<const QLabel*>(&control) ? control.sizeHint().height()
+                                                                      : control.fontMetrics().height();
+        fits = control.sizeHint().width() <= control.width() && lineHeight <= control.height();
+    }
+    return fits ? std::string() : caption.toStdString();
+}
+
+// A control of the design, not one of the parts Qt builds inside a control.
+bool Designed(const QWidget& control)
+{
+    return !control.objectName().isEmpty() && !control.objectName().startsWith(QLatin1String("qt_"));
+}
+
+void ExpectReadableAndApart(QWidget& window, int widthTwips, int heightTwips)
+{
+    const int dpi = ScreenDotsPerInch();
+    EXPECT_EQ(window.size(), QSize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
+    EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!Designed(*control))
+            continue;
+        EXPECT_EQ(CutOffCaption(*control), "") << control->objectName().toStdString();
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " lies outside its window or frame";
+        for (QWidget* sibling :
+             control->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            // The design lets a note's top touch the box above it by a pixel.
+            if (sibling != control && Designed(*sibling)) {
+                EXPECT_LE(control->geometry().intersected(sibling->geometry()).height(), 1)
+                    << control->objectName().toStdString() << " covers " << sibling->objectName().toStdString();
+            }
+        }
+    }
+}
+
+std::vector<std::string> TabOrder(QWidget& window, const char* first)
+{
+    std::vector<std::string> order;
+    QWidget* start = window.findChild<QWidget*>(QString::fromLatin1(first));
+    QWidget* w = start;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty())
+            order.push_back(w->objectName().toStdString());
+        w = w->nextInFocusChain();
+    } while (w != start);
+    return order;
+}
+
+TEST(WindowLayout, TheMainWindow)
+{
+    ScratchSettings settings;
+    Form1 window;
+    window.show();
+    ExpectReadableAndApart(window, 6525, 4935);
+    EXPECT_EQ(window.windowTitle(), "Bindwell");
+    EXPECT_EQ(TabOrder(window, "txtBrokenBook"),
+              (std::vector<std::string>{"txtBrokenBook", "cmdBrokenBook", "cmdStart", "cmdCancel", "listBooks",
+                                        "cmdNone", "cmdAll", "cmdOptions"}));
+    ASSERT_NE(window.focusWidget(), nullptr);
+    EXPECT_EQ(window.focusWidget()->objectName(), "txtBrokenBook") << "the focus starts in the text box";
+}
+
+TEST(WindowLayout, TheOptionsDialog)
+{
+    ScratchSettings settings;
+    Options dialog;
+    dialog.show();
+    ExpectReadableAndApart(dialog, 5520, 3795);
+    EXPECT_EQ(dialog.windowTitle(), "Options...");
+    EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
+              (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
+                                        "checkIntlFonts", "cmdOk", "cmdCancel"}));
+}
+
+}  // namespace
