@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Bindwell needs.
+# Installs the Debian packages that building and testing Bindwell needs,
+# and any further packages named as arguments.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   fonts-liberation2
   zip unzip
   epubcheck
+  "$@"
 )
 
 missing=()

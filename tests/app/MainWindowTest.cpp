@@ -234,4 +234,19 @@ TEST_F(MainWindowTest, ARefusedUnzipLibraryEndsTheProgram)
     EXPECT_FALSE(fs::exists(library / "one.epub.tmp"));
 }
 
+TEST_F(MainWindowTest, PrintedTextStaysOnTheSurfaceWhenTheWindowIsShownAgain)
+{
+    // The text goes to the free strip between "Options..." and "Start".
+    const QRect options = Button("cmdOptions").geometry(), start = Button("cmdStart").geometry();
+    const QRect strip(QPoint(options.right() + 1, start.top()), QPoint(start.left() - 1, start.bottom()));
+    const auto surface = [&] { return window->grab(strip).toImage(); };
+    const QImage blank = surface();
+    window->Print("  adding: OEBPS/Text/chapter1.xhtml (deflated 61%)\r\n");
+    const QImage printed = surface();
+    EXPECT_NE(printed, blank);
+    window->hide();
+    window->show();
+    EXPECT_EQ(surface(), printed);
+}
+
 }  // namespace
