@@ -1,0 +1,124 @@
+#!/usr/bin/env python3
+"""Times bindwell-cli (A) against the same fix scripted with the stock
+tools (B: stock_pipeline.sh) and against the floor (unzip plus zip -0),
+alternating A B floor A B floor ..., and prints one table of medians.
+Checks first that A and B wrote the same stylesheet and package bytes.
+
+    pipeline_bench.py --cli build/bin/bindwell-cli --fonts build/bin/fonts
+                      [--library DIR] [--books N] [--runs R]
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+import zipfile
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+
+
+def run(command, env):
+    """Wall seconds, CPU seconds and peak resident MB of a command and all
+    that it starts."""
+    start = time.monotonic()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    wall = time.monotonic() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"{command[0]} failed with status {status}")
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
+
+
+def books(folder):
+    return sorted(p for p in Path(folder).rglob("*") if p.suffix.lower() == ".epub" and p.is_file())
+
+
+def megabytes(folder):
+    return sum(p.stat().st_size for p in books(folder)) / 1e6
+
+
+def edited_entries(book):
+    with zipfile.ZipFile(book) as z:
+        return {n: z.read(n) for n in z.namelist() if n.lower().endswith((".css", "content.opf"))}
+
+
+def same_edits(a, b):
+    differing = [p.relative_to(a) for p in books(a)
+                 if edited_entries(p) != edited_entries(Path(b) / p.relative_to(a))]
+    for p in differing[:5]:
+        print(f"  edits differ: {p}")
+    return not differing
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--fonts", required=True)
+    parser.add_argument("--library", default=None, help="where the benchmark library is kept between runs")
+    parser.add_argument("--books", type=int, default=120)
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+    cli, fonts = str(Path(args.cli).resolve()), str(Path(args.fonts).resolve())
+
+    scratch = Path(tempfile.mkdtemp(prefix="bindwell-bench-"))
+    library = Path(args.library or scratch / "library") / f"Books-{args.books}"
+    if not library.exists():
+        subprocess.run([sys.executable, str(HERE / "make_library.py"), str(library), "--books", str(args.books)],
+                       check=True)
+    env = dict(os.environ, TMPDIR=str(scratch / "tmp"), XDG_CONFIG_HOME=str(scratch / "config"))
+    env.pop("XDG_RUNTIME_DIR", None)  # both pipelines work in the same temporary folder
+    (scratch / "tmp").mkdir()
+
+    pipelines = {
+        "A bindwell-cli": lambda d: [cli, "--font-sizes", "--justify", "--fonts", "--keep-css", d],
+        "B stock tools": lambda d: [str(HERE / "stock_pipeline.sh"), d, fonts],
+        "floor unzip+zip -0": lambda d: [str(HERE / "stock_pipeline.sh"), "--floor", d, fonts],
+    }
+    results = {name: [] for name in pipelines}
+    size_in = megabytes(library)
+    count = len(books(library))
+    size_out = {}
+    try:
+        for round_ in range(args.runs):
+            for name, command in pipelines.items():
+                work = scratch / name.split()[0]
+                shutil.rmtree(work, ignore_errors=True)
+                shutil.copytree(library, work)
+                subprocess.run(["sync"], check=True)
+                results[name].append(run(command(str(work)), env))
+                size_out[name] = megabytes(work)
+            print(f"round {round_ + 1} of {args.runs} done", file=sys.stderr)
+        fair = same_edits(scratch / "A", scratch / "B")
+
+        # Peak memory of A on the largest book alone.
+        largest = max(books(library), key=lambda p: p.stat().st_size)
+        single = scratch / "single"
+        shutil.rmtree(single, ignore_errors=True)
+        single.mkdir()
+        shutil.copy(largest, single / largest.name)
+        _, _, peak_large = run(pipelines["A bindwell-cli"](str(single)), env)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+
+    print(f"\n{count} books, {size_in:.1f} MB in; medians of {args.runs} alternating runs\n")
+    print("| pipeline | MB out | wall s | CPU s | books/s | peak MB |")
+    print("|---|---|---|---|---|---|")
+    medians = {}
+    for name, runs in results.items():
+        wall, cpu, peak = (statistics.median(r[i] for r in runs) for i in range(3))
+        medians[name] = wall
+        print(f"| {name} | {size_out[name]:.1f} | {wall:.2f} | {cpu:.2f} | {count / wall:.1f} | {peak:.0f} |")
+    ratio = medians["B stock tools"] / medians["A bindwell-cli"]
+    print(f"\nA is {ratio:.2f} times as fast as B (B wall / A wall); "
+          f"A's output is {size_out['A bindwell-cli'] / size_out['B stock tools'] * 100:.1f}% of B's.")
+    print(f"A on the largest book alone ({largest.stat().st_size / 1e6:.1f} MB): peak {peak_large:.0f} MB.")
+    print("Stylesheet and package bytes: " + ("the same in A and B." if fair else "DIFFERENT between A and B."))
+    return 0 if fair else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
