@@ -3,6 +3,7 @@
 // "mimetype" file goes first and stored, so that a packed EPUB stays a
 // valid container.
 #include "PackedSource.h"
+#include "PackingQueue.h"
 #include "Wildcard.h"
 #include "zip32.h"
 
@@ -86,8 +87,14 @@ public:
         std::string password;
         if (g_options.fEncrypt && !AskPassword(password))
             return ZE_PARMS;
+        std::vector<platform::PackingQueue::Job> jobs;
+        for (const Item& item : items_)
+            if (!item.folder)
+                jobs.push_back({item.path, LevelFor(item)});
+        platform::PackingQueue packing(std::move(jobs));
+        std::size_t fileNumber = 0;
         for (const Item& item : items_) {
-            const int added = Add(item, password);
+            const int added = Add(item, password, packing, item.folder ? 0 : fileNumber++);
             if (added != ZE_OK)
                 return added;
         }
@@ -186,7 +193,15 @@ private:
         return (es.valid & ZIP_STAT_MTIME) && es.mtime >= item.st.st_mtime;
     }
 
-    int Add(const Item& item, const std::string& password)
+    static int LevelFor(const Item& item)
+    {
+        const char level = g_options.fLevel;
+        if (item.name == MimetypeName || level == '0')
+            return 0;
+        return level >= '1' && level <= '9' ? level - '0' : DefaultLevel;
+    }
+
+    int Add(const Item& item, const std::string& password, platform::PackingQueue& packing, std::size_t fileNumber)
     {
         if (Skip(item))
             return ZE_OK;
@@ -201,11 +216,9 @@ private:
             if (index < 0)
                 index = zip_dir_add(archive_, item.name.c_str(), ZIP_FL_ENC_GUESS);
         } else {
-            const char level = g_options.fLevel;
-            const int deflateLevel = item.name == MimetypeName || level == '0' ? 0
-                                     : level >= '1' && level <= '9'           ? level - '0'
-                                                                              : DefaultLevel;
-            platform::PackedFile packed = platform::MakePackedSource(archive_, item.path, deflateLevel);
+            const int deflateLevel = LevelFor(item);
+            platform::PackedFile packed =
+                platform::MakePackedSource(archive_, item.path, deflateLevel, packing.Take(fileNumber));
             index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
                                                  ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
                                   : -1;

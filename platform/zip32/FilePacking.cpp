@@ -1,0 +1,130 @@
+#include "FilePacking.h"
+
+#include <zlib.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <map>
+#include <mutex>
+#include <set>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+bool ReadWhole(const std::string& path, std::string& bytes, std::time_t& mtime, int& err)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        err = errno;
+        return false;
+    }
+    struct stat st {};
+    ::fstat(fd, &st);
+    mtime = st.st_mtime;
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    ::close(fd);
+    return true;
+}
+
+bool Deflate(const std::string& in, int level, std::string& out)
+{
+    z_stream z{};
+    if (deflateInit2(&z, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return false;
+    out.resize(deflateBound(&z, static_cast<uLong>(in.size())));
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    const int rc = deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return rc == Z_STREAM_END;
+}
+
+// Contents that come again, packed once. A content is first only noted by
+// size, CRC and level; met a second time it is kept with its packed bytes,
+// so that unique files (a book's pages and pictures) cost no memory.
+class RepeatCache {
+public:
+    using Key = std::tuple<std::uint64_t, std::uint32_t, int>;
+    struct Kept {
+        std::string raw;
+        bool deflated;
+        std::string data;
+    };
+
+    bool Find(const Key& key, const std::string& raw, PackedBytes& out)
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        const auto it = kept_.find(key);
+        if (it == kept_.end() || it->second.raw != raw)
+            return false;
+        out.deflated = it->second.deflated;
+        out.data = it->second.data;
+        return true;
+    }
+
+    void Offer(const Key& key, const std::string& raw, const PackedBytes& packed)
+    {
+        if (raw.size() > EntryLimit)
+            return;
+        std::lock_guard<std::mutex> hold(mutex_);
+        if (seen_.insert(key).second || kept_.count(key) || keptBytes_ + raw.size() + packed.data.size() > TotalLimit)
+            return;
+        keptBytes_ += raw.size() + packed.data.size();
+        kept_.emplace(key, Kept{raw, packed.deflated, packed.data});
+    }
+
+private:
+    static constexpr std::size_t EntryLimit = 4u << 20;
+    static constexpr std::size_t TotalLimit = 48u << 20;
+
+    std::mutex mutex_;
+    std::set<Key> seen_;
+    std::map<Key, Kept> kept_;
+    std::size_t keptBytes_ = 0;
+};
+
+RepeatCache g_repeats;
+
+}  // namespace
+
+PackedBytes PackFile(const std::string& path, int level)
+{
+    PackedBytes out;
+    std::string raw;
+    if (!ReadWhole(path, raw, out.mtime, out.systemError))
+        return out;
+    out.ok = true;
+    out.size = raw.size();
+    out.crc = static_cast<std::uint32_t>(
+        crc32_z(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(raw.data()), raw.size()));
+    if (level <= 0) {
+        out.data = std::move(raw);
+        return out;
+    }
+    const RepeatCache::Key key{out.size, out.crc, level};
+    if (g_repeats.Find(key, raw, out))
+        return out;
+    std::string packed;
+    out.deflated = Deflate(raw, level, packed) && packed.size() < raw.size();
+    out.data = out.deflated ? std::move(packed) : raw;
+    g_repeats.Offer(key, raw, out);
+    return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#include "PackingQueue.h"
+
+#include <algorithm>
+
+namespace platform {
+
+PackingQueue::PackingQueue(std::vector<Job> jobs) : jobs_(std::move(jobs)), done_(jobs_.size())
+{
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t workers = std::min({cores, jobs_.size(), std::size_t{8}});
+    for (std::size_t i = 0; i < workers; ++i)
+        workers_.emplace_back([this] { Work(); });
+}
+
+PackingQueue::~PackingQueue()
+{
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        stopping_ = true;
+    }
+    for (std::thread& worker : workers_)
+        worker.join();
+}
+
+void PackingQueue::Work()
+{
+    for (;;) {
+        std::size_t index;
+        {
+            std::lock_guard<std::mutex> hold(mutex_);
+            if (stopping_ || next_ == jobs_.size())
+                return;
+            index = next_++;
+        }
+        PackedBytes packed = PackFile(jobs_[index].path, jobs_[index].level);
+        {
+            std::lock_guard<std::mutex> hold(mutex_);
+            done_[index] = std::move(packed);
+        }
+        ready_.notify_all();
+    }
+}
+
+PackedBytes PackingQueue::Take(std::size_t index)
+{
+    std::unique_lock<std::mutex> hold(mutex_);
+    ready_.wait(hold, [&] { return done_[index].has_value(); });
+    PackedBytes packed = std::move(*done_[index]);
+    done_[index].reset();
+    return packed;
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "FilePacking.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace platform {
+
+// Packs an archive's files on every core, ahead of the caller, who takes
+// them one by one in archive order. Only the packing runs on the other
+// threads; the caller's callbacks and libzip stay on the caller's thread,
+// and the packed bytes are the same as packing the files one after another.
+class PackingQueue {
+public:
+    struct Job {
+        std::string path;
+        int level;
+    };
+
+    explicit PackingQueue(std::vector<Job> jobs);
+    ~PackingQueue();  // stops the workers; jobs not yet begun are left
+    PackingQueue(const PackingQueue&) = delete;
+    PackingQueue& operator=(const PackingQueue&) = delete;
+
+    // The packed file of job index, waiting for it if need be.
+    PackedBytes Take(std::size_t index);
+
+private:
+    void Work();
+
+    std::vector<Job> jobs_;
+    std::vector<std::optional<PackedBytes>> done_;
+    std::size_t next_ = 0;
+    bool stopping_ = false;
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::vector<std::thread> workers_;
+};
+
+}  // namespace platform
