@@ -4,6 +4,7 @@
 // valid container.
 #include "PackedSource.h"
 #include "PackingQueue.h"
+#include "StaleScratch.h"
 #include "Wildcard.h"
 #include "zip32.h"
 
@@ -75,6 +76,7 @@ public:
         }
         PutMimetypeFirst();
 
+        platform::RemoveStaleScratchFiles(archivePath_);
         int code = 0;
         archive_ = zip_open(archivePath_.c_str(), archiveExists ? 0 : ZIP_CREATE | ZIP_EXCL, &code);
         if (!archive_) {

@@ -105,3 +105,33 @@ std::string RandomBytes(std::size_t size, unsigned seed)
         c = static_cast<char>(random() & 0xFF);
     return bytes;
 }
+
+std::optional<std::map<std::string, std::string>> ZipContents(const std::string& path)
+{
+    int error = 0;
+    zip_t* za = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (!za)
+        return std::nullopt;
+    std::map<std::string, std::string> contents;
+    bool whole = true;
+    const zip_int64_t count = zip_get_num_entries(za, 0);
+    for (zip_int64_t i = 0; whole && i < count; ++i) {
+        zip_stat_t st;
+        zip_file_t* file = zip_stat_index(za, static_cast<zip_uint64_t>(i), 0, &st) == 0
+                               ? zip_fopen_index(za, static_cast<zip_uint64_t>(i), 0)
+                               : nullptr;
+        if (!file) {
+            whole = false;
+            break;
+        }
+        std::string bytes(st.size, '\0');
+        // Reading one byte past the end makes libzip check the CRC.
+        std::string extra(1, '\0');
+        whole = zip_fread(file, bytes.data(), st.size) == static_cast<zip_int64_t>(st.size) &&
+                zip_fread(file, extra.data(), 1) == 0;
+        zip_fclose(file);
+        contents[st.name] = std::move(bytes);
+    }
+    zip_discard(za);
+    return whole ? std::optional(std::move(contents)) : std::nullopt;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct LocalHeader {
     std::string name;
 };
 LocalHeader FirstLocalHeader(const std::string& path);
+
+// Entry name -> bytes of every entry, each read whole so that its CRC is
+// checked; nullopt when the archive does not open or an entry is damaged.
+std::optional<std::map<std::string, std::string>> ZipContents(const std::string& path);
 
 // Entry name -> compression method (0 stored, 8 deflated).
 std::map<std::string, int> ZipMethods(const std::string& path);
