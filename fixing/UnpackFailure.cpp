@@ -17,7 +17,8 @@ std::string Reason(int result)
     case UZ_OK:
         return "it holds no files at all.";
     case UZ_WARN:
-        return "some of its entries have unsafe names or are links, so it cannot be unpacked exactly as it is.";
+        return "some of its entries have unsafe names, are links or appear twice, so it cannot be unpacked exactly as it "
+               "is.";
     case UZ_ERR:
     case UZ_BADERR:
     case UZ_EOF:

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,6 +183,12 @@ private:
             if (safe.isFolder)
                 return;
             safe.path = safe.path.substr(safe.path.find_last_of('/') + 1);
+        }
+        // A second entry of the same name would overwrite the first.
+        if (!safe.isFolder && !unpackedNames_.insert(safe.path).second) {
+            Warn("warning:  " + name + " appears twice in the archive; the second is not unpacked\n");
+            Raise(UZ_WARN);
+            return;
         }
         if (!ServiceSaysGoOn(name, es.size))
             return;
@@ -536,6 +543,7 @@ private:
     USERFUNCTION* functions_;
     std::vector<std::string> include_, exclude_;
     std::string archivePath_, target_, password_;
+    std::set<std::string> unpackedNames_;
     zip_t* archive_ = nullptr;
     int result_ = UZ_OK;
     bool stopped_ = false, replaceAll_ = false, replaceNone_ = false, targetReady_ = false;

@@ -1,0 +1,202 @@
+// Hostile and broken books through the whole batch run, each with the
+// outcome it must have: fixed completely, or left exactly as it was with a
+// message naming it. None may write outside the library's book or the
+// working folder, and none may leave anything behind.
+#include "BatchRun.h"
+#include "FakePrompter.h"
+#include "FakeWindow.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "ZipFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Outcome { Fixed, LeftAlone };
+
+struct HostileCase {
+    const char* name;
+    std::function<void(const std::string& book)> make;
+    Outcome outcome;
+    const char* said;  // part of the message when the book is left alone
+};
+
+const EntrySpec Mimetype{"mimetype", "application/epub+zip", EntrySpec::File, true};
+const EntrySpec Package{"OEBPS/content.opf", "<package><manifest>\r\n</manifest></package>"};
+const EntrySpec Stylesheet{"OEBPS/book.css", "p { font-size: 12pt; }"};
+
+void Basic(const std::string& book, std::vector<EntrySpec> more)
+{
+    std::vector<EntrySpec> entries{Mimetype, Package, Stylesheet};
+    entries.insert(entries.end(), more.begin(), more.end());
+    BuildZip(book, entries);
+}
+
+// Rewrites bytes of a built archive: names in local and central headers.
+void Patch(const std::string& book, const std::string& from, const std::string& to)
+{
+    std::string bytes = ReadFile(book);
+    for (auto at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
+        bytes.replace(at, from.size(), to);
+    WriteFile(book, bytes);
+}
+
+const std::string EscapeTarget = fs::temp_directory_path() / "bindwell-hostile-escape";
+
+const HostileCase Cases[] = {
+    {"DotDotNames", [](const std::string& b) { Basic(b, {{"../../escape.txt", "x"}, {"OEBPS/../../up.txt", "y"}}); },
+     Outcome::LeftAlone, "unsafe names"},
+    {"AbsoluteNames", [](const std::string& b) { Basic(b, {{EscapeTarget, "x"}}); }, Outcome::LeftAlone,
+     "unsafe names"},
+    {"BackslashNames", [](const std::string& b) { Basic(b, {{"..\\..\\escape.txt", "x"}}); }, Outcome::LeftAlone,
+     "unsafe names"},
+    {"DriveLetters", [](const std::string& b) { Basic(b, {{"C:\\Windows\\escape.txt", "x"}}); }, Outcome::LeftAlone,
+     "unsafe names"},
+    {"SymbolicLinks",
+     [](const std::string& b) { Basic(b, {{"OEBPS/link.css", "/etc/passwd", EntrySpec::SymbolicLink}}); },
+     Outcome::LeftAlone, "left this book as it was"},
+    {"ZipBomb", [](const std::string& b) { Basic(b, {{"OEBPS/bomb.xhtml", std::string(120u << 20, '\0')}}); },
+     Outcome::LeftAlone, "zip bomb"},
+    {"DuplicateNames",
+     [](const std::string& b) {
+         Basic(b, {{"OEBPS/twin.css", "a { font-size: 1px; }"}, {"OEBPS/twim.css", "b { font-size: 2px; }"}});
+         Patch(b, "OEBPS/twim.css", "OEBPS/twin.css");
+     },
+     Outcome::LeftAlone, "appears twice"},
+    {"Truncated",
+     [](const std::string& b) {
+         Basic(b, {{"OEBPS/page.xhtml", RandomBytes(20000, 5)}});
+         WriteFile(b, ReadFile(b).substr(0, 12000));
+     },
+     Outcome::LeftAlone, "left this book as it was"},
+    {"DamagedCentralDirectory",
+     [](const std::string& b) {
+         Basic(b, {{"OEBPS/page.xhtml", RandomBytes(20000, 5)}});
+         std::string bytes = ReadFile(b);
+         const auto central = bytes.find("PK\x01\x02");
+         for (std::size_t i = central + 4; i < central + 40 && i < bytes.size(); ++i)
+             bytes[i] = static_cast<char>(~bytes[i]);
+         WriteFile(b, bytes);
+     },
+     Outcome::LeftAlone, "left this book as it was"},
+    {"EncryptedWithoutPassword",
+     [](const std::string& b) {
+         const std::string folder = fs::path(b).parent_path() / "plain";
+         WriteFile(folder + "/mimetype", "application/epub+zip");
+         WriteFile(folder + "/OEBPS/book.css", "p { font-size: 1px; }");
+         ASSERT_EQ(std::system(("cd '" + folder + "' && zip -qr -P secret '" + b + "' . && rm -r '" + folder + "'")
+                                   .c_str()),
+                   0);
+     },
+     Outcome::LeftAlone, "password"},
+    {"NotAnArchive", [](const std::string& b) { WriteFile(b, "just some text that calls itself a book"); },
+     Outcome::LeftAlone, "could not be opened"},
+    {"AFolderNamedLikeABook", [](const std::string& b) { fs::create_directories(b + "/inside"); },
+     Outcome::LeftAlone, "left this book as it was"},
+    {"FiftyMegabyteStylesheet",
+     [](const std::string& b) {
+         std::string css;
+         while (css.size() < (50u << 20))
+             css += "p.c" + std::to_string(css.size() % 1000) + " { margin: 0; font-size: 11pt; }\r\n";
+         BuildZip(b, {Mimetype, Package, {"OEBPS/big.css", css}});
+     },
+     Outcome::Fixed, ""},
+    {"TenThousandManifestItems",
+     [](const std::string& b) {
+         std::string opf = "<package><manifest>\r\n";
+         for (int i = 0; i < 10000; ++i)
+             opf += "<item id=\"p" + std::to_string(i) + "\" href=\"p" + std::to_string(i) +
+                    ".xhtml\" media-type=\"application/xhtml+xml\"/>\r\n";
+         BuildZip(b, {Mimetype, {"OEBPS/content.opf", opf + "</manifest></package>"}, Stylesheet});
+     },
+     Outcome::Fixed, ""},
+    {"NamesInUtf8AndInOtherEncodings",
+     [](const std::string& b) {
+         Basic(b, {{"OEBPS/Text/caf\xC3\xA9 \xE6\x9D\xB1\xE4\xBA\xAC.xhtml", "<html/>"},
+                   {"OEBPS/Text/na\xEFve-latin1.xhtml", "<html/>"},
+                   {"OEBPS/Styles/r\xE9sum\xE9.css", "h1 { font-size: 3em; }"}});
+     },
+     Outcome::Fixed, ""},
+};
+
+class HostileBooks : public ::testing::TestWithParam<HostileCase> {
+protected:
+    void SetUp() override
+    {
+        ::chmod(runtime.path().c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        SettingsStore::LoadOptions();  // all three style edits on
+        window.folder = library / "Books";
+        fs::create_directories(window.folder);
+        window.Add("book.epub");
+    }
+    void TearDown() override { ::unsetenv("XDG_RUNTIME_DIR"); }
+
+    static std::vector<std::string> Tree(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            names.push_back(fs::relative(entry.path(), folder).string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    ScratchSettings settings;
+    FakePrompter prompter;
+    FakeWindow window;
+    TempFolder library, runtime;
+};
+
+TEST_P(HostileBooks, AreFixedCompletelyOrLeftAsTheyWere)
+{
+    const HostileCase& c = GetParam();
+    const std::string book = library / "Books/book.epub";
+    c.make(book);
+    const bool isFile = fs::is_regular_file(book);
+    const std::string before = isFile ? ReadFile(book) : std::string();
+    const auto beforeContents = isFile ? ZipContents(book) : std::nullopt;
+    const std::vector<std::string> around = Tree(library.path());
+
+    const RunOutcome outcome = StartBatchRun(window);
+
+    EXPECT_EQ(Tree(library.path()), around) << "nothing written beside the book, no .tmp left";
+    EXPECT_EQ(Tree(runtime.path()), std::vector<std::string>{}) << "the working folder is gone";
+    EXPECT_FALSE(fs::exists(EscapeTarget));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    const std::string& said = prompter.messages[0].text;
+    if (c.outcome == Outcome::LeftAlone) {
+        EXPECT_EQ(outcome, RunOutcome::Failure);
+        if (isFile) {
+            EXPECT_TRUE(ReadFile(book) == before) << "the book changed";
+        }
+        EXPECT_EQ(said.rfind(book, 0), 0u) << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        return;
+    }
+    EXPECT_EQ(outcome, RunOutcome::Summary) << said;
+    const auto after = ZipContents(book);
+    ASSERT_TRUE(after.has_value());
+    for (const auto& [name, bytes] : *beforeContents) {
+        ASSERT_EQ(after->count(name), 1u) << "lost " << name;
+        if (name.ends_with(".css")) {
+            EXPECT_EQ(after->at(name).find("font-size:"), std::string::npos) << name;
+        } else if (!name.ends_with(".opf")) {
+            EXPECT_EQ(after->at(name), bytes) << name;
+        }
+    }
+    EXPECT_EQ(after->count("LiberationSerif-Regular.ttf"), 1u);
+    const std::string& opf = after->at("OEBPS/content.opf");
+    EXPECT_EQ(opf.find("liber4"), opf.rfind("liber4")) << "the font items go in once";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HostileBooks, ::testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
