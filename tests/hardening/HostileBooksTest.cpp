@@ -28,6 +28,12 @@ struct HostileCase {
     const char* said;  // part of the message when the book is left alone
 };
 
+// Tests are named after their case.
+void PrintTo(const HostileCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 const EntrySpec Mimetype{"mimetype", "application/epub+zip", EntrySpec::File, true};
 const EntrySpec Package{"OEBPS/content.opf", "<package><manifest>\r\n</manifest></package>"};
 const EntrySpec Stylesheet{"OEBPS/book.css", "p { font-size: 12pt; }"};

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs one fuzzing target for SECONDS on its corpus, seeding the corpus
+# with a few real archives or texts when it is empty. A crash leaves its
+# input in ARTIFACTS and fails the run.
+#     run_fuzzer.sh TARGET SECONDS CORPUS ARTIFACTS
+set -euo pipefail
+target="$1" seconds="$2" corpus="$3" artifacts="$4"
+name=$(basename "$target")
+here="$(cd "$(dirname "$0")" && pwd)"
+mkdir -p "$corpus" "$artifacts"
+
+if [ -z "$(ls -A "$corpus")" ]; then
+  seeds=$(mktemp -d)
+  trap 'rm -rf "$seeds"' EXIT
+  mkdir -p "$seeds/book/META-INF" "$seeds/book/OEBPS/Styles"
+  printf 'application/epub+zip' >"$seeds/book/mimetype"
+  printf '<container/>' >"$seeds/book/META-INF/container.xml"
+  printf '<package><manifest id="m">\r\n<item href="a.css"/></manifest></package>' >"$seeds/book/OEBPS/content.opf"
+  printf 'body { margin: 0; }\r\np { font-size: 12pt; text-indent: 1em }\r\n' >"$seeds/book/OEBPS/Styles/a.css"
+  case "$name" in
+    fuzz_unzip)
+      (cd "$seeds/book" && zip -qX0 "$corpus/stored.zip" mimetype && zip -qXr "$corpus/stored.zip" META-INF OEBPS &&
+        zip -qXr -9 "$corpus/deflated.zip" . && zip -qX -P pw "$corpus/encrypted.zip" mimetype) ;;
+    fuzz_stylesheet) { printf '\007'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed" ;;
+    fuzz_package) { printf '\000'; cat "$seeds/book/OEBPS/content.opf"; } >"$corpus/seed" ;;
+  esac
+fi
+
+dict=()
+[ "$name" = fuzz_unzip ] || dict=(-dict="$here/css.dict")
+log=$(mktemp)
+status=0
+"$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/$name-" "${dict[@]}" "$corpus" >"$log" 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+  grep -A30 -E "==[0-9]+==ERROR|runtime error|deadly signal|Test unit written" "$log" | head -60
+fi
+grep -E "^Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb)" "$log" || true
+rm -f "$log"
+exit "$status"
