@@ -26,5 +26,8 @@ printf 'p { font-size: 12pt; }\r\n' >"$src/OEBPS/style.css"
 (cd "$src" && zip -qX0 "$book" mimetype && zip -qXr "$book" META-INF OEBPS)
 (cd "$work/elsewhere" && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
   "$work/prefix/bin/bindwell-cli" "$work/Books" >/dev/null)
-unzip -l "$book" | grep -q LiberationSerif-BoldItalic.ttf || { echo "fonts not embedded"; exit 1; }
+# Listed into a file first: with pipefail, grep -q closing the pipe early
+# would fail the listing.
+unzip -l "$book" >"$work/listing"
+grep -q LiberationSerif-BoldItalic.ttf "$work/listing" || { echo "fonts not embedded"; exit 1; }
 echo "installed and ran"
