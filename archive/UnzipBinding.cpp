@@ -124,7 +124,7 @@ int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const cha
 }
 
 void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, uint32_t, uint32_t month, uint32_t day,
-                     uint32_t year, uint32_t hour, uint32_t minute, char, const char* entryName, const char*, uint32_t,
+                     uint32_t year, uint32_t hour, uint32_t minute, char, const char* entryName, const char*, uint32_t crc,
                      char)
 {
     try {
@@ -149,12 +149,20 @@ void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, ui
         Place(line, 75, LastChars("0" + low16(minute), 2));
         request.listingText += line + LineBreak;
         ++request.listedCount;
+        request.listedEntries.push_back({LibraryText::Read(entryName, NameBound), size, crc});
     } catch (...) {
     }
 }
 
+// Called once per entry, and again during long work on one entry: the
+// window handles what is pending, so that it never looks dead. The answer
+// is always to go on.
 int ServiceCallback(const char*, uint32_t, uint32_t)
 {
+    try {
+        Prompter().ProcessPendingEvents();
+    } catch (...) {
+    }
     return 0;
 }
 

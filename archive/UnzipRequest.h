@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The unzip binding's process-wide request and result record. The caller
 // fills the inputs, calls RunUnzip, and reads the results; every field
@@ -37,6 +38,15 @@ struct UnzipRequest {
     // Results, written by the callbacks.
     std::string listingText;
     int32_t listedCount = 0;
+    // Every entry listed since the caller last emptied it, with the size
+    // and CRC-32 the archive declares: a caller can tell whether a book
+    // already holds a file without unpacking it.
+    struct ListedEntry {
+        std::string name;
+        uint64_t size = 0;
+        uint32_t crc = 0;
+    };
+    std::vector<ListedEntry> listedEntries;
     std::string printText;
     int16_t skipPasswords = 0;  // -1 once the user declined a password
 };

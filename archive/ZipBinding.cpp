@@ -70,8 +70,15 @@ int16_t PasswordCallback(char* buffer, int bufferSize, const char*, const char*)
     }
 }
 
+// Called once per file, and again during long work on one file: the
+// window handles what is pending, so that it never looks dead. The answer
+// is always to go on.
 int ServiceCallback(const char*, int32_t)
 {
+    try {
+        Prompter().ProcessPendingEvents();
+    } catch (...) {
+    }
     return 0;
 }
 

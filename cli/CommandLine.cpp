@@ -2,67 +2,115 @@
 
 #include "SettingsStore.h"
 
+#include <QStringList>
+
 #include <map>
 
-const char* const UsageText =
-    "Usage: bindwell-cli [options] FOLDER\n"
-    "Lists every EPUB below FOLDER as the Bindwell window does (same rules, same order)\n"
-    "and fixes them all.\n"
-    "\n"
-    "  --list                          print the books found, one relative path a line,\n"
-    "                                  and change nothing\n"
-    "  --font-sizes | --no-font-sizes  option FontSizes for this run\n"
-    "  --justify    | --no-justify     option JustifyText for this run\n"
-    "  --fonts      | --no-fonts       option IntlFonts for this run\n"
-    "  --delete-css | --keep-css       option DeleteCSS for this run\n"
-    "  --save                          also save the options given to the settings store\n"
-    "  -h, --help                      show this text\n"
-    "  --version                       show the version\n"
+namespace {
+
+const char Description[] =
+    "Fixes EPUB books as the Bindwell window does. Each PATH is a folder, whose books\n"
+    "are found as the window finds them (same rules, same order), or an EPUB file.\n"
+    "Books are fixed in the order given, each once.\n"
     "\n"
     "Options not given come from the settings store, as the window reads them.\n"
     "Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,\n"
-    "3 an UnZip library of the wrong version.\n";
+    "3 an UnZip library of the wrong version.";
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+struct Switch {
+    const char* name;
+    const char* key;
+    bool on;
+    const char* description;
+};
+
+const Switch Switches[] = {
+    {"font-sizes", OptionKey::FontSizes, true, "Remove fixed font sizes (option FontSizes) in this run."},
+    {"no-font-sizes", OptionKey::FontSizes, false, "Keep fixed font sizes in this run."},
+    {"justify", OptionKey::JustifyText, true, "Justify all paragraphs (option JustifyText) in this run."},
+    {"no-justify", OptionKey::JustifyText, false, "Do not justify paragraphs in this run."},
+    {"fonts", OptionKey::IntlFonts, true, "Install the Liberation fonts (option IntlFonts) in this run."},
+    {"no-fonts", OptionKey::IntlFonts, false, "Do not install the fonts in this run."},
+    {"delete-css", OptionKey::DeleteCSS, true, "Delete the stylesheets entirely (option DeleteCSS) in this run."},
+    {"keep-css", OptionKey::DeleteCSS, false, "Alter the stylesheets instead of deleting them in this run."},
+};
+
+// The arguments QCommandLineParser takes for positional ones, with their
+// bytes: everything after "--", and every argument not starting with "-".
+std::vector<std::string> RawPositionals(const std::vector<std::string>& arguments)
 {
-    static const std::map<std::string, std::pair<const char*, bool>> switches = {
-        {"--font-sizes", {OptionKey::FontSizes, true}},  {"--no-font-sizes", {OptionKey::FontSizes, false}},
-        {"--justify", {OptionKey::JustifyText, true}},   {"--no-justify", {OptionKey::JustifyText, false}},
-        {"--fonts", {OptionKey::IntlFonts, true}},       {"--no-fonts", {OptionKey::IntlFonts, false}},
-        {"--delete-css", {OptionKey::DeleteCSS, true}},  {"--keep-css", {OptionKey::DeleteCSS, false}},
-    };
-    CommandLine line;
-    auto fail = [&](const std::string& why) {
-        line.action = CommandLine::Action::UsageError;
-        line.error = why;
-        return line;
-    };
-    bool folderGiven = false, onlyNames = false;
+    std::vector<std::string> raw;
+    bool onlyNames = false;
     for (const std::string& arg : arguments) {
-        if (!onlyNames && arg == "--") {
+        if (!onlyNames && arg == "--")
             onlyNames = true;
-        } else if (!onlyNames && (arg == "-h" || arg == "--help")) {
-            line.action = CommandLine::Action::Help;
-            return line;
-        } else if (!onlyNames && arg == "--version") {
-            line.action = CommandLine::Action::Version;
-            return line;
-        } else if (!onlyNames && arg == "--list") {
-            line.action = CommandLine::Action::List;
-        } else if (!onlyNames && arg == "--save") {
-            line.save = true;
-        } else if (auto it = switches.find(arg); !onlyNames && it != switches.end()) {
-            line.options.emplace_back(it->second.first, it->second.second);
-        } else if (!onlyNames && arg.size() > 1 && arg[0] == '-') {
-            return fail("unknown option " + arg);
-        } else if (folderGiven) {
-            return fail("only one FOLDER may be given");
-        } else {
-            line.folder = arg;
-            folderGiven = true;
-        }
+        else if (onlyNames || arg.empty() || arg[0] != '-' || arg == "-")
+            raw.push_back(arg);
     }
-    if (!folderGiven)
-        return fail("no FOLDER given");
+    return raw;
+}
+
+}  // namespace
+
+CommandLineParser::CommandLineParser()
+{
+    parser_.setApplicationDescription(QString::fromLatin1(Description));
+    parser_.addHelpOption();
+    parser_.addVersionOption();
+    parser_.addOption({QStringLiteral("list"), QStringLiteral("Print the books found, one a line, and change nothing.")});
+    for (const Switch& s : Switches)
+        parser_.addOption({QString::fromLatin1(s.name), QString::fromLatin1(s.description)});
+    parser_.addOption({QStringLiteral("save"), QStringLiteral("Also save the options given to the settings store.")});
+    parser_.addOption({QStringLiteral("keep-going"),
+                       QStringLiteral("Report a book that fails, leave it as it was, and go on with the next; list the "
+                                      "failed books at the end.")});
+    parser_.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A folder of books, or an EPUB file."),
+                                  QStringLiteral("PATH..."));
+}
+
+CommandLine CommandLineParser::Parse(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    QStringList list{QStringLiteral("bindwell-cli")};
+    for (const std::string& arg : arguments)
+        list << QString::fromLocal8Bit(arg.c_str());
+    if (!parser_.parse(list)) {
+        line.action = CommandLine::Action::UsageError;
+        line.error = parser_.errorText().toStdString();
+        return line;
+    }
+    if (parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all"))) {
+        line.action = CommandLine::Action::Help;
+        return line;
+    }
+    if (parser_.isSet(QStringLiteral("version"))) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    for (const QString& name : parser_.optionNames())
+        for (const Switch& s : Switches)
+            if (name == QLatin1String(s.name))
+                line.options.emplace_back(s.key, s.on);
+    line.save = parser_.isSet(QStringLiteral("save"));
+    line.keepGoing = parser_.isSet(QStringLiteral("keep-going"));
+    if (parser_.isSet(QStringLiteral("list")))
+        line.action = CommandLine::Action::List;
+
+    const QStringList positionals = parser_.positionalArguments();
+    line.paths = RawPositionals(arguments);
+    if (line.paths.size() != static_cast<std::size_t>(positionals.size())) {
+        line.paths.clear();
+        for (const QString& path : positionals)
+            line.paths.push_back(path.toLocal8Bit().toStdString());
+    }
+    if (line.paths.empty()) {
+        line.action = CommandLine::Action::UsageError;
+        line.error = "no PATH given";
+    }
     return line;
+}
+
+std::string CommandLineParser::HelpText() const
+{
+    return parser_.helpText().toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include <QCommandLineParser>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,12 +10,23 @@
 struct CommandLine {
     enum class Action { Fix, List, Help, Version, UsageError };
     Action action = Action::Fix;
-    std::string folder;
-    std::vector<std::pair<std::string, bool>> options;  // option key, on
+    std::vector<std::string> paths;                     // folders and books, as given
+    std::vector<std::pair<std::string, bool>> options;  // option key, on; in the order given
     bool save = false;
+    bool keepGoing = false;
     std::string error;  // for UsageError
 };
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// Reads the arguments (the program's name aside) with QCommandLineParser.
+// PATHs keep their bytes as given, whatever their encoding.
+class CommandLineParser {
+public:
+    CommandLineParser();
+    CommandLine Parse(const std::vector<std::string>& arguments);
 
-extern const char* const UsageText;
+    // Qt's help text; needs the QCoreApplication.
+    std::string HelpText() const;
+
+private:
+    QCommandLineParser parser_;
+};

@@ -3,8 +3,8 @@
 #include <iostream>
 #include <unistd.h>
 
-ConsoleWindow::ConsoleWindow(std::string folder, std::vector<std::string> entries)
-    : folder_(std::move(folder)), entries_(std::move(entries))
+ConsoleWindow::ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books)
+    : folderText_(std::move(folderText)), books_(std::move(books))
 {
 }
 

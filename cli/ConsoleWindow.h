@@ -5,15 +5,23 @@
 #include <string>
 #include <vector>
 
-// The batch run's window on a terminal: one folder, its books all ticked,
-// and a progress line per book on standard error when it is a terminal.
+// One book of the command line: how it is shown, and where it is.
+struct ConsoleBook {
+    std::string shown;
+    std::string path;
+};
+
+// The batch run's window on a terminal: the books the command line named,
+// all ticked, and a progress line per book on standard error when it is a
+// terminal.
 class ConsoleWindow : public BatchWindow {
 public:
-    ConsoleWindow(std::string folder, std::vector<std::string> entries);
+    ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books);
 
-    std::string FolderText() const override { return folder_; }
-    std::size_t EntryCount() const override { return entries_.size(); }
-    std::string EntryText(std::size_t index) const override { return entries_.at(index); }
+    std::string FolderText() const override { return folderText_; }
+    std::size_t EntryCount() const override { return books_.size(); }
+    std::string EntryText(std::size_t index) const override { return books_.at(index).shown; }
+    std::string BookPath(std::size_t index) const override { return books_.at(index).path; }
     bool EntryTicked(std::size_t) const override { return true; }
     void SetStartCaption(const std::string&) override {}
     void SetStartEnabled(bool) override {}
@@ -21,6 +29,6 @@ public:
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
 
 private:
-    std::string folder_;
-    std::vector<std::string> entries_;
+    std::string folderText_;
+    std::vector<ConsoleBook> books_;
 };

@@ -1,59 +1,54 @@
-// bindwell-cli: the batch run from a terminal or a script, over every EPUB
-// below one folder.
+// bindwell-cli: the batch run from a terminal or a script, over the books
+// of the folders and the book files it is given.
 #include "BatchRun.h"
-#include "BookDiscovery.h"
 #include "CommandLine.h"
 #include "ConsolePrompter.h"
 #include "ConsoleWindow.h"
-#include "FileSystemObject.h"
-#include "PathText.h"
+#include "NamedBooks.h"
 #include "ProgramEnd.h"
 #include "SettingsStore.h"
+
+#include <QCoreApplication>
 
 #include <iostream>
 
 namespace {
 
-enum ExitStatus { Fixed = 0, Failed = 1, Usage = 2, VersionRefused = 3 };
-
-// The folder as the run joins entries to it: without a final separator,
-// unless it is the root.
-std::string FolderText(std::string folder)
-{
-    while (folder.size() > 1 && folder.back() == PathText::Separator)
-        folder.pop_back();
-    return folder;
-}
+enum ExitStatus { Fixed = 0, Failed = 1, Usage = 2 };
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("bindwell-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BINDWELL_VERSION));
+
+    CommandLineParser parser;
+    const CommandLine line = parser.Parse(std::vector<std::string>(argv + 1, argv + argc));
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::cout << UsageText;
+        std::cout << parser.HelpText();
         return Fixed;
     case CommandLine::Action::Version:
         std::cout << "bindwell-cli " << BINDWELL_VERSION << "\n";
         return Fixed;
     case CommandLine::Action::UsageError:
-        std::cerr << "bindwell-cli: " << line.error << "\n" << UsageText;
+        std::cerr << "bindwell-cli: " << line.error << "\n\n" << parser.HelpText();
         return Usage;
     default:
         break;
     }
-    if (!FileSystem().FolderExists(line.folder)) {
-        std::cerr << "bindwell-cli: " << line.folder << " is not a folder\n";
+
+    const NamedBooks named = FindNamedBooks(line.paths);
+    if (!named.error.empty()) {
+        std::cerr << "bindwell-cli: " << named.error << "\n";
         return Usage;
     }
-
-    const std::string folder = FolderText(line.folder);
-    const std::vector<std::string> books = ListBooks(folder);
     if (line.action == CommandLine::Action::List) {
-        for (const std::string& book : books)
-            std::cout << book << "\n";
-        return books.empty() ? Failed : Fixed;
+        for (const ConsoleBook& book : named.books)
+            std::cout << book.shown << "\n";
+        return named.books.empty() ? Failed : Fixed;
     }
 
     SettingsStore::LoadOptions();
@@ -64,9 +59,9 @@ int main(int argc, char** argv)
 
     ConsolePrompter prompter;
     SetPrompter(&prompter);
-    ConsoleWindow window(folder, books);
+    ConsoleWindow window(FolderWithoutSeparator(line.paths.front()), named.books);
     try {
-        const RunOutcome outcome = StartBatchRun(window);
+        const RunOutcome outcome = StartBatchRun(window, RunPolicy{line.keepGoing});
         return outcome == RunOutcome::Summary ? Fixed : Failed;
     } catch (const ProgramEndRequest& end) {
         return end.exitCode;

@@ -1,89 +1,27 @@
 #include "BatchRun.h"
 
-#include "ContentWalk.h"
-#include "DirectoryListing.h"
+#include "BookFix.h"
+#include "BookUnpacking.h"
 #include "FileSystemObject.h"
-#include "LiberationFaces.h"
-#include "PathText.h"
 #include "ProgramEnd.h"
-#include "ProgramFolder.h"
 #include "RunTimeError.h"
-#include "SettingsStore.h"
 #include "TextFile.h"
-#include "UnpackFailure.h"
-#include "UnzipBinding.h"
 #include "UserPrompter.h"
 #include "WorkingFolder.h"
-#include "ZipBinding.h"
 
-#include <cstdint>
+#include <exception>
 #include <new>
 #include <optional>
+#include <vector>
 
 namespace {
 
-constexpr char TemporarySuffix[] = ".tmp";
-constexpr char FontFolderName[] = "fonts";
-
 // What one run holds, so that Cleanup can undo it whatever ends the run.
 struct RunState {
-    std::string workingFolder;
-    std::string temporaryArchive;  // set while a new archive may exist
+    BookScratch scratch;
     WorkingFolderLock lock;
+    std::vector<std::string> failedBooks;  // with keepGoing
 };
-
-void SetRunWideUnzipValues()
-{
-    UnzipRequest& r = TheUnzipRequest();
-    r.noflag = 1;
-    r.PromptToOverwrite = 0;
-    r.nzflag = 0;
-    r.ndflag = 1;
-    r.nvflag = 0;
-    r.includeNames[0] = std::nullopt;
-    r.includeCount = 0;
-    r.excludeNames[0] = std::nullopt;
-    r.excludeCount = 0;
-}
-
-void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder)
-{
-    ZipRequest& r = TheZipRequest();
-    r.fJunkDir = 0;
-    r.fRecurse = 1;
-    r.fUpdate = 0;
-    r.fFreshen = 0;
-    r.fLevel = '9';
-    r.fEncrypt = 0;
-    r.fComment = 0;
-    r.fQuiet = 1;
-    r.nameCount = 1;
-    r.zipFileName = temporaryArchive;
-    r.fileNames[0] = "*";
-    r.szRootDir = workingFolder;
-}
-
-bool FolderIsEmpty(const std::string& folder)
-{
-    DirectoryListing listing(PathText::AsFolder(folder));
-    for (std::string name = listing.Next(); !name.empty(); name = listing.Next())
-        if (name != "." && name != "..")
-            return false;
-    return true;
-}
-
-std::optional<std::string> g_fontFolder;
-
-// A font file from the current directory, or else from the program's own
-// font folder, so that a program started from a desktop menu finds it.
-std::string FontSource(const std::string& fileName)
-{
-    if (FileSystem().FileExists(fileName))
-        return fileName;
-    const std::string folder = g_fontFolder ? *g_fontFolder : ProgramFolder() + FontFolderName;
-    const std::string installed = PathText::Join(folder, fileName);
-    return FileSystem().FileExists(installed) ? installed : fileName;
-}
 
 std::size_t TickedCount(const BatchWindow& window)
 {
@@ -93,56 +31,54 @@ std::size_t TickedCount(const BatchWindow& window)
     return ticked;
 }
 
-// Unpack, fix, repack and replace one book. False when the run must end.
-bool FixBook(BatchWindow& window, RunState& state, std::size_t index)
+std::string FailureText(const RunTimeError& e)
 {
-    UnzipRequest& unzip = TheUnzipRequest();
-    const std::string bookPath = window.FolderText() + PathText::Separator + window.EntryText(index);
-    unzip.lpszZipFN = bookPath;
+    return std::to_string(e.number()) + " " + "Error unzipping: " + " " + e.description();
+}
 
-    RecreateFolder(state.workingFolder);
-    unzip.printText.clear();
-    unzip.listingText.clear();
-    unzip.listedCount = 0;
-    unzip.lpszExtractDir = state.workingFolder;
-    const int unpacked = RunUnzip();
-
-    // A book that did not unpack cleanly is never packed into its own place.
-    if (unzip.listingText.empty() && (unpacked != 0 || FolderIsEmpty(state.workingFolder)))
-        unzip.listingText = UnpackFailureText(unpacked, unzip.printText);
-    if (!unzip.listingText.empty()) {
-        ShowMessage(*unzip.lpszZipFN + LineBreak + unzip.listingText);
-        unzip.listingText.clear();
-        return false;
+// Removes what a book's fix left on disk; the first failure is kept.
+void RemoveLeftovers(BookScratch& scratch, std::optional<RunTimeError>& failure)
+{
+    try {
+        if (!scratch.temporaryArchive.empty())
+            DeleteFileIfExists(scratch.temporaryArchive);
+        scratch.temporaryArchive.clear();
+        DeleteFolderIfExists(scratch.workingFolder);
+    } catch (const RunTimeError& e) {
+        if (!failure)
+            failure = e;
     }
+}
 
-    FindCSS(PathText::AsFolder(state.workingFolder));
-
-    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
-        for (const LiberationFace& face : LiberationFaces::CopyOrder)
-            FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(state.workingFolder), true);
-
-    const std::string temporaryArchive = *unzip.lpszZipFN + TemporarySuffix;
-    SetZipValues(temporaryArchive, state.workingFolder);
-    // A leftover of an earlier run must not add its entries to the new book.
-    DeleteFileIfExists(temporaryArchive);
-    state.temporaryArchive = temporaryArchive;
-    const int32_t packed = RunZip();
-    if (packed < INT16_MIN || packed > INT16_MAX)
-        throw RunTimeError(ErrorNumber::Overflow, "Overflow (Zip result " + std::to_string(packed) + ")");
-    if (packed != 0) {
-        const std::string words = PackFailureWords(packed);
-        ShowMessage("Zip error: " + std::to_string(packed) + (words.empty() ? "" : LineBreak + words));
-        DeleteFileIfExists(temporaryArchive);
-        state.temporaryArchive.clear();
-        return false;
+// One ticked book; false when the run must end. With keepGoing a failure
+// is shown naming the book, and the run goes on.
+bool RunBook(const std::string& bookPath, RunState& state, const RunPolicy& policy)
+{
+    if (!policy.keepGoing) {
+        const BookResult result = FixBook(bookPath, state.scratch);
+        if (result.kind == BookResult::Failed)
+            ShowMessage(result.message);
+        return result.kind != BookResult::Failed;
     }
-    FileSystem().ReplaceFile(temporaryArchive, *unzip.lpszZipFN);
-    state.temporaryArchive.clear();
+    std::string message;
+    try {
+        const BookResult result = FixBook(bookPath, state.scratch);
+        if (result.kind != BookResult::Failed)
+            return true;
+        message = result.message;
+    } catch (const RunTimeError& e) {
+        message = FailureText(e);
+        std::optional<RunTimeError> ignored;
+        RemoveLeftovers(state.scratch, ignored);
+    }
+    if (message.rfind(bookPath, 0) != 0)
+        message = bookPath + LineBreak + message;
+    ShowMessage(message);
+    state.failedBooks.push_back(bookPath);
     return true;
 }
 
-RunOutcome RunBooks(BatchWindow& window, RunState& state)
+RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
     if (window.FolderText().empty()) {
         ShowMessage("Please enter the path to the folder containing your ebooks.");
@@ -154,42 +90,43 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state)
                     "Wait until it has finished, then press Start again.");
         return RunOutcome::Busy;
     }
-    state.workingFolder = workingFolder;
+    state.scratch.workingFolder = workingFolder;
     SetRunWideUnzipValues();
 
     long long fixedCount = 0;
     const std::size_t count = window.EntryCount();
     const std::size_t ticked = TickedCount(window);
     for (std::size_t index = 0; index < count; ++index) {
+        if (window.StopRequested())
+            return RunOutcome::Stopped;
+        // The list may have shrunk since the run began.
+        if (index >= window.EntryCount())
+            throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
+                               "Subscript out of range (the book list no longer has an entry " +
+                                   std::to_string(index + 1) + ")");
         if (!window.EntryTicked(index))
             continue;
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
-        if (!FixBook(window, state, index))
+        if (!RunBook(window.BookPath(index), state, policy))
             return RunOutcome::Failure;
     }
 
-    if (fixedCount != 0) {
-        Prompter().ShowMessageBox(SummaryText(fixedCount), ApplicationTitle, MessageButtons::Ok, MessageIcon::None);
-        return RunOutcome::Summary;
+    const long long failed = static_cast<long long>(state.failedBooks.size());
+    if (fixedCount - failed != 0)
+        Prompter().ShowMessageBox(SummaryText(fixedCount - failed), ApplicationTitle, MessageButtons::Ok,
+                                  MessageIcon::None);
+    if (failed != 0) {
+        std::string list = std::to_string(failed) + " books failed:";
+        for (const std::string& book : state.failedBooks)
+            list += LineBreak + book;
+        ShowMessage(list);
+        return RunOutcome::Failure;
     }
+    if (fixedCount != 0)
+        return RunOutcome::Summary;
     ShowMessage("No books fixed - no books selected.");
     return RunOutcome::NoBooksSelected;
-}
-
-// Removes what the run left on disk; the first failure is kept for the
-// message.
-void RemoveLeftovers(RunState& state, std::optional<RunTimeError>& failure)
-{
-    try {
-        if (!state.temporaryArchive.empty())
-            DeleteFileIfExists(state.temporaryArchive);
-        DeleteFolderIfExists(state.workingFolder);
-    } catch (const RunTimeError& e) {
-        if (!failure)
-            failure = e;
-    }
-    state.lock.Release();
 }
 
 void SetIdle(BatchWindow& window)
@@ -201,17 +138,12 @@ void SetIdle(BatchWindow& window)
 
 }  // namespace
 
-void SetInstalledFontFolder(const std::string& folder)
-{
-    g_fontFolder = folder;
-}
-
 std::string SummaryText(long long fixedCount)
 {
     return "Okay, your books are all set. (" + std::to_string(fixedCount) + " epubs fixed.)";
 }
 
-RunOutcome StartBatchRun(BatchWindow& window)
+RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
 {
     window.SetStartCaption("Working");
     window.SetStartEnabled(false);
@@ -221,22 +153,28 @@ RunOutcome StartBatchRun(BatchWindow& window)
     RunOutcome outcome = RunOutcome::Failure;
     std::optional<RunTimeError> failure;
     try {
-        outcome = RunBooks(window, state);
+        outcome = RunBooks(window, state, policy);
     } catch (const RunTimeError& e) {
         failure = e;
-    } catch (const std::bad_alloc&) {
-        failure = RunTimeError(ErrorNumber::OutOfMemory, "Out of memory");
     } catch (const ProgramEndRequest&) {
         std::optional<RunTimeError> ignored;
-        RemoveLeftovers(state, ignored);
+        RemoveLeftovers(state.scratch, ignored);
+        state.lock.Release();
         throw;
+    } catch (const std::bad_alloc&) {
+        failure = RunTimeError(ErrorNumber::OutOfMemory, "Out of memory");
+    } catch (const std::exception& e) {
+        failure = RunTimeError(ErrorNumber::InternalError, std::string("Internal error (") + e.what() + ")");
+    } catch (...) {
+        failure = RunTimeError(ErrorNumber::InternalError, "Internal error");
     }
 
     // Cleanup: every way out of the run comes here.
-    RemoveLeftovers(state, failure);
+    RemoveLeftovers(state.scratch, failure);
+    state.lock.Release();
     SetIdle(window);
     if (failure) {
-        ShowMessage(std::to_string(failure->number()) + " " + "Error unzipping: " + " " + failure->description());
+        ShowMessage(FailureText(*failure));
         return RunOutcome::Failure;
     }
     return outcome;

@@ -2,6 +2,8 @@
 
 #include "BatchWindow.h"
 
+#include <string>
+
 // How a run ended.
 enum class RunOutcome {
     Summary,          // every ticked book fixed; the count was shown
@@ -9,16 +11,19 @@ enum class RunOutcome {
     EmptyFolderText,  // no folder named
     Busy,             // another run holds the working folder
     Failure,          // a book failed; the run ended with a message
+    Stopped,          // the window asked the run to stop after a book
+};
+
+struct RunPolicy {
+    // A book that fails is reported, left as it was, and the run goes on;
+    // the failed books are listed at the end.
+    bool keepGoing = false;
 };
 
 // The Start button: takes every ticked book of the window through unpack,
 // fix and repack, reports the count or the first failure, and always
 // cleans up. A refused UnZip library ends the program (ProgramEndRequest).
-RunOutcome StartBatchRun(BatchWindow& window);
+RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
 // The message a run shows at its end when a book was fixed.
 std::string SummaryText(long long fixedCount);
-
-// Where the font files are looked for when the current directory lacks
-// them: the program's own "fonts" folder unless set otherwise.
-void SetInstalledFontFolder(const std::string& folder);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PathText.h"
+
 #include <cstddef>
 #include <string>
 
@@ -15,10 +17,19 @@ public:
     virtual std::string EntryText(std::size_t index) const = 0;
     virtual bool EntryTicked(std::size_t index) const = 0;
 
+    // The book an entry names: the folder text, the separator and the entry.
+    virtual std::string BookPath(std::size_t index) const
+    {
+        return FolderText() + PathText::Separator + EntryText(index);
+    }
+
     virtual void SetStartCaption(const std::string& caption) = 0;
     virtual void SetStartEnabled(bool enabled) = 0;
     virtual void SetCancelEnabled(bool enabled) = 0;
 
     // A book's processing begins: the number-th of total ticked books.
     virtual void BookStarting(std::size_t /*number*/, std::size_t /*total*/, const std::string& /*entry*/) {}
+
+    // True once the user asked the run to stop after the book in hand.
+    virtual bool StopRequested() const { return false; }
 };

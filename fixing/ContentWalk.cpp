@@ -10,20 +10,23 @@
 
 #include <vector>
 
-void FindCSS(const std::string& FolderPath, const std::string& fontFolder)
+bool FindCSS(const std::string& FolderPath, const std::string& fontFolder)
 {
+    bool changed = false;
     std::vector<std::string> subfolders;
     DirectoryListing listing(FolderPath);
     for (std::string name = listing.Next(); !name.empty(); name = listing.Next()) {
         const std::string path = FolderPath + name;
         if (EndsWithUpper(name, ".CSS")) {
-            if (SettingsStore::IsOptionOn(OptionKey::DeleteCSS))
-                DeleteFileIfExists(path);
-            else
-                StripCSSFonts(path, fontFolder);
+            if (!SettingsStore::IsOptionOn(OptionKey::DeleteCSS)) {
+                changed |= StripCSSFonts(path, fontFolder);
+            } else if (FileSystem().FileExists(path)) {
+                FileSystem().DeleteFile(path, true);
+                changed = true;
+            }
         } else if (EndsWithUpper(name, "CONTENT.OPF")) {
             if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
-                AlterContentOpf(path, fontFolder);
+                changed |= AlterContentOpf(path, fontFolder);
         } else if (name == "." || name == "..") {
             // the folder itself and its parent
         } else if (FileSystem().FolderExists(path)) {
@@ -31,5 +34,6 @@ void FindCSS(const std::string& FolderPath, const std::string& fontFolder)
         }
     }
     for (const std::string& name : subfolders)
-        FindCSS(PathText::AsFolder(FolderPath + name), "../" + fontFolder);
+        changed |= FindCSS(PathText::AsFolder(FolderPath + name), "../" + fontFolder);
+    return changed;
 }

@@ -4,7 +4,7 @@
 #include "RegexReplacer.h"
 #include "TextFile.h"
 
-void AlterContentOpf(const std::string& sFileName, const std::string& fontFolder)
+bool AlterContentOpf(const std::string& sFileName, const std::string& fontFolder)
 {
     const RegexReplacer manifestStart("(<manifest[^>]*>)", true);
     const std::string text = ReadTextFile(sFileName);
@@ -12,6 +12,12 @@ void AlterContentOpf(const std::string& sFileName, const std::string& fontFolder
     std::string items;
     for (const LiberationFace& face : LiberationFaces::ManifestOrder)
         items += OpfFontDef(fontFolder + face.fileName, face.id);
+    if (text.find(items) != std::string::npos)
+        return false;
 
-    WriteTextFile(sFileName, manifestStart.ReplaceAll(text, "$1" + EscapeReplacement(items), '>'));
+    const std::string altered = manifestStart.ReplaceAll(text, "$1" + EscapeReplacement(items), '>');
+    if (altered == text)
+        return false;
+    WriteTextFile(sFileName, altered);
+    return true;
 }

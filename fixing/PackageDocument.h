@@ -6,4 +6,8 @@
 // package document and rewrites it in place. fontFolder is put in front of
 // each font's file name: the path from this document's folder up to the
 // book's top folder ("" there, "../" one folder down), always with "/".
-void AlterContentOpf(const std::string& sFileName, const std::string& fontFolder = "");
+//
+// A document that already holds the four items exactly as this fix writes
+// them, or that has no manifest start tag, is left as it was. Returns
+// whether the file was rewritten.
+bool AlterContentOpf(const std::string& sFileName, const std::string& fontFolder = "");

@@ -23,6 +23,7 @@ private:
 namespace ErrorNumber {
 inline constexpr int InvalidCall = 5;       // bad argument, pattern or state
 inline constexpr int Overflow = 6;          // a number out of its range
+inline constexpr int SubscriptOutOfRange = 9;  // an index past the end of a list
 inline constexpr int OutOfMemory = 7;
 inline constexpr int FileNotFound = 53;
 inline constexpr int FileAlreadyExists = 58;

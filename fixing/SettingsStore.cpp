@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -25,9 +26,15 @@ std::optional<OptionMap>& TheMap()
     return map;
 }
 
-QSettings OpenStore()
+// The user's own settings file and nothing else: with fallbacks, a
+// system-wide or organisation-wide "Bindwell.ini" would decide what a
+// first run does to the user's books.
+std::unique_ptr<QSettings> OpenStore()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, ApplicationName, ApplicationName);
+    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, ApplicationName,
+                                             ApplicationName);
+    store->setFallbacksEnabled(false);
+    return store;
 }
 
 QVariant* Find(OptionMap& map, const QString& key)
@@ -44,9 +51,9 @@ namespace SettingsStore {
 
 void LoadOptions()
 {
-    QSettings store = OpenStore();
-    store.beginGroup(SectionName);
-    const QStringList keys = store.childKeys();
+    const std::unique_ptr<QSettings> store = OpenStore();
+    store->beginGroup(SectionName);
+    const QStringList keys = store->childKeys();
 
     OptionMap map;
     if (keys.isEmpty()) {
@@ -55,7 +62,7 @@ void LoadOptions()
         map.emplace_back(OptionKey::IntlFonts, QString(OnText));
     } else {
         for (const QString& key : keys)
-            map.emplace_back(key, store.value(key));
+            map.emplace_back(key, store->value(key));
     }
     TheMap() = std::move(map);
 }
@@ -85,12 +92,12 @@ void SaveOptions()
 {
     if (!TheMap())
         return;
-    QSettings store = OpenStore();
-    store.beginGroup(SectionName);
+    const std::unique_ptr<QSettings> store = OpenStore();
+    store->beginGroup(SectionName);
     for (const auto& [key, value] : *TheMap())
-        store.setValue(key, value);
-    store.endGroup();
-    store.sync();
+        store->setValue(key, value);
+    store->endGroup();
+    store->sync();
 }
 
 }  // namespace SettingsStore

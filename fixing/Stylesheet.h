@@ -6,4 +6,9 @@
 // removed, the Liberation faces and a body rule appended, a justifying
 // paragraph rule appended. fontFolder is put in front of each font's file
 // name, as for AlterContentOpf.
-void StripCSSFonts(const std::string& sFileName, const std::string& fontFolder = "");
+//
+// A rule block the stylesheet already holds exactly as this fix writes it
+// is not appended again, so that fixing a fixed book adds nothing. A
+// stylesheet whose text no edit changed is left as it was, not rewritten.
+// Returns whether the file was rewritten.
+bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder = "");

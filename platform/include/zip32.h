@@ -51,7 +51,7 @@ typedef struct {
     int32_t fTemp;
     int32_t fSuffix;
     int32_t fEncrypt;      /* encrypt entries (AES-256); asks the password callback */
-    int32_t fSystem;       /* include hidden entries (names beginning with a dot) */
+    int32_t fSystem;       /* accepted, no effect: no name is left out as hidden */
     int32_t fVolume;
     int32_t fExtra;
     int32_t fNoDirEntries; /* store no entries for folders */

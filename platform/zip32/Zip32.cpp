@@ -1,7 +1,9 @@
 // zip32 on libzip: packs the files and folders below a root folder that
 // match the caller's name patterns into one archive. A top-level
 // "mimetype" file goes first and stored, so that a packed EPUB stays a
-// valid container.
+// valid container. Nothing is left out for its name: on this platform a
+// leading dot marks no file as hidden or system, and a book's own
+// ".DS_Store" or ".extra.css" is part of the book.
 #include "PackedSource.h"
 #include "PackingQueue.h"
 #include "StaleScratch.h"
@@ -112,13 +114,9 @@ private:
         const auto cut = pattern.find_last_of('/');
         const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
         const std::string namePattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
-        const bool hiddenAsked = !namePattern.empty() && namePattern[0] == '.';
-        for (const std::string& name : SortedNames(root_ + "/" + folder)) {
-            if (IsHidden(name) && !hiddenAsked && !g_options.fSystem)
-                continue;
+        for (const std::string& name : SortedNames(root_ + "/" + folder))
             if (platform::WildcardMatch(namePattern, name))
                 AddPath(folder + name, true);
-        }
     }
 
     void AddPath(const std::string& relative, bool topLevel)
@@ -142,8 +140,7 @@ private:
                 Push(Item{item.path, item.name + "/", true, item.st});
             if (g_options.fRecurse)
                 for (const std::string& name : SortedNames(item.path))
-                    if (!IsHidden(name) || g_options.fSystem)
-                        AddPath(relative + "/" + name, false);
+                    AddPath(relative + "/" + name, false);
             return;
         }
         if (!item.folder)
@@ -163,8 +160,6 @@ private:
         if (it != items_.end())
             std::rotate(items_.begin(), it, it + 1);
     }
-
-    static bool IsHidden(const std::string& name) { return !name.empty() && name[0] == '.'; }
 
     static std::vector<std::string> SortedNames(const std::string& folder)
     {

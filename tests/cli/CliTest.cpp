@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/wait.h>
 
@@ -31,16 +32,19 @@ Result RunCli(const std::string& arguments, const TempFolder& home)
 
 TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
 {
-    CommandLine line = ParseCommandLine({"--no-fonts", "--delete-css", "--save", "books"});
+    const auto parse = [](const std::vector<std::string>& arguments) { return CommandLineParser().Parse(arguments); };
+    CommandLine line = parse({"--no-fonts", "--delete-css", "--fonts", "--save", "--keep-going", "books", "b.epub"});
     EXPECT_EQ(line.action, CommandLine::Action::Fix);
-    EXPECT_EQ(line.folder, "books");
-    EXPECT_TRUE(line.save);
-    EXPECT_EQ(line.options, (std::vector<std::pair<std::string, bool>>{{"IntlFonts", false}, {"DeleteCSS", true}}));
-    EXPECT_EQ(ParseCommandLine({"--list", "x"}).action, CommandLine::Action::List);
-    EXPECT_EQ(ParseCommandLine({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);
-    EXPECT_EQ(ParseCommandLine({}).action, CommandLine::Action::UsageError);
-    EXPECT_EQ(ParseCommandLine({"a", "b"}).action, CommandLine::Action::UsageError);
-    EXPECT_EQ(ParseCommandLine({"--", "-odd-name"}).folder, "-odd-name");
+    EXPECT_EQ(line.paths, (std::vector<std::string>{"books", "b.epub"}));
+    EXPECT_TRUE(line.save && line.keepGoing);
+    EXPECT_EQ(line.options, (std::vector<std::pair<std::string, bool>>{
+                                {"IntlFonts", false}, {"DeleteCSS", true}, {"IntlFonts", true}}))
+        << "in the order given, so that the last one counts";
+    EXPECT_EQ(parse({"--list", "x"}).action, CommandLine::Action::List);
+    EXPECT_EQ(parse({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);
+    EXPECT_EQ(parse({}).action, CommandLine::Action::UsageError);
+    EXPECT_EQ(parse({"--", "-odd-name"}).paths, std::vector<std::string>{"-odd-name"});
+    EXPECT_EQ(parse({"caf\xE9"}).paths, std::vector<std::string>{"caf\xE9"}) << "bytes that are not UTF-8";
 }
 
 TEST(BindwellCli, ListsFixesAndSaysSo)
@@ -86,6 +90,41 @@ TEST(BindwellCli, ExitStatusSaysHowTheRunEnded)
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err.rfind(home / "bad/x.epub\n", 0), 0u) << bad.err;
     EXPECT_EQ(ReadFile(home / "bad/x.epub"), "not an archive");
+}
+
+// Several PATHs, folders and files, each book once; with --keep-going a
+// broken book is reported and passed over, and the others are fixed.
+TEST(BindwellCli, FixesSeveralPathsAndKeepsGoingPastABrokenBook)
+{
+    TempFolder home;
+    MakeEpub(home / "one/a.epub", EpubVersion::Three);
+    WriteFile(home / "one/broken.epub", "not an archive");
+    MakeEpub(home / "two/b.epub", EpubVersion::Two);
+    MakeEpub(home / "loose/c.epub", EpubVersion::Three);
+    const std::string paths = "'" + home / "one" + "' '" + home / "loose/c.epub" + "' '" + home / "two" + "' '" +
+                              home / "one/a.epub" + "'";
+
+    Result listed = RunCli("--list " + paths, home);
+    EXPECT_EQ(listed.out, home / "one/a.epub\n" + home / "one/broken.epub\n" + home / "loose/c.epub\n" +
+                              home / "two/b.epub\n");
+
+    const std::string c = ReadFile(home / "loose/c.epub");
+    Result stopped = RunCli(paths, home);
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(ReadFile(home / "loose/c.epub"), c) << "the first failure ends the run";
+
+    Result going = RunCli("--keep-going " + paths, home);
+    EXPECT_EQ(going.status, 1);
+    EXPECT_EQ(going.out, "Okay, your books are all set. (3 epubs fixed.)\n");
+    EXPECT_EQ(going.err.rfind(home / "one/broken.epub\nBindwell left this book as it was:", 0), 0u) << going.err;
+    EXPECT_NE(going.err.find("1 books failed:\n" + home / "one/broken.epub\n"), std::string::npos) << going.err;
+    for (const char* book : {"one/a.epub", "two/b.epub", "loose/c.epub"}) {
+        const auto names = ZipEntryNames(home / book);
+        EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Bold.ttf"), 1) << book;
+    }
+    EXPECT_EQ(ReadFile(home / "one/broken.epub"), "not an archive");
+
+    EXPECT_EQ(RunCli("'" + home / "one/broken.epub.txt" + "'", home).status, 2) << "neither a folder nor a book";
 }
 
 }  // namespace

@@ -35,14 +35,18 @@ protected:
 TEST_F(ContentWalkTest, ClassifiesNamesByTheirEndings)
 {
     Options(true, true, false, false);
-    for (const char* name : {"style.css", "Style.CSS", "main.Css", "style.css.bak", "css", "content.opf",
-                             "Content.OPF", "bookcontent.opf", "package.opf", ".hidden.css"})
+    for (const char* name : {"style.css", "Style.CSS", "main.Css", "style.css.bak", "css", ".hidden.css"})
         Put(name);
+    for (const char* name : {"content.opf", "Content.OPF", "bookcontent.opf", "package.opf"})
+        Put(name, "<manifest>");
     Put(".hidden/x.css");
     FindCSS(book.folder());
-    for (const char* name : {"style.css", "Style.CSS", "main.Css", "content.opf", "Content.OPF", "bookcontent.opf"})
+    for (const char* name : {"style.css", "Style.CSS", "main.Css"})
         EXPECT_TRUE(Rewritten(name)) << name;
-    for (const char* name : {"style.css.bak", "css", "package.opf", ".hidden.css", ".hidden/x.css"})
+    for (const char* name : {"content.opf", "Content.OPF", "bookcontent.opf"})
+        EXPECT_NE(Get(name), "<manifest>") << name;
+    EXPECT_EQ(Get("package.opf"), "<manifest>");
+    for (const char* name : {"style.css.bak", "css", ".hidden.css", ".hidden/x.css"})
         EXPECT_FALSE(Rewritten(name)) << name;
 }
 

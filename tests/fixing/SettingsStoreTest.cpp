@@ -31,6 +31,26 @@ TEST(SettingsStore, FirstRunTurnsTheThreeStyleOptionsOnAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(settings.file()));
 }
 
+// Only the user's own file counts: an organisation-wide file beside it
+// and a system-wide one are neither read nor written.
+TEST(SettingsStore, FilesThatAreNotTheUsersOwnAreIgnored)
+{
+    ScratchSettings settings;
+    TempFolder system;
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QString::fromStdString(system.path()));
+    const std::string userFolder = std::filesystem::path(settings.file()).parent_path().parent_path().string();
+    const std::string others[] = {userFolder + "/Bindwell.ini", system / "Bindwell/Bindwell.ini", system / "Bindwell.ini"};
+    for (const std::string& other : others)
+        WriteFile(other, "[Options]\nDeleteCSS=Yes\nFontSizes=No\nStray=1\n");
+
+    SettingsStore::LoadOptions();
+    EXPECT_FALSE(SettingsStore::IsOptionOn(OptionKey::DeleteCSS));
+    EXPECT_TRUE(SettingsStore::IsOptionOn(OptionKey::FontSizes)) << "a first run";
+    SettingsStore::SaveOptions();
+    EXPECT_EQ(ReadFile(settings.file()).find("Stray"), std::string::npos);
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/etc/xdg"));
+}
+
 TEST(SettingsStore, APartialSectionLeavesTheMissingKeysOff)
 {
     ScratchSettings settings;

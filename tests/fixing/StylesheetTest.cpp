@@ -47,9 +47,9 @@ TEST_F(StylesheetTest, FontSizeDeclarations)
 {
     SetOptions(true, false, false);
     EXPECT_EQ(Rewrite("a{FONT-SIZE:12PT;}"), "a{}\r\n") << "case is ignored";
-    EXPECT_EQ(Rewrite("a{font-size : 12pt;}"), "a{font-size : 12pt;}\r\n") << "a blank before the colon";
-    EXPECT_EQ(Rewrite("a{font-size:;}"), "a{font-size:;}\r\n") << "an empty value";
-    EXPECT_EQ(Rewrite("a{font: 12px serif;}"), "a{font: 12px serif;}\r\n") << "the shorthand stays";
+    EXPECT_EQ(Rewrite("a{font-size : 12pt;}"), "a{font-size : 12pt;}") << "a blank before the colon";
+    EXPECT_EQ(Rewrite("a{font-size:;}"), "a{font-size:;}") << "an empty value";
+    EXPECT_EQ(Rewrite("a{font: 12px serif;}"), "a{font: 12px serif;}") << "the shorthand stays";
     EXPECT_EQ(Rewrite("p { font-size: 1em } h2 { color: red; }"), "p {  }\r\n") << "up to the next ; anywhere";
     EXPECT_EQ(Rewrite("p {\r\n font-size: 1em\r\n}\r\nq { x: 1; }"), "p {\r\n  }\r\n")
         << "across line breaks";
@@ -65,16 +65,32 @@ TEST_F(StylesheetTest, AppendedRulesAndLineEnds)
     EXPECT_EQ(Rewrite("a{}\r\n"), "a{}\r\n\r\n" + ParagraphRule + "\r\n") << "an empty line before the rule";
 
     SetOptions(false, false, false);
-    EXPECT_EQ(Rewrite("a { font-size: 1em; }"), "a { font-size: 1em; }\r\n") << "all off adds one CR LF";
-    EXPECT_EQ(Rewrite(""), "\r\n") << "an empty stylesheet";
+    EXPECT_EQ(Rewrite("a { font-size: 1em; }"), "a { font-size: 1em; }") << "all off: left as it was";
+    EXPECT_EQ(Rewrite(""), "") << "an empty stylesheet";
 }
 
-TEST_F(StylesheetTest, ASecondRunAppendsAgain)
+// Fixing a fixed stylesheet adds nothing and leaves the file untouched:
+// also when a declaration that no ";" ended comes before the appended
+// rules, and when an earlier release appended them twice. Options turned
+// on later add what is missing, once.
+TEST_F(StylesheetTest, ASecondRunAddsNothing)
 {
     SetOptions(true, true, true);
-    const std::string once = Rewrite("a{}");
-    StripCSSFonts(dir / "style.css");
-    EXPECT_EQ(ReadFile(dir / "style.css"), once + "\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
+    const std::string once = Rewrite("a{} h1 { font-size: 2em }");
+    EXPECT_EQ(once, "a{} h1 { font-size: 2em }\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
+    const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(dir / "style.css", written);
+    EXPECT_FALSE(StripCSSFonts(dir / "style.css"));
+    EXPECT_EQ(ReadFile(dir / "style.css"), once);
+    EXPECT_EQ(std::filesystem::last_write_time(dir / "style.css"), written);
+
+    const std::string doubled = once + "\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n";
+    EXPECT_EQ(Rewrite(doubled), doubled);
+
+    SetOptions(false, false, true);
+    const std::string justified = Rewrite("a{}");
+    SetOptions(false, true, true);
+    EXPECT_EQ(Rewrite(justified), justified + "\r\n" + FaceRules("") + BodyRule + "\r\n");
 }
 
 TEST_F(StylesheetTest, BytesOutsideTheEditsSurvive)

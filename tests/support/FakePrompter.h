@@ -49,7 +49,12 @@ public:
     }
 
     void PrintOnWindow(const std::string& text) override { printed += text; }
-    void ProcessPendingEvents() override { ++eventRounds; }
+    void ProcessPendingEvents() override
+    {
+        ++eventRounds;
+        if (onEvents)
+            onEvents();
+    }
 
     std::vector<std::string> texts() const
     {
@@ -67,4 +72,7 @@ public:
     int eventRounds = 0;
     // Called as each message is shown, while the code that shows it waits.
     std::function<void(const Message&)> onMessage;
+    // Called whenever the program lets the window handle what is pending:
+    // what another program or the user might do in the middle of a run.
+    std::function<void()> onEvents;
 };

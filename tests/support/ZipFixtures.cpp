@@ -11,10 +11,10 @@
 
 namespace fs = std::filesystem;
 
-void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries)
+void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries, bool addToExisting)
 {
     int error = 0;
-    zip_t* za = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t* za = zip_open(path.c_str(), addToExisting ? 0 : ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!za)
         throw std::runtime_error("cannot create " + path);
     for (const EntrySpec& e : entries) {
@@ -23,7 +23,7 @@ void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries)
             index = zip_dir_add(za, e.name.c_str(), ZIP_FL_ENC_RAW);
         } else {
             zip_source_t* src = zip_source_buffer(za, e.data.data(), e.data.size(), 0);
-            index = zip_file_add(za, e.name.c_str(), src, ZIP_FL_ENC_RAW);
+            index = zip_file_add(za, e.name.c_str(), src, ZIP_FL_ENC_RAW | ZIP_FL_OVERWRITE);
         }
         if (index < 0)
             throw std::runtime_error("cannot add " + e.name + ": " + zip_strerror(za));

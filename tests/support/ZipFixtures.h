@@ -14,7 +14,9 @@ struct EntrySpec {
     bool stored = false;
 };
 
-void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries);
+// Writes a new archive, or with addToExisting adds the entries to one,
+// replacing entries of the same name.
+void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries, bool addToExisting = false);
 
 // Entry names in archive order.
 std::vector<std::string> ZipEntryNames(const std::string& path);

@@ -1,0 +1,168 @@
+#include "BookFix.h"
+
+#include "BookUnpacking.h"
+#include "ContentWalk.h"
+#include "FileIdentity.h"
+#include "FileSystemObject.h"
+#include "FontFiles.h"
+#include "LiberationFaces.h"
+#include "PathText.h"
+#include "RunTimeError.h"
+#include "SettingsStore.h"
+#include "TextFile.h"
+#include "UnpackFailure.h"
+#include "WorkingFolder.h"
+#include "ZipBinding.h"
+#include "unzip32.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+constexpr char TemporarySuffix[] = ".tmp";
+
+// What the fix reads or edits in a book. These are unpacked and fixed
+// first; the rest of the book is unpacked only when it must be packed anew.
+const std::vector<std::string> EditedEntries = {"*.css", "*content.opf"};
+
+BookResult Failure(std::string message)
+{
+    return {BookResult::Failed, std::move(message)};
+}
+
+// Why an unpacking went wrong, in the words the run shows; nullopt when it
+// went well. An entry that matched nothing is no failure where the names
+// asked for are only candidates.
+std::optional<std::string> UnpackProblem(const std::string& bookPath, int result, bool noMatchIsFine)
+{
+    UnzipRequest& unzip = TheUnzipRequest();
+    if (!unzip.listingText.empty()) {
+        const std::string listed = unzip.listingText;
+        unzip.listingText.clear();
+        return bookPath + LineBreak + listed;
+    }
+    if (result == UZ_OK || (noMatchIsFine && result == UZ_FIND))
+        return std::nullopt;
+    return bookPath + LineBreak + UnpackFailureText(result, unzip.printText);
+}
+
+std::vector<std::string> FontNames()
+{
+    std::vector<std::string> names;
+    for (const LiberationFace& face : LiberationFaces::CopyOrder)
+        names.emplace_back(face.fileName);
+    return names;
+}
+
+// Whether the book's top folder holds the four fonts as the fix would copy
+// them in: the same size and CRC-32 as ours, read from the archive's
+// directory without unpacking anything.
+bool HoldsTheFonts(const std::vector<UnzipRequest::ListedEntry>& listed)
+{
+    for (const LiberationFace& face : LiberationFaces::CopyOrder) {
+        const std::optional<FileFingerprint> ours = FingerprintOf(FontSource(face.fileName));
+        bool found = false;
+        for (const UnzipRequest::ListedEntry& entry : listed)
+            found |= entry.name == face.fileName && ours && FileFingerprint{entry.size, entry.crc} == *ours;
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+bool FolderIsEmpty(const std::string& folder)
+{
+    std::error_code ec;
+    return std::filesystem::is_empty(folder, ec) || ec;
+}
+
+void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder)
+{
+    ZipRequest& r = TheZipRequest();
+    r.fJunkDir = 0;
+    r.fRecurse = 1;
+    r.fUpdate = 0;
+    r.fFreshen = 0;
+    r.fLevel = '9';
+    r.fEncrypt = 0;
+    r.fComment = 0;
+    r.fQuiet = 1;
+    r.nameCount = 1;
+    r.zipFileName = temporaryArchive;
+    r.fileNames[0] = "*";
+    r.szRootDir = workingFolder;
+}
+
+BookResult PackAndReplace(const std::string& bookPath, const std::string& book, const FileIdentity& unpacked,
+                          BookScratch& scratch)
+{
+    const std::string temporaryArchive = book + TemporarySuffix;
+    SetZipValues(temporaryArchive, scratch.workingFolder);
+    // A leftover of an earlier run must not add its entries to the new book.
+    DeleteFileIfExists(temporaryArchive);
+    scratch.temporaryArchive = temporaryArchive;
+    const int32_t packed = RunZip();
+    if (packed < INT16_MIN || packed > INT16_MAX)
+        throw RunTimeError(ErrorNumber::Overflow, "Overflow (Zip result " + std::to_string(packed) + ")");
+    if (packed != 0) {
+        DeleteFileIfExists(temporaryArchive);
+        scratch.temporaryArchive.clear();
+        const std::string words = PackFailureWords(packed);
+        return Failure("Zip error: " + std::to_string(packed) + (words.empty() ? "" : LineBreak + words));
+    }
+    // Only the file that was unpacked is replaced: one that another
+    // program wrote meanwhile stays as that program left it.
+    if (!(IdentityOf(book) == unpacked)) {
+        DeleteFileIfExists(temporaryArchive);
+        scratch.temporaryArchive.clear();
+        return Failure(bookPath + LineBreak +
+                       "The book changed on disk while Bindwell was fixing it, so Bindwell left it as the other "
+                       "program wrote it.");
+    }
+    FileSystem().ReplaceFile(temporaryArchive, book);
+    scratch.temporaryArchive.clear();
+    return {BookResult::Fixed, {}};
+}
+
+}  // namespace
+
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
+{
+    const std::string book = RealFilePath(bookPath);
+    const std::string& folder = scratch.workingFolder;
+    const FileIdentity unpacked = IdentityOf(book);
+    RecreateFolder(folder);
+
+    // A book that already holds the fonts, and that the edits leave as it
+    // is, needs nothing: it is judged by its stylesheets and package
+    // documents alone, and the rest of it is neither unpacked nor packed.
+    bool holdsTheFonts = false;
+    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts)) {
+        const int listed = ListBookEntries(book, FontNames());
+        TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
+        if (const auto problem = UnpackProblem(bookPath, listed, true))
+            return Failure(*problem);
+        holdsTheFonts = HoldsTheFonts(TheUnzipRequest().listedEntries);
+    }
+    const int edited = UnpackBookEntries(book, folder, EditedEntries, Selection::Only);
+    if (const auto problem = UnpackProblem(bookPath, edited, true))
+        return Failure(*problem);
+    const bool changed = FindCSS(PathText::AsFolder(folder));
+    if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
+        return {BookResult::AlreadyFixed, {}};
+
+    const int rest = UnpackBookEntries(book, folder, EditedEntries, Selection::AllBut);
+    if (const auto problem = UnpackProblem(bookPath, rest, false))
+        return Failure(*problem);
+    // A book that did not unpack cleanly is never packed into its own place.
+    if (FolderIsEmpty(folder))
+        return Failure(bookPath + LineBreak + UnpackFailureText(UZ_OK, TheUnzipRequest().printText));
+
+    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
+        for (const LiberationFace& face : LiberationFaces::CopyOrder)
+            FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder), true);
+
+    return PackAndReplace(bookPath, book, unpacked, scratch);
+}

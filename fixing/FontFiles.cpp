@@ -1,0 +1,53 @@
+#include "FontFiles.h"
+
+#include "FileSystemObject.h"
+#include "PathText.h"
+#include "ProgramFolder.h"
+#include "TextFile.h"
+
+#include <zlib.h>
+
+#include <map>
+#include <sys/stat.h>
+#include <tuple>
+
+namespace {
+
+constexpr char FontFolderName[] = "fonts";
+
+std::optional<std::string> g_fontFolder;
+
+}  // namespace
+
+void SetInstalledFontFolder(const std::string& folder)
+{
+    g_fontFolder = folder;
+}
+
+std::string FontSource(const std::string& fileName)
+{
+    if (FileSystem().FileExists(fileName))
+        return fileName;
+    const std::string folder = g_fontFolder ? *g_fontFolder : ProgramFolder() + FontFolderName;
+    const std::string installed = PathText::Join(folder, fileName);
+    return FileSystem().FileExists(installed) ? installed : fileName;
+}
+
+std::optional<FileFingerprint> FingerprintOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    using Version = std::tuple<std::string, off_t, long, long>;
+    static std::map<Version, FileFingerprint> known;
+    const Version version{path, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    if (const auto it = known.find(version); it != known.end())
+        return it->second;
+
+    const std::string bytes = ReadTextFile(path);
+    const FileFingerprint print{bytes.size(), static_cast<std::uint32_t>(crc32_z(
+                                                  crc32_z(0, nullptr, 0),
+                                                  reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()))};
+    known[version] = print;
+    return print;
+}

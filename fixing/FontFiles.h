@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Where a font file the fix copies into a book comes from: the current
+// directory, or else the program's own "fonts" folder, so that a program
+// started from a desktop menu finds it. The bare name when neither has it.
+std::string FontSource(const std::string& fileName);
+
+// Replaces the program's own font folder (tests).
+void SetInstalledFontFolder(const std::string& folder);
+
+// A file's size and CRC-32: how a book's copy of a font is told from ours
+// without unpacking it, as the archive declares both for every entry.
+struct FileFingerprint {
+    std::uint64_t size = 0;
+    std::uint32_t crc = 0;
+    bool operator==(const FileFingerprint&) const = default;
+};
+
+// nullopt when no file is there; a file that cannot be read raises
+// RunTimeError. Remembered per path while the file keeps its size and
+// modification time.
+std::optional<FileFingerprint> FingerprintOf(const std::string& path);
