@@ -6,6 +6,7 @@
 #include "Options.h"
 #include "PathText.h"
 #include "ProgramEnd.h"
+#include "RunTimeError.h"
 #include "SettingsStore.h"
 #include "ShownText.h"
 
@@ -152,6 +153,7 @@ void Form1::ShowOptions()
 void Form1::Start()
 {
     running_ = true;
+    stopRequested_ = false;
     try {
         StartBatchRun(*this);
     } catch (const ProgramEndRequest& end) {
@@ -163,6 +165,8 @@ void Form1::Start()
     progress_.clear();
     printed_.clear();
     update();
+    if (stopRequested_)
+        close();
 }
 
 // The UnZip library was refused: the window closes and the program ends
@@ -195,12 +199,22 @@ std::size_t Form1::EntryCount() const
 
 std::string Form1::EntryText(std::size_t index) const
 {
-    return listBooks->item(static_cast<int>(index))->data(EntryBytesRole).toByteArray().toStdString();
+    return Entry(index).data(EntryBytesRole).toByteArray().toStdString();
 }
 
 bool Form1::EntryTicked(std::size_t index) const
 {
-    return listBooks->item(static_cast<int>(index))->checkState() == Qt::Checked;
+    return Entry(index).checkState() == Qt::Checked;
+}
+
+// The list may be listed afresh while a run reads it.
+const QListWidgetItem& Form1::Entry(std::size_t index) const
+{
+    const QListWidgetItem* item = index < EntryCount() ? listBooks->item(static_cast<int>(index)) : nullptr;
+    if (!item)
+        throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
+                           "Subscript out of range (the book list has no entry " + std::to_string(index + 1) + ")");
+    return *item;
 }
 
 void Form1::SetStartCaption(const std::string& caption)
@@ -222,7 +236,8 @@ void Form1::SetCancelEnabled(bool enabled)
 // run shows where it stands.
 void Form1::BookStarting(std::size_t number, std::size_t total, const std::string& entry)
 {
-    progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(ShownText(entry));
+    current_ = ShownText(entry);
+    progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(current_);
     repaint();
 }
 
@@ -238,12 +253,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// While a run goes on the window stays: closing it then would end the
-// program with a book half done.
+// Closing the window during a run stops the run after the book in hand,
+// which is finished or left as it was; the window closes once the run has
+// cleaned up.
 void Form1::closeEvent(QCloseEvent* event)
 {
     if (running_ && !ending_) {
         event->ignore();
+        stopRequested_ = true;
+        progress_ = QStringLiteral("Stopping after %1").arg(current_);
+        update();
         return;
     }
     event->accept();

@@ -13,6 +13,7 @@ class Options;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // The main window: names the book folder (typed or browsed), lists every
@@ -33,6 +34,9 @@ public:
     // Text printed by the Zip library, drawn on the window's own surface.
     void Print(const std::string& text);
 
+    // The progress line drawn under the text box during a run.
+    const QString& ProgressLine() const { return progress_; }
+
     std::string FolderText() const override;
     std::size_t EntryCount() const override;
     std::string EntryText(std::size_t index) const override;
@@ -41,6 +45,7 @@ public:
     void SetStartEnabled(bool enabled) override;
     void SetCancelEnabled(bool enabled) override;
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
+    bool StopRequested() const override { return stopRequested_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +59,7 @@ private:
     void ShowOptions();
     void Start();
     void EndProgram(int exitCode);
+    const QListWidgetItem& Entry(std::size_t index) const;
 
     QLabel* Label1;
     QLineEdit* txtBrokenBook;
@@ -71,6 +77,8 @@ private:
     std::optional<std::string> listed_;  // the folder text the list's entries belong to
     bool running_ = false;
     bool ending_ = false;
+    bool stopRequested_ = false;  // the window was closed during a run
+    QString current_;   // the entry of the book in hand
     QString progress_;  // "Fixing N of M: ENTRY" while a run goes on
     QString printed_;   // the last line the Zip library printed
 };

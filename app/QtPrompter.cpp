@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -65,8 +66,11 @@ QtPrompter::QtPrompter(std::function<void(const std::string&)> printOnWindow)
 MessageAnswer QtPrompter::ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                                          MessageIcon icon)
 {
-    QMessageBox box(IconOf(icon), TitleOrApplication(title), ShownText(text), ButtonsOf(buttons),
+    QMessageBox box(IconOf(icon), TitleOrApplication(title), QString(), ButtonsOf(buttons),
                     QApplication::activeWindow());
+    // A book's name is shown as it is, never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownText(text));
     return AnswerOf(box.exec());
 }
 
@@ -75,6 +79,8 @@ std::string QtPrompter::AskInput(const std::string& prompt, const std::string& t
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(TitleOrApplication(title));
     box.setLabelText(ShownText(prompt));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     box.setTextValue(QString());
     if (box.exec() != QDialog::Accepted)
         return {};

@@ -97,6 +97,9 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     const std::size_t count = window.EntryCount();
     const std::size_t ticked = TickedCount(window);
     for (std::size_t index = 0; index < count; ++index) {
+        // The window handles what is pending between books; the user may
+        // change ticks, the list or the options, or ask the run to stop.
+        Prompter().ProcessPendingEvents();
         if (window.StopRequested())
             return RunOutcome::Stopped;
         // The list may have shrunk since the run began.

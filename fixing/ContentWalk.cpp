@@ -7,6 +7,7 @@
 #include "PathText.h"
 #include "SettingsStore.h"
 #include "Stylesheet.h"
+#include "UserPrompter.h"
 
 #include <vector>
 
@@ -16,6 +17,7 @@ bool FindCSS(const std::string& FolderPath, const std::string& fontFolder)
     std::vector<std::string> subfolders;
     DirectoryListing listing(FolderPath);
     for (std::string name = listing.Next(); !name.empty(); name = listing.Next()) {
+        Prompter().ProcessPendingEvents();  // the window stays alive through a large book
         const std::string path = FolderPath + name;
         if (EndsWithUpper(name, ".CSS")) {
             if (!SettingsStore::IsOptionOn(OptionKey::DeleteCSS)) {

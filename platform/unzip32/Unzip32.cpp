@@ -2,6 +2,7 @@
 // the caller's callbacks. Names are cut back so that nothing is written
 // outside the target folder, and no symbolic link is ever created.
 #include "SafeEntryPath.h"
+#include "ServiceClock.h"
 #include "Wildcard.h"
 #include "unzip32.h"
 
@@ -218,8 +219,16 @@ private:
         return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
     }
 
+    // Asks the service callback again during long work on one entry, when
+    // it is due.
+    bool StillGoingOn(const std::string& name, uint64_t size)
+    {
+        return !stopped_ && (!serviceClock_.Due() || ServiceSaysGoOn(name, size));
+    }
+
     bool ServiceSaysGoOn(const std::string& name, uint64_t size)
     {
+        serviceClock_.Served();
         int answer = 0;
         if (functions_ && functions_->service64)
             answer = functions_->service64(name.c_str(), size);
@@ -316,7 +325,7 @@ private:
     // (traditional) or 65536 (AES) through, so a password counts as right only
     // when the whole entry decrypts and inflates without a CRC or data error.
     // The error is left on the archive for the caller to read.
-    bool DecryptsCleanly(zip_uint64_t index, const char* password)
+    bool DecryptsCleanly(zip_uint64_t index, const char* password, const std::string& name, uint64_t size)
     {
         zip_file_t* file = zip_fopen_index_encrypted(archive_, index, 0, password);
         if (!file)
@@ -325,11 +334,12 @@ private:
         zip_int64_t got;
         uint64_t read = written_;
         // Past the expansion limit the extraction itself stops the archive.
-        while ((got = zip_fread(file, buffer.data(), buffer.size())) > 0)
-            if ((read += static_cast<uint64_t>(got)) > limit_) {
+        while ((got = zip_fread(file, buffer.data(), buffer.size())) > 0) {
+            if ((read += static_cast<uint64_t>(got)) > limit_ || !StillGoingOn(name, size)) {
                 got = 0;
                 break;
             }
+        }
         if (got < 0)
             zip_error_set(zip_get_error(archive_), zip_error_code_zip(zip_file_get_error(file)), 0);
         zip_fclose(file);
@@ -342,14 +352,14 @@ private:
         const bool encrypted = (es.valid & ZIP_STAT_ENCRYPTION_METHOD) && es.encryption_method != ZIP_EM_NONE;
         if (!encrypted)
             return zip_fopen_index(archive_, index, 0);
-        if (!password_.empty() && DecryptsCleanly(index, password_.c_str()))
+        if (!password_.empty() && DecryptsCleanly(index, password_.c_str(), name, es.size))
             return zip_fopen_index_encrypted(archive_, index, 0, password_.c_str());
         for (int attempt = 0; attempt < PasswordTries && functions_ && functions_->password; ++attempt) {
             char buffer[UZ_PASSWORD_BUFFER] = {};
             if (functions_->password(buffer, UZ_PASSWORD_BUFFER, "Enter the password for", name.c_str()) != 0)
                 break;
             buffer[UZ_PASSWORD_BUFFER - 1] = '\0';
-            if (DecryptsCleanly(index, buffer)) {
+            if (DecryptsCleanly(index, buffer, name, es.size)) {
                 password_ = buffer;
                 return zip_fopen_index_encrypted(archive_, index, 0, buffer);
             }
@@ -401,6 +411,10 @@ private:
                 break;
             }
             written_ += static_cast<uint64_t>(got);
+            if (!StillGoingOn(es.name, es.size)) {
+                ok = false;
+                break;
+            }
             if (written_ > limit_) {
                 Error("error:  " + archivePath_ + " expands to more than the limit of " + std::to_string(limit_) +
                       " bytes; stopped\n");
@@ -445,11 +459,12 @@ private:
         }
         std::vector<char> buffer(1 << 16);
         zip_int64_t got;
-        while ((got = zip_fread(file, buffer.data(), buffer.size())) > 0) {
-        }
-        if (got < 0)
+        while ((got = zip_fread(file, buffer.data(), buffer.size())) > 0)
+            if (!StillGoingOn(name, es.size))
+                break;
+        if (got < 0 && !stopped_)
             EntryError(name, zip_file_strerror(file));
-        else
+        else if (!stopped_)
             Info("    testing: " + name + "   OK\n");
         zip_fclose(file);
     }
@@ -548,6 +563,7 @@ private:
     int result_ = UZ_OK;
     bool stopped_ = false, replaceAll_ = false, replaceNone_ = false, targetReady_ = false;
     uint64_t limit_ = 0, written_ = 0;
+    platform::ServiceClock serviceClock_;
 };
 
 void CopyText(char* field, std::size_t size, const char* text)

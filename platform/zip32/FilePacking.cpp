@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
@@ -39,17 +40,28 @@ bool ReadWhole(const std::string& path, std::string& bytes, std::time_t& mtime, 
     return true;
 }
 
-bool Deflate(const std::string& in, int level, std::string& out)
+// Deflates in pieces, so that a long deflate can report progress between
+// them; without flushes, zlib gives the same bytes however the input is cut.
+bool Deflate(const std::string& in, int level, std::string& out, const std::function<void()>& progress)
 {
+    constexpr std::size_t Piece = 256u << 10;
     z_stream z{};
     if (deflateInit2(&z, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return false;
     out.resize(deflateBound(&z, static_cast<uLong>(in.size())));
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-    z.avail_in = static_cast<uInt>(in.size());
     z.next_out = reinterpret_cast<Bytef*>(out.data());
     z.avail_out = static_cast<uInt>(out.size());
-    const int rc = deflate(&z, Z_FINISH);
+    std::size_t left = in.size();
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        const std::size_t piece = std::min(left, Piece);
+        z.avail_in += static_cast<uInt>(piece);
+        left -= piece;
+        rc = deflate(&z, left == 0 ? Z_FINISH : Z_NO_FLUSH);
+        if (rc == Z_OK && progress)
+            progress();
+    }
     out.resize(z.total_out);
     deflateEnd(&z);
     return rc == Z_STREAM_END;
@@ -103,7 +115,7 @@ RepeatCache g_repeats;
 
 }  // namespace
 
-PackedBytes PackFile(const std::string& path, int level)
+PackedBytes PackFile(const std::string& path, int level, const std::function<void()>& progress)
 {
     PackedBytes out;
     std::string raw;
@@ -121,7 +133,7 @@ PackedBytes PackFile(const std::string& path, int level)
     if (g_repeats.Find(key, raw, out))
         return out;
     std::string packed;
-    out.deflated = Deflate(raw, level, packed) && packed.size() < raw.size();
+    out.deflated = Deflate(raw, level, packed, progress) && packed.size() < raw.size();
     out.data = out.deflated ? std::move(packed) : raw;
     g_repeats.Offer(key, raw, out);
     return out;

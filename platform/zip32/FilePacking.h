@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -21,7 +22,8 @@ struct PackedBytes {
 // level 0 stores; 1 to 9 deflate at that level. Safe to call from several
 // threads at once. A content met again in this process (the same fonts in
 // every book of a run) is not deflated again: its packed bytes, which
-// deflate would give again byte for byte, are copied.
-PackedBytes PackFile(const std::string& path, int level);
+// deflate would give again byte for byte, are copied. progress, when
+// given, is called between pieces of a long deflate, on the calling thread.
+PackedBytes PackFile(const std::string& path, int level, const std::function<void()>& progress = {});
 
 }  // namespace platform

@@ -11,7 +11,8 @@ constexpr std::size_t KeepLimit = 8u << 20;
 
 class Source {
 public:
-    Source(std::string path, int level, PackedBytes packed) : path_(std::move(path)), level_(level)
+    Source(std::string path, int level, PackedBytes packed, std::function<bool()> keepAlive)
+        : path_(std::move(path)), level_(level), keepAlive_(std::move(keepAlive))
     {
         zip_error_init(&error_);
         Take(std::move(packed));
@@ -37,7 +38,12 @@ public:
         case ZIP_SOURCE_OPEN:
             if (dropped_) {
                 const zip_stat_t before = stat_;
-                Take(PackFile(path_, level_));
+                bool goOn = true;
+                Take(PackFile(path_, level_, [&] { goOn = goOn && keepAlive_(); }));
+                if (!goOn) {
+                    zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
+                    return -1;
+                }
                 if (!packed_.ok) {
                     zip_error_set(&error_, ZIP_ER_OPEN, packed_.systemError);
                     return -1;
@@ -51,6 +57,10 @@ public:
             offset_ = 0;
             return 0;
         case ZIP_SOURCE_READ: {
+            if (!keepAlive_()) {
+                zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
+                return -1;
+            }
             const std::size_t left = packed_.data.size() - offset_;
             const std::size_t n = length < left ? static_cast<std::size_t>(length) : left;
             std::memcpy(data, packed_.data.data() + offset_, n);
@@ -108,6 +118,7 @@ private:
 
     std::string path_;
     int level_;
+    std::function<bool()> keepAlive_;
     zip_stat_t stat_{};
     PackedBytes packed_;
     std::size_t offset_ = 0;
@@ -118,10 +129,11 @@ private:
 
 }  // namespace
 
-PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed)
+PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed,
+                            std::function<bool()> keepAlive)
 {
     PackedFile out;
-    auto* source = new Source(path, level, std::move(packed));
+    auto* source = new Source(path, level, std::move(packed), std::move(keepAlive));
     if (!source->ok()) {
         out.error = source->errorText();
         delete source;

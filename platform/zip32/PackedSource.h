@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -21,6 +22,10 @@ struct PackedFile {
     std::string error;
 };
 
-PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed);
+// keepAlive is called often while libzip reads the source and while a
+// large file is packed again, on the caller's thread; when it answers
+// false the source fails, cancelled.
+PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed,
+                            std::function<bool()> keepAlive);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "PackingQueue.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace platform {
 
@@ -41,10 +42,14 @@ void PackingQueue::Work()
     }
 }
 
-PackedBytes PackingQueue::Take(std::size_t index)
+PackedBytes PackingQueue::Take(std::size_t index, const std::function<void()>& whileWaiting)
 {
     std::unique_lock<std::mutex> hold(mutex_);
-    ready_.wait(hold, [&] { return done_[index].has_value(); });
+    while (!ready_.wait_for(hold, std::chrono::milliseconds(10), [&] { return done_[index].has_value(); })) {
+        hold.unlock();
+        whileWaiting();
+        hold.lock();
+    }
     PackedBytes packed = std::move(*done_[index]);
     done_[index].reset();
     return packed;

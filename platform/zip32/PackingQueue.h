@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -28,8 +29,9 @@ public:
     PackingQueue(const PackingQueue&) = delete;
     PackingQueue& operator=(const PackingQueue&) = delete;
 
-    // The packed file of job index, waiting for it if need be.
-    PackedBytes Take(std::size_t index);
+    // The packed file of job index, waiting for it if need be; whileWaiting
+    // is called now and then during the wait, on the caller's thread.
+    PackedBytes Take(std::size_t index, const std::function<void()>& whileWaiting);
 
 private:
     void Work();

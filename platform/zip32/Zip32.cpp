@@ -6,6 +6,7 @@
 // ".DS_Store" or ".extra.css" is part of the book.
 #include "PackedSource.h"
 #include "PackingQueue.h"
+#include "ServiceClock.h"
 #include "StaleScratch.h"
 #include "Wildcard.h"
 #include "zip32.h"
@@ -202,11 +203,8 @@ private:
     {
         if (Skip(item))
             return ZE_OK;
-        if (g_functions.service &&
-            g_functions.service(item.name.c_str(), static_cast<int32_t>(item.folder ? 0 : item.st.st_size)) != 0) {
-            Warn("zip: stopped by the caller\n");
-            return ZE_ABORT;
-        }
+        if (!Service(item.name, item.folder ? 0 : item.st.st_size))
+            return Stopped();
         zip_int64_t index;
         if (item.folder) {
             index = zip_name_locate(archive_, item.name.c_str(), 0);
@@ -214,8 +212,12 @@ private:
                 index = zip_dir_add(archive_, item.name.c_str(), ZIP_FL_ENC_GUESS);
         } else {
             const int deflateLevel = LevelFor(item);
-            platform::PackedFile packed =
-                platform::MakePackedSource(archive_, item.path, deflateLevel, packing.Take(fileNumber));
+            const std::string name = item.name;
+            platform::PackedBytes bytes = packing.Take(fileNumber, [&] { KeepAlive(name); });
+            if (stopped_)
+                return Stopped();
+            platform::PackedFile packed = platform::MakePackedSource(
+                archive_, item.path, deflateLevel, std::move(bytes), [this, name] { return KeepAlive(name); });
             index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
                                                  ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
                                   : -1;
@@ -243,6 +245,24 @@ private:
         }
         added_.push_back(item.name);
         return ZE_OK;
+    }
+
+    // The service callback, once per entry and again during long work on
+    // one entry; false once it asked to stop.
+    bool Service(const std::string& name, off_t size = 0)
+    {
+        serviceClock_.Served();
+        if (!stopped_ && g_functions.service && g_functions.service(name.c_str(), static_cast<int32_t>(size)) != 0)
+            stopped_ = true;
+        return !stopped_;
+    }
+
+    bool KeepAlive(const std::string& name) { return serviceClock_.Due() ? Service(name) : !stopped_; }
+
+    int Stopped()
+    {
+        Warn("zip: stopped by the caller\n");
+        return ZE_ABORT;
     }
 
     int DeleteEntries()
@@ -301,6 +321,8 @@ private:
         Warn("zip error: cannot write " + archivePath_ + " (" + zip_error_strerror(error) + ")\n");
         if (system == ENOSPC || system == EDQUOT)
             return ZE_DISKFULL;
+        if (stopped_ || code == ZIP_ER_CANCELLED)
+            return ZE_ABORT;
         switch (code) {
         case ZIP_ER_MEMORY:
             return ZE_MEM;
@@ -358,6 +380,8 @@ private:
     std::set<std::string> seen_;
     std::vector<std::string> added_;
     zip_t* archive_ = nullptr;
+    platform::ServiceClock serviceClock_;
+    bool stopped_ = false;
 };
 
 }  // namespace

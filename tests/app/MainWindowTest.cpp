@@ -2,15 +2,18 @@
 // clicking and ticking, with every message answered by the fake.
 #include "BookBuilder.h"
 #include "FakePrompter.h"
+#include "QtPrompter.h"
 #include "Form1.h"
 #include "TestFiles.h"
 #include "UnzipBinding.h"
+#include "WorkingFolder.h"
 #include "WidgetDriver.h"
 #include "ZipFixtures.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -167,8 +170,8 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     MakeEpub(library / "one.epub", EpubVersion::Three);
     MakeEpub(library / "Sub/two.epub", EpubVersion::Two);
 
-    // While the run goes on: only Start and Cancel are disabled, the window
-    // repaints at the start of each book, and it cannot be closed.
+    // While the run goes on: only Start and Cancel are disabled, and the
+    // window repaints at the start of each book.
     int paintsDuringRun = 0;
     struct PaintCounter : QObject {
         QPushButton* start;
@@ -183,7 +186,6 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     counter.start = &Button("cmdStart");
     counter.paints = &paintsDuringRun;
     window->installEventFilter(&counter);
-    bool closed = true;
     prompter.onMessage = [&](const FakePrompter::Message&) {
         EXPECT_EQ(Button("cmdStart").text(), "Working");
         EXPECT_FALSE(Button("cmdStart").isEnabled());
@@ -191,7 +193,6 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
         for (const char* name : {"cmdBrokenBook", "cmdAll", "cmdNone", "cmdOptions"})
             EXPECT_TRUE(Button(name).isEnabled()) << name;
         EXPECT_TRUE(List().isEnabled() && Text().isEnabled());
-        closed = window->close();
     };
 
     Type(library.path());
@@ -205,7 +206,6 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
         EXPECT_NE(std::find(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), names.end()) << book;
     }
     EXPECT_GE(paintsDuringRun, 2);
-    EXPECT_FALSE(closed);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Button("cmdStart").text(), "Start");
     EXPECT_TRUE(Button("cmdStart").isEnabled() && Button("cmdCancel").isEnabled());
@@ -213,6 +213,122 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
 
     QTest::mouseClick(&Button("cmdCancel"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible()) << "Cancel closes the window";
+}
+
+// A run lets the window handle its events throughout: a timer started
+// before Start fires during the run, and ticks changed from it apply to
+// the books not yet reached.
+TEST_F(MainWindowTest, TheWindowHandlesEventsThroughoutARun)
+{
+    prompter.onEvents = [] { QCoreApplication::processEvents(); };
+    for (const char* book : {"a.epub", "b.epub", "c.epub"})
+        MakeEpub(library / book, EpubVersion::Three);
+    const std::string untouched = ReadFile(library / "c.epub");
+    Type(library.path());
+    TabAway();
+
+    int firedDuringRun = 0, firedBeforeSummary = -1;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!Button("cmdStart").isEnabled()) {
+            ++firedDuringRun;
+            List().item(2)->setCheckState(Qt::Unchecked);
+        }
+    });
+    timer.start();
+    prompter.onMessage = [&](const FakePrompter::Message&) { firedBeforeSummary = firedDuringRun; };
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+
+    EXPECT_GT(firedBeforeSummary, 0);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Okay, your books are all set. (2 epubs fixed.)"});
+    EXPECT_EQ(ReadFile(library / "c.epub"), untouched);
+}
+
+// Listing another folder during a run may empty the list: the run ends
+// through Cleanup with the run-time failure message.
+TEST_F(MainWindowTest, ARelistingThatEmptiesTheListEndsTheRunThroughCleanup)
+{
+    prompter.onEvents = [] { QCoreApplication::processEvents(); };
+    for (const char* book : {"a.epub", "b.epub"})
+        MakeEpub(library / book, EpubVersion::Three);
+    const std::string untouched = ReadFile(library / "b.epub");
+    Type(library.path());
+    TabAway();
+    bool relisted = false;
+    prompter.onEvents = [&] {
+        if (!relisted && fs::exists(WorkingFolderPath())) {  // the first book is in hand
+            relisted = true;
+            Text().setFocus();
+            Text().setText(QString::fromStdString(other.path()));
+            Button("cmdAll").setFocus();
+        }
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+
+    ASSERT_TRUE(relisted);
+    EXPECT_TRUE(Listed().empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text.rfind("9 Error unzipping:  Subscript out of range", 0), 0u);
+    EXPECT_EQ(ReadFile(library / "b.epub"), untouched);
+    EXPECT_EQ(Button("cmdStart").text(), "Start");
+    EXPECT_TRUE(Button("cmdStart").isEnabled() && Button("cmdCancel").isEnabled());
+    EXPECT_FALSE(fs::exists(WorkingFolderPath()));
+    EXPECT_FALSE(fs::exists(WorkingFolderPath() + ".lock"));
+}
+
+// The close box during a run stops it after the book in hand, which is
+// finished; the window closes once the run has cleaned up.
+TEST_F(MainWindowTest, ClosingDuringARunStopsAfterTheBookInHand)
+{
+    for (const char* book : {"a.epub", "b.epub"})
+        MakeEpub(library / book, EpubVersion::Three);
+    const std::string untouched = ReadFile(library / "b.epub");
+    Type(library.path());
+    TabAway();
+    QString shown;
+    prompter.onEvents = [&] {
+        if (shown.isEmpty() && fs::exists(WorkingFolderPath())) {
+            window->close();
+            shown = window->ProgressLine();
+        }
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+
+    EXPECT_EQ(shown, "Stopping after a.epub");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(prompter.messages.empty()) << "no summary";
+    const auto names = ZipEntryNames(library / "a.epub");
+    EXPECT_NE(std::find(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), names.end());
+    EXPECT_EQ(ReadFile(library / "b.epub"), untouched);
+    EXPECT_FALSE(fs::exists(WorkingFolderPath()));
+}
+
+// Message boxes show their texts as they are: a book's name is never read
+// as markup.
+TEST_F(MainWindowTest, ABookNamedLikeMarkupShowsItsNameInTheFailureBox)
+{
+    WriteFile(library / "<b>x.epub", "not an archive");
+    QtPrompter real([](const std::string&) {});
+    SetPrompter(&real);
+    Type(library.path());
+    TabAway();
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    WhenModal([&](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+    SetPrompter(&prompter);
+
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(text.startsWith(QString::fromStdString(library / "<b>x.epub") + "\nBindwell left this book")) << text.toStdString();
 }
 
 TEST_F(MainWindowTest, ARefusedUnzipLibraryEndsTheProgram)
