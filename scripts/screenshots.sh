@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of both windows in a real X server (Xvfb)
+# Takes the README's screenshots of both windows and of a run in a real X server (Xvfb)
 # with a window manager, as a user sees them, into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,19 +11,27 @@ cmake --build build -j"$(nproc)" --target bindwell
 work=$(mktemp -d /tmp/bindwell-shots.XXXX)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# A small library to list: a few books, one in a sub-folder.
+# A library to list: a few books at the top, a long series in a
+# sub-folder, each book with a long chapter so that the run takes a while.
+for _ in 1 2 3 4; do cat /usr/share/common-licenses/*; done >"$work/chapter.xhtml"
 make_book() {
   local book="$1" dir="$work/src"
   rm -rf "$dir" && mkdir -p "$dir/META-INF" "$dir/OEBPS" "$(dirname "$book")"
   printf 'application/epub+zip' >"$dir/mimetype"
   printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' >"$dir/META-INF/container.xml"
-  printf '<package/>' >"$dir/OEBPS/content.opf"
+  printf '<package><manifest></manifest></package>' >"$dir/OEBPS/content.opf"
+  printf 'p { font-size: 11pt; }' >"$dir/OEBPS/style.css"
+  cp "$work/chapter.xhtml" "$dir/OEBPS/"
   (cd "$dir" && zip -qX0 "$book" mimetype && zip -qXr9 "$book" META-INF OEBPS)
 }
 library="$work/Books"
 for name in "Emma.epub" "Moby Dick.epub" "Pride and Prejudice.epub" "Sherlock Holmes/A Study in Scarlet.epub" \
             "Sherlock Holmes/The Sign of the Four.epub"; do
   make_book "$library/$name"
+done
+mkdir -p "$library/The Long Series"
+for volume in $(seq 1 120); do
+  cp "$library/Emma.epub" "$library/The Long Series/Volume $volume.epub"
 done
 
 display=:$((90 + RANDOM % 9))
@@ -49,12 +57,15 @@ dialog=$(xdotool search --sync --name '^Options\.\.\.$' | tail -1)
 sleep 0.5
 import -frame -window "$dialog" docs/options-dialog.png
 
-# Cancel the dialog, press Start, and take the summary that ends the run.
+# Cancel the dialog, press Start, take the window while the run goes on,
+# and the summary that ends it.
 xdotool mousemove --window "$dialog" 317 228 click 1
 sleep 0.5
 xdotool mousemove --window "$window" 305 300 click 1
+sleep 0.7
+import -frame -window "$window" docs/run-progress.png
 summary=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   summary=$(xdotool search --onlyvisible --name '^Bindwell$' | grep -vx "$window" | tail -1 || true)
   [ -n "$summary" ] && break
   sleep 0.1
@@ -63,4 +74,5 @@ sleep 0.5
 import -frame -window "$summary" docs/run-summary.png
 unzip -l "$library/Emma.epub" >"$work/listing"
 grep -q LiberationSerif-Regular.ttf "$work/listing"
-echo "Wrote docs/main-window.png, docs/options-dialog.png and docs/run-summary.png; the books were fixed"
+echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png and docs/run-summary.png;" \
+     "the books were fixed"
