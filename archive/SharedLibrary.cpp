@@ -7,13 +7,17 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-
 SharedLibrary::SharedLibrary(const std::string& fileName) : fileName_(fileName)
 {
-    const bool bare = fileName.find(PathText::Separator) == std::string::npos;
-    const std::string beside = ProgramFolder() + fileName;
-    if (bare && ::access(beside.c_str(), R_OK) == 0)
-        handle_ = ::dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // Beside the program in a build tree; in the private folder an
+    // installation keeps them in, found from the program wherever the
+    // installation lies.
+    if (fileName.find(PathText::Separator) == std::string::npos)
+        for (const std::string& folder : {ProgramFolder(), ProgramFolder() + BINDWELL_LIBRARY_FOLDER + "/"}) {
+            const std::string candidate = folder + fileName;
+            if (!handle_ && ::access(candidate.c_str(), R_OK) == 0)
+                handle_ = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        }
     if (!handle_)
         handle_ = ::dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_) {

@@ -3,7 +3,9 @@
 #include <string>
 
 // A shared library found by file name the way a program finds its own:
-// beside the program first, then on the system's search path.
+// beside the program first, then in the installation's private library
+// folder (found from the program's own folder), then on the system's
+// search path.
 class SharedLibrary {
 public:
     // Raises RunTimeError (CannotLoadLibrary) when it cannot be loaded.

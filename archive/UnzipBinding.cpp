@@ -37,10 +37,13 @@ SharedLibrary& Library()
     return *g_library;
 }
 
-// The last `width` characters of text (all of it when shorter).
-std::string LastChars(const std::string& text, std::size_t width)
+// The number written after `pads` pad characters, cut to its last `width`
+// characters: right-aligned, and a longer number keeps its last digits.
+std::string Column(const std::string& number, std::size_t pads, char pad, std::size_t width)
 {
-    return text.size() <= width ? text : text.substr(text.size() - width);
+    std::string text(pads, pad);
+    text.append(number);
+    return text.substr(text.size() - std::min(width, text.size()));
 }
 
 void Place(std::string& line, std::size_t column, const std::string& text)
@@ -141,12 +144,15 @@ void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, ui
         const uint64_t size = (static_cast<uint64_t>(sizeHigh) << 32) + sizeLow;
         std::string line(80, ' ');
         Place(line, 1, LibraryText::Read(entryName, NameBound).substr(0, 50));
-        Place(line, 51, LastChars(std::string(8, ' ') + std::to_string(size), 9));
-        Place(line, 62, LastChars("0" + low16(month), 2) + "/");
-        Place(line, 65, LastChars("0" + low16(day), 2) + "/");
-        Place(line, 68, LastChars("0" + low16(year), 2));
-        Place(line, 72, LastChars(" " + low16(hour), 2) + ":");
-        Place(line, 75, LastChars("0" + low16(minute), 2));
+        Place(line, 51, Column(std::to_string(size), 8, ' ', 9));
+        Place(line, 62, Column(low16(month), 1, '0', 2));
+        Place(line, 64, "/");
+        Place(line, 65, Column(low16(day), 1, '0', 2));
+        Place(line, 67, "/");
+        Place(line, 68, Column(low16(year), 1, '0', 2));
+        Place(line, 72, Column(low16(hour), 1, ' ', 2));
+        Place(line, 74, ":");
+        Place(line, 75, Column(low16(minute), 1, '0', 2));
         request.listingText += line + LineBreak;
         ++request.listedCount;
         request.listedEntries.push_back({LibraryText::Read(entryName, NameBound), size, crc});

@@ -91,7 +91,7 @@ void SetZipValues(const std::string& temporaryArchive, const std::string& workin
     r.fQuiet = 1;
     r.nameCount = 1;
     r.zipFileName = temporaryArchive;
-    r.fileNames[0] = "*";
+    r.fileNames[0].emplace(1, '*');
     r.szRootDir = workingFolder;
 }
 

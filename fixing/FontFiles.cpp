@@ -2,7 +2,6 @@
 
 #include "FileSystemObject.h"
 #include "PathText.h"
-#include "ProgramFolder.h"
 #include "TextFile.h"
 
 #include <zlib.h>
@@ -13,11 +12,16 @@
 
 namespace {
 
-constexpr char FontFolderName[] = "fonts";
-
-std::optional<std::string> g_fontFolder;
+// The system's own copies, kept up to date by the system, rather than
+// copies of ours: the build finds them where fonts-liberation2 puts them.
+std::string g_fontFolder = BINDWELL_FONT_FOLDER;
 
 }  // namespace
+
+std::string InstalledFontFolder()
+{
+    return g_fontFolder;
+}
 
 void SetInstalledFontFolder(const std::string& folder)
 {
@@ -28,8 +32,7 @@ std::string FontSource(const std::string& fileName)
 {
     if (FileSystem().FileExists(fileName))
         return fileName;
-    const std::string folder = g_fontFolder ? *g_fontFolder : ProgramFolder() + FontFolderName;
-    const std::string installed = PathText::Join(folder, fileName);
+    const std::string installed = PathText::Join(g_fontFolder, fileName);
     return FileSystem().FileExists(installed) ? installed : fileName;
 }
 

@@ -5,11 +5,13 @@
 #include <string>
 
 // Where a font file the fix copies into a book comes from: the current
-// directory, or else the program's own "fonts" folder, so that a program
-// started from a desktop menu finds it. The bare name when neither has it.
+// directory, or else the folder of the system's Liberation fonts
+// (fonts-liberation2), so that a program started from a desktop menu finds
+// it. The bare name when neither has it.
 std::string FontSource(const std::string& fileName);
 
-// Replaces the program's own font folder (tests).
+// The system's folder of the Liberation fonts, or the one tests set.
+std::string InstalledFontFolder();
 void SetInstalledFontFolder(const std::string& folder);
 
 // A file's size and CRC-32: how a book's copy of a font is told from ours

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2
   zip unzip
   epubcheck
+  dpkg-dev desktop-file-utils appstream groff-base
   "$@"
 )
 

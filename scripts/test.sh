@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test:
-#   1. the whole suite (CTest), crash, full-disk and hostile-book tests included;
-#   2. the whole suite again, built with AddressSanitizer and
+# Installs what is missing, builds everything with warnings as errors and
+# runs every test:
+#   1. the whole suite (CTest), crash, full-disk, hostile-book, install and
+#      package tests included;
+#   2. a Debug and a Release build, which must stay free of warnings too;
+#   3. the whole suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (the crash test aside: it runs in 1);
-#   3. a short run of each fuzzing target (scripts/fuzz.sh, a minute each).
+#   4. a short run of each fuzzing target (scripts/fuzz.sh, a minute each).
 # With --quick only the first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/install-deps.sh clang libclang-rt-14-dev
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+./scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBINDWELL_WERROR=ON
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 [ "${1:-}" = "--quick" ] && exit 0
 
+for type in Debug Release; do
+  echo "== a $type build, warnings as errors"
+  cmake -S . -B "build-$type" -DCMAKE_BUILD_TYPE="$type" -DBINDWELL_WERROR=ON >/dev/null
+  cmake --build "build-$type" -j"$(nproc)"
+done
+
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBINDWELL_SANITIZE=address,undefined -DBINDWELL_BENCH=OFF
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBINDWELL_SANITIZE=address,undefined -DBINDWELL_BENCH=OFF \
+  -DBINDWELL_WERROR=ON
 cmake --build build-asan -j"$(nproc)"
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E CrashSafety
 
 echo "== fuzzing, a minute each"
-./scripts/fuzz.sh 60
+BINDWELL_WERROR=ON ./scripts/fuzz.sh 60

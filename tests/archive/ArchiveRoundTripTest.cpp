@@ -202,7 +202,8 @@ std::string WrongPasswordPassingTheCheckByte(const std::string& archivePath)
     zip_t* za = zip_open(archivePath.c_str(), ZIP_RDONLY, &error);
     EXPECT_NE(za, nullptr);
     for (int i = 0; za && i < 100000; ++i) {
-        const std::string candidate = "w" + std::to_string(i);
+        std::string candidate(1, 'w');
+        candidate += std::to_string(i);
         if (zip_file_t* file = zip_fopen_encrypted(za, "secret.txt", 0, candidate.c_str())) {
             zip_fclose(file);
             zip_close(za);

@@ -98,7 +98,7 @@ TEST_F(BatchRunTest, ThreeBooksAreFixedInPlaceAndCounted)
         EXPECT_EQ(FirstLocalHeader(book).method, 0);
         EXPECT_EQ(FirstLocalHeader(book).extraLength, 0);
         for (const char* font : FontFiles)
-            EXPECT_EQ(EntryBytes(book, font), ReadFile(std::string("/usr/share/fonts/truetype/liberation2/") + font));
+            EXPECT_EQ(EntryBytes(book, font), ReadFile(InstalledFontFolder() + "/" + font));
     }
     // Every entry the fix does not edit comes back byte for byte.
     TempFolder before;
@@ -183,7 +183,7 @@ TEST_F(BatchRunTest, ASecondPassTouchesNothing)
                                          fixedOpf.substr(fixedOpf.find("<manifest>") + 10)}},
              true);
     for (const char* font : FontFiles)
-        BuildZip(doubled, {{font, ReadFile(ProgramFolder() + "fonts/" + font)}}, true);
+        BuildZip(doubled, {{font, ReadFile(InstalledFontFolder() + "/" + font)}}, true);
 
     const auto past = fs::file_time_type::clock::now() - std::chrono::hours(24);
     std::map<std::string, std::string> before;
@@ -306,11 +306,12 @@ TEST_F(BatchRunTest, AMissingFontEndsTheRunWithTheBookUntouched)
 {
     TempFolder fonts;
     WriteFile(fonts / "LiberationSerif-Regular.ttf", "r");
+    const std::string system = InstalledFontFolder();
     SetInstalledFontFolder(fonts.path());
     const std::string a = Book("a.epub");
     const std::string original = ReadFile(a);
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
-    SetInstalledFontFolder(ProgramFolder() + "fonts");
+    SetInstalledFontFolder(system);
     EXPECT_EQ(OnlyMessage().rfind("53 Error unzipping:  File not found", 0), 0u) << OnlyMessage();
     EXPECT_NE(OnlyMessage().find("LiberationSerif-Italic.ttf"), std::string::npos);
     EXPECT_EQ(ReadFile(a), original);

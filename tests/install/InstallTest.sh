@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that the installed
-# programs find their libraries and fonts when started away from them, as
-# from a desktop menu.
+# programs find their private libraries and the system's fonts when started
+# away from them, as from a desktop menu.
 set -euo pipefail
 build="$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
-folder="$work/prefix/lib/bindwell"
-for file in bindwell bindwell-cli libunzip32.so libzip32.so fonts/LiberationSerif-Regular.ttf \
-            fonts/LiberationSerif-Italic.ttf fonts/LiberationSerif-Bold.ttf fonts/LiberationSerif-BoldItalic.ttf; do
-  [ -e "$folder/$file" ] || { echo "not installed: $file"; exit 1; }
+libraries=$(cd "$work/prefix" && find . -name libunzip32.so -printf '%h\n')
+for file in bin/bindwell bin/bindwell-cli "$libraries/libunzip32.so" "$libraries/libzip32.so" \
+            share/applications/bindwell.desktop share/icons/hicolor/scalable/apps/bindwell.svg \
+            share/metainfo/example.bindwell.Bindwell.metainfo.xml share/man/man1/bindwell.1.gz \
+            share/man/man1/bindwell-cli.1.gz; do
+  [ -e "$work/prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
-[ "$(readlink -f "$work/prefix/bin/bindwell")" = "$(readlink -f "$folder/bindwell")" ] || { echo "bin/bindwell"; exit 1; }
+[ "$libraries" = "./lib/bindwell" ] || [ "$libraries" = "./lib/$(gcc -print-multiarch)/bindwell" ] ||
+  { echo "the libraries are not in a private folder: $libraries"; exit 1; }
+if find "$work/prefix" -name '*.ttf' | grep -q .; then echo "fonts copied instead of read from fonts-liberation2"; exit 1; fi
 grep -qx 'Exec=bindwell' "$work/prefix/share/applications/bindwell.desktop" || { echo "no desktop entry"; exit 1; }
 
 # One small book, fixed by the installed program from a folder without fonts.
