@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 // A shared library found by file name the way a program finds its own:
@@ -22,4 +23,30 @@ public:
 private:
     std::string fileName_;
     void* handle_ = nullptr;
+};
+
+// The library a binding drives: loaded by file name at its first use and
+// kept loaded until another file is named.
+class LibraryOnFirstUse {
+public:
+    explicit LibraryOnFirstUse(std::string fileName) : fileName_(std::move(fileName)) {}
+
+    // Raises RunTimeError (CannotLoadLibrary) when it cannot be loaded.
+    SharedLibrary& Get()
+    {
+        if (!library_)
+            library_ = std::make_unique<SharedLibrary>(fileName_);
+        return *library_;
+    }
+
+    // The next Get loads this file instead.
+    void SetFile(std::string fileName)
+    {
+        library_.reset();
+        fileName_ = std::move(fileName);
+    }
+
+private:
+    std::string fileName_;
+    std::unique_ptr<SharedLibrary> library_;
 };

@@ -3,7 +3,7 @@
 #include "ProgramEnd.h"
 #include "LibraryText.h"
 #include "SharedLibrary.h"
-#include "TextFile.h"
+#include "LineBreak.h"
 #include "UserPrompter.h"
 #include "unzip32.h"
 
@@ -22,20 +22,13 @@ constexpr int ProgramEndCode = 3;
 using VersionFn = uint32_t (*)(UZPVER2*);
 using UnzipFn = int (*)(int, char**, int, char**, DCL*, USERFUNCTION*);
 
-// The records handed to the library, process-wide as the library expects.
+// The records handed to the library, filled anew on every call; our
+// library reads them only during the call they are handed to.
 DCL g_dcl;
 USERFUNCTION g_functions;
 UZPVER2 g_version;
 
-std::string g_libraryFile = UnzipLibraryName;
-std::unique_ptr<SharedLibrary> g_library;
-
-SharedLibrary& Library()
-{
-    if (!g_library)
-        g_library = std::make_unique<SharedLibrary>(g_libraryFile);
-    return *g_library;
-}
+LibraryOnFirstUse g_library(UnzipLibraryName);
 
 // The number written after `pads` pad characters, cut to its last `width`
 // characters: right-aligned, and a longer number keeps its last digits.
@@ -219,6 +212,8 @@ std::string Hex(int value)
     return text;
 }
 
+static_assert(UnzipSucceeded == UZ_OK && UnzipMatchedNothing == UZ_FIND);
+
 }  // namespace
 
 UnzipRequest& TheUnzipRequest()
@@ -229,8 +224,7 @@ UnzipRequest& TheUnzipRequest()
 
 void SetUnzipLibraryFile(const std::string& fileName)
 {
-    g_library.reset();
-    g_libraryFile = fileName;
+    g_library.SetFile(fileName);
 }
 
 std::string UnzipVersionText(int32_t number, bool asApiVersion)
@@ -277,7 +271,7 @@ int RunUnzip()
     g_functions.listing32 = ListingCallback;
     g_functions.service32 = ServiceCallback;
 
-    SharedLibrary& library = Library();
+    SharedLibrary& library = g_library.Get();
     const auto version = reinterpret_cast<VersionFn>(library.EntryPoint("UzpVersion2"));
     const auto unzip = reinterpret_cast<UnzipFn>(library.EntryPoint("Wiz_SingleEntryUnzip"));
     CheckVersion(version);

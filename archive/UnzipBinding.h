@@ -10,6 +10,11 @@
 // lacks an entry point, raises RunTimeError. Returns the library's result.
 int RunUnzip();
 
+// The library's results a caller tells apart: success, and no entry
+// matching the names asked for. UnpackFailureText explains the others.
+inline constexpr int UnzipSucceeded = 0;
+inline constexpr int UnzipMatchedNothing = 11;
+
 // The library's file name, found beside the program first. Tests point
 // the binding at a library of their own; the next call loads it.
 inline constexpr char UnzipLibraryName[] = "libunzip32.so";

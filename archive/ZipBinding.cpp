@@ -18,12 +18,12 @@ using InitFn = int (*)(ZIPUSERFUNCTIONS*);
 using SetOptionsFn = int (*)(ZPOPT*);
 using ArchiveFn = int (*)(ZCL);
 
-// The records handed to the library, process-wide as the library expects.
+// The records handed to the library, filled anew on every call; our
+// library reads them only during the call they are handed to.
 ZIPUSERFUNCTIONS g_functions;
 ZPOPT g_options;
 
-std::string g_libraryFile = ZipLibraryName;
-std::unique_ptr<SharedLibrary> g_library;
+LibraryOnFirstUse g_library(ZipLibraryName);
 
 // Writes answer and a zero byte into a library buffer, within the bound.
 void WriteAnswer(char* buffer, std::size_t room, const std::string& answer)
@@ -82,17 +82,15 @@ int ServiceCallback(const char*, int32_t)
     return 0;
 }
 
-// Loads the library; nullptr when it cannot be had.
+// Loads the library; nullptr when it cannot be had, which RunZip reports
+// in its own message.
 SharedLibrary* Library()
 {
-    if (!g_library) {
-        try {
-            g_library = std::make_unique<SharedLibrary>(g_libraryFile);
-        } catch (...) {
-            return nullptr;
-        }
+    try {
+        return &g_library.Get();
+    } catch (...) {
+        return nullptr;
     }
-    return g_library.get();
 }
 
 template <typename Fn>
@@ -151,8 +149,7 @@ ZipRequest& TheZipRequest()
 
 void SetZipLibraryFile(const std::string& fileName)
 {
-    g_library.reset();
-    g_libraryFile = fileName;
+    g_library.SetFile(fileName);
 }
 
 int32_t RunZip()

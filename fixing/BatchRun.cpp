@@ -132,11 +132,20 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     return RunOutcome::NoBooksSelected;
 }
 
-void SetIdle(BatchWindow& window)
+// Every way out of a run comes here but the end of the program: what the
+// run left on disk goes, the lock is released, the buttons come back, and
+// the failure that ended the run, if one did, is shown.
+RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome)
 {
+    RemoveLeftovers(state.scratch, failure);
+    state.lock.Release();
     window.SetStartCaption("Start");
     window.SetStartEnabled(true);
     window.SetCancelEnabled(true);
+    if (!failure)
+        return outcome;
+    ShowMessage(FailureText(*failure));
+    return RunOutcome::Failure;
 }
 
 }  // namespace
@@ -171,14 +180,5 @@ RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
     } catch (...) {
         failure = RunTimeError(ErrorNumber::InternalError, "Internal error");
     }
-
-    // Cleanup: every way out of the run comes here.
-    RemoveLeftovers(state.scratch, failure);
-    state.lock.Release();
-    SetIdle(window);
-    if (failure) {
-        ShowMessage(FailureText(*failure));
-        return RunOutcome::Failure;
-    }
-    return outcome;
+    return Cleanup(window, state, failure, outcome);
 }

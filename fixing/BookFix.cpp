@@ -1,5 +1,6 @@
 #include "BookFix.h"
 
+#include "ArchiveFailureText.h"
 #include "BookUnpacking.h"
 #include "ContentWalk.h"
 #include "FileIdentity.h"
@@ -10,10 +11,9 @@
 #include "RunTimeError.h"
 #include "SettingsStore.h"
 #include "TextFile.h"
-#include "UnpackFailure.h"
+#include "UnzipBinding.h"
 #include "WorkingFolder.h"
 #include "ZipBinding.h"
-#include "unzip32.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -43,7 +43,7 @@ std::optional<std::string> UnpackProblem(const std::string& bookPath, int result
         unzip.listingText.clear();
         return bookPath + LineBreak + listed;
     }
-    if (result == UZ_OK || (noMatchIsFine && result == UZ_FIND))
+    if (result == UnzipSucceeded || (noMatchIsFine && result == UnzipMatchedNothing))
         return std::nullopt;
     return bookPath + LineBreak + UnpackFailureText(result, unzip.printText);
 }
@@ -158,7 +158,7 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
         return Failure(*problem);
     // A book that did not unpack cleanly is never packed into its own place.
     if (FolderIsEmpty(folder))
-        return Failure(bookPath + LineBreak + UnpackFailureText(UZ_OK, TheUnzipRequest().printText));
+        return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
 
     if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
         for (const LiberationFace& face : LiberationFaces::CopyOrder)

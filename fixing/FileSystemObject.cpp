@@ -1,5 +1,6 @@
 #include "FileSystemObject.h"
 
+#include "FileHandle.h"
 #include "PathText.h"
 #include "RunTimeError.h"
 
@@ -52,42 +53,20 @@ void RemoveTree(const std::string& folder, bool force)
 
 void CopyBytes(const std::string& source, const std::string& destination)
 {
-    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
+    FileHandle in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0)
         throw ErrorFromErrno(errno, "copying", source);
-    struct stat st {};
-    ::fstat(in, &st);
-    const int out = ::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (out < 0) {
-        const int err = errno;
-        ::close(in);
-        throw ErrorFromErrno(err, "copying to", destination);
-    }
+    FileHandle out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (out.get() < 0)
+        throw ErrorFromErrno(errno, "copying to", destination);
     std::vector<char> buffer(1 << 16);
     for (;;) {
-        const ssize_t got = ::read(in, buffer.data(), buffer.size());
-        if (got == 0)
+        const std::size_t got = in.ReadUpTo(buffer.data(), buffer.size(), source);
+        out.WriteAll(buffer.data(), got, destination);
+        if (got < buffer.size())
             break;
-        if (got < 0) {
-            const int err = errno;
-            ::close(in);
-            ::close(out);
-            throw ErrorFromErrno(err, "reading", source);
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                const int err = errno;
-                ::close(in);
-                ::close(out);
-                throw ErrorFromErrno(err, "writing", destination);
-            }
-            done += put;
-        }
     }
-    ::close(in);
-    if (::close(out) != 0)
-        throw ErrorFromErrno(errno, "writing", destination);
+    out.Close(destination);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineBreak.h"
+
 #include <string>
 
 // Whole-file text input and output. Text is bytes: one byte is one
@@ -10,5 +12,3 @@ std::string ReadTextFile(const std::string& path);
 
 // Creates or truncates the file and writes text followed by one CR LF.
 void WriteTextFile(const std::string& path, const std::string& text);
-
-inline constexpr char LineBreak[] = "\r\n";

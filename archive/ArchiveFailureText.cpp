@@ -1,6 +1,6 @@
-#include "UnpackFailure.h"
+#include "ArchiveFailureText.h"
 
-#include "TextFile.h"
+#include "LineBreak.h"
 #include "ZipBinding.h"
 #include "unzip32.h"
 #include "zip32.h"
