@@ -2,6 +2,7 @@
 
 #include "ArchiveFailureText.h"
 #include "BookUnpacking.h"
+#include "ContainerRootfiles.h"
 #include "ContentWalk.h"
 #include "FileIdentity.h"
 #include "FileSystemObject.h"
@@ -23,9 +24,13 @@ namespace {
 
 constexpr char TemporarySuffix[] = ".tmp";
 
-// What the fix reads or edits in a book. These are unpacked and fixed
-// first; the rest of the book is unpacked only when it must be packed anew.
-const std::vector<std::string> EditedEntries = {"*.css", "*content.opf"};
+// What the fix reads or edits in a book, besides the package documents
+// the container names. These are unpacked and fixed first; the rest of the
+// book is unpacked only when it must be packed anew.
+const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry};
+
+// The most names one request to the unzip library takes.
+constexpr std::size_t MostNames = 100;
 
 BookResult Failure(std::string message)
 {
@@ -126,13 +131,39 @@ BookResult PackAndReplace(const std::string& bookPath, const std::string& book, 
     return {BookResult::Fixed, {}};
 }
 
+// What the fix reads and edits: the stylesheets, the package documents and
+// the container, unpacked into folder. Afterwards names holds the names
+// asked for, or is empty when the whole book had to be unpacked: more
+// package documents than one request can name. nullopt when it went well.
+std::optional<std::string> UnpackEditedEntries(const std::string& book, const std::string& bookPath,
+                                               const std::string& folder, std::vector<std::string>& names)
+{
+    names = EditedEntries;
+    const int edited = UnpackBookEntries(book, folder, names, Selection::Only);
+    if (auto problem = UnpackProblem(bookPath, edited, true))
+        return problem;
+    std::vector<std::string> documents;
+    for (const std::string& document : ContainerRootfiles(PathText::AsFolder(folder)))
+        if (!FileSystem().FileExists(PathText::Join(folder, document)))
+            documents.push_back(document);
+    if (documents.empty())
+        return std::nullopt;
+    if (names.size() + documents.size() > MostNames) {
+        const int rest = UnpackBookEntries(book, folder, names, Selection::AllBut);
+        names.clear();
+        return UnpackProblem(bookPath, rest, false);
+    }
+    names.insert(names.end(), documents.begin(), documents.end());
+    return UnpackProblem(bookPath, UnpackBookEntries(book, folder, documents, Selection::Only), true);
+}
+
 }  // namespace
 
 BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
 {
     const std::string book = RealFilePath(bookPath);
     const std::string& folder = scratch.workingFolder;
-    const FileIdentity unpacked = IdentityOf(book);
+    const FileIdentity asUnpacked = IdentityOf(book);
     RecreateFolder(folder);
 
     // A book that already holds the fonts, and that the edits leave as it
@@ -146,16 +177,18 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
             return Failure(*problem);
         holdsTheFonts = HoldsTheFonts(TheUnzipRequest().listedEntries);
     }
-    const int edited = UnpackBookEntries(book, folder, EditedEntries, Selection::Only);
-    if (const auto problem = UnpackProblem(bookPath, edited, true))
+    std::vector<std::string> edited;
+    if (const auto problem = UnpackEditedEntries(book, bookPath, folder, edited))
         return Failure(*problem);
     const bool changed = FindCSS(PathText::AsFolder(folder));
     if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
         return {BookResult::AlreadyFixed, {}};
 
-    const int rest = UnpackBookEntries(book, folder, EditedEntries, Selection::AllBut);
-    if (const auto problem = UnpackProblem(bookPath, rest, false))
-        return Failure(*problem);
+    if (!edited.empty()) {
+        const int rest = UnpackBookEntries(book, folder, edited, Selection::AllBut);
+        if (const auto problem = UnpackProblem(bookPath, rest, false))
+            return Failure(*problem);
+    }
     // A book that did not unpack cleanly is never packed into its own place.
     if (FolderIsEmpty(folder))
         return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
@@ -164,5 +197,5 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
         for (const LiberationFace& face : LiberationFaces::CopyOrder)
             FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder), true);
 
-    return PackAndReplace(bookPath, book, unpacked, scratch);
+    return PackAndReplace(bookPath, book, asUnpacked, scratch);
 }

@@ -1,5 +1,6 @@
 #include "ContentWalk.h"
 
+#include "ContainerRootfiles.h"
 #include "DirectoryListing.h"
 #include "FileSystemObject.h"
 #include "NameSuffix.h"
@@ -9,26 +10,38 @@
 #include "Stylesheet.h"
 #include "UserPrompter.h"
 
+#include <set>
 #include <vector>
 
-bool FindCSS(const std::string& FolderPath, const std::string& fontFolder)
+namespace {
+
+// One folder of the book: where it is on disk, its path inside the book
+// ("" at the top, else ending in "/"), and the way from it up to the top.
+struct Folder {
+    std::string path;
+    std::string inBook;
+    std::string upToTop;
+};
+
+bool Walk(const Folder& folder, const std::set<std::string>& rootfiles)
 {
     bool changed = false;
     std::vector<std::string> subfolders;
-    DirectoryListing listing(FolderPath);
+    DirectoryListing listing(folder.path);
     for (std::string name = listing.Next(); !name.empty(); name = listing.Next()) {
         Prompter().ProcessPendingEvents();  // the window stays alive through a large book
-        const std::string path = FolderPath + name;
+        const std::string path = folder.path + name;
         if (EndsWithUpper(name, ".CSS")) {
             if (!SettingsStore::IsOptionOn(OptionKey::DeleteCSS)) {
-                changed |= StripCSSFonts(path, fontFolder);
+                changed |= StripCSSFonts(path, folder.upToTop);
             } else if (FileSystem().FileExists(path)) {
                 FileSystem().DeleteFile(path, true);
                 changed = true;
             }
-        } else if (EndsWithUpper(name, "CONTENT.OPF")) {
+        } else if (EndsWithUpper(name, "CONTENT.OPF") ||
+                   (rootfiles.count(folder.inBook + name) && !FileSystem().FolderExists(path))) {
             if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
-                changed |= AlterContentOpf(path, fontFolder);
+                changed |= AlterContentOpf(path, folder.upToTop);
         } else if (name == "." || name == "..") {
             // the folder itself and its parent
         } else if (FileSystem().FolderExists(path)) {
@@ -36,6 +49,14 @@ bool FindCSS(const std::string& FolderPath, const std::string& fontFolder)
         }
     }
     for (const std::string& name : subfolders)
-        changed |= FindCSS(PathText::AsFolder(FolderPath + name), "../" + fontFolder);
+        changed |= Walk({PathText::AsFolder(folder.path + name), folder.inBook + name + "/", "../" + folder.upToTop},
+                        rootfiles);
     return changed;
+}
+
+}  // namespace
+
+bool FindCSS(const std::string& FolderPath)
+{
+    return Walk({FolderPath, "", ""}, ContainerRootfiles(FolderPath));
 }

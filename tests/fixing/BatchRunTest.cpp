@@ -445,13 +445,19 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
         return errors;
     };
     const std::string three = Book("three.epub"), two = Book("two.epub", EpubVersion::Two);
-    const std::string before3 = check(three), before2 = check(two);
+    // A package document named as many EPUB 3 tools name it.
+    const std::string package = library / "package.epub";
+    MakeEpub(package, EpubVersion::Three, "A Test Book", "EPUB/package.opf");
+    window.Add("package.epub");
+    const std::string before3 = check(three), before2 = check(two), beforePackage = check(package);
     Options(true, true, true, false);
     for (int pass = 1; pass <= 2; ++pass) {
         ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
         EXPECT_EQ(check(three), before3) << "pass " << pass;
         EXPECT_EQ(check(two), before2) << "pass " << pass;
+        EXPECT_EQ(check(package), beforePackage) << "pass " << pass;
     }
+    EXPECT_NE(EntryBytes(package, "EPUB/package.opf").find(ManifestItems("../")), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "ContentWalk.h"
 #include "RunTimeError.h"
 #include "SettingsStore.h"
+#include "ExpectedText.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,53 @@ TEST_F(ContentWalkTest, EveryPackageDocumentAtAnyDepthIsAltered)
     EXPECT_NE(Get("a/content.opf"), "<manifest>");
     EXPECT_NE(Get("b/c/content.opf").find("../../LiberationSerif-Bold.ttf"), std::string::npos);
     EXPECT_EQ(Get("only.txt"), "x");
+}
+
+std::string Container(const std::string& rootfiles)
+{
+    return "<?xml version=\"1.0\"?>\n<container version=\"1.0\" "
+           "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\">\n<rootfiles>" +
+           rootfiles + "</rootfiles>\n</container>\n";
+}
+
+std::string Rootfile(const std::string& path, const std::string& type = "application/oebps-package+xml")
+{
+    return "<rootfile full-path=\"" + path + "\" media-type=\"" + type + "\"/>";
+}
+
+// Package documents of any name get the font items when the container
+// names them, each once, pointing up to the top folder; without a usable
+// container the name rule alone applies.
+TEST_F(ContentWalkTest, PackageDocumentsTheContainerNames)
+{
+    Options(false, true, false, false);
+    const auto items = [&](const std::string& document) { return Get(document).find("LiberationSerif-Bold.ttf\""); };
+    auto fresh = [&](const std::string& container) {
+        std::filesystem::remove_all(book.path());
+        for (const char* document : {"EPUB/package.opf", "OPS/fb.opf", "book.opf", "OEBPS/content.opf"})
+            Put(document, "<manifest>");
+        if (!container.empty())
+            Put("META-INF/container.xml", container);
+    };
+
+    fresh(Container(Rootfile("EPUB/package.opf") + Rootfile("OPS/fb.opf") + Rootfile("OEBPS/content.opf") +
+                    Rootfile("book.opf", "application/xhtml+xml")));
+    EXPECT_TRUE(FindCSS(book.folder()));
+    EXPECT_NE(Get("EPUB/package.opf").find("href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
+    EXPECT_NE(items("OPS/fb.opf"), std::string::npos);
+    EXPECT_EQ(Get("OEBPS/content.opf"), "<manifest>" + ManifestItems("../") + "\r\n") << "named and listed: once";
+    EXPECT_EQ(Get("book.opf"), "<manifest>") << "another media type";
+    EXPECT_FALSE(FindCSS(book.folder())) << "a second pass adds nothing";
+
+    for (const std::string& container :
+         {std::string(), Container(Rootfile("EPUB/package.opf")).substr(0, 90), Container(Rootfile("../book.opf")),
+          Container(Rootfile("/book.opf")), Container(Rootfile("EPUB/../../book.opf")), Container(Rootfile("EPUB"))}) {
+        fresh(container);
+        FindCSS(book.folder());
+        EXPECT_EQ(Get("EPUB/package.opf"), "<manifest>") << container;
+        EXPECT_EQ(Get("book.opf"), "<manifest>") << container;
+        EXPECT_NE(items("OEBPS/content.opf"), std::string::npos) << "the name rule still holds: " << container;
+    }
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 
 namespace {
 
-const char Container[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<container version=\"1.0\" xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\">\n"
-    "  <rootfiles><rootfile full-path=\"OEBPS/content.opf\" media-type=\"application/oebps-package+xml\"/>"
-    "</rootfiles>\n</container>\n";
+std::string Container(const std::string& packageDocument)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<container version=\"1.0\" xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\">\n"
+           "  <rootfiles><rootfile full-path=\"" +
+           packageDocument + "\" media-type=\"application/oebps-package+xml\"/></rootfiles>\n</container>\n";
+}
 
 std::string Png()
 {
@@ -87,18 +89,21 @@ const char Ncx[] =
 
 }  // namespace
 
-void MakeEpub(const std::string& path, EpubVersion version, const std::string& title)
+void MakeEpub(const std::string& path, EpubVersion version, const std::string& title,
+              const std::string& packageDocument)
 {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    const std::string folder = packageDocument.substr(0, packageDocument.find_last_of('/') + 1);
     std::vector<EntrySpec> entries = {
         {"mimetype", "application/epub+zip", EntrySpec::File, true},
-        {"META-INF/container.xml", Container},
-        {BookPackage, Package(version, title)},
-        {"OEBPS/Text/chapter1.xhtml", Page(version, title)},
-        {BookStylesheet, BookCss},
-        {"OEBPS/Images/pic.png", Png(), EntrySpec::File, true},
+        {"META-INF/container.xml", Container(packageDocument)},
+        {packageDocument, Package(version, title)},
+        {folder + "Text/chapter1.xhtml", Page(version, title)},
+        {folder + "Styles/book.css", BookCss},
+        {folder + "Images/pic.png", Png(), EntrySpec::File, true},
     };
-    entries.push_back(version == EpubVersion::Three ? EntrySpec{"OEBPS/nav.xhtml", Nav} : EntrySpec{"OEBPS/toc.ncx", Ncx});
+    entries.push_back(version == EpubVersion::Three ? EntrySpec{folder + "nav.xhtml", Nav}
+                                                    : EntrySpec{folder + "toc.ncx", Ncx});
     BuildZip(path, entries);
 }
 
