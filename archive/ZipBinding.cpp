@@ -17,6 +17,7 @@ constexpr std::size_t BufferBound = 4097;
 using InitFn = int (*)(ZIPUSERFUNCTIONS*);
 using SetOptionsFn = int (*)(ZPOPT*);
 using ArchiveFn = int (*)(ZCL);
+using SetReferenceFn = int (*)(const char*);
 
 // The records handed to the library, filled anew on every call; our
 // library reads them only during the call they are handed to.
@@ -172,6 +173,9 @@ int32_t RunZip()
     FillOptions(request);
     if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
         setOptions(&g_options);
+
+    if (const auto setReference = EntryPoint<SetReferenceFn>(library, "ZpSetReference"))
+        setReference(LibraryText::Pointer(request.szReferenceZip));
 
     std::vector<char*> names = LibraryText::Pointers(request.fileNames);
     const auto archive = EntryPoint<ArchiveFn>(library, "ZpArchive");

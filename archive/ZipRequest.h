@@ -45,6 +45,12 @@ struct ZipRequest {
     int16_t nameCount = 0;
     Text zipFileName;
     std::array<Text, 100> fileNames;
+
+    // Our addition: an archive whose entries may give their compressed
+    // bytes to files of the same name and content (ZpSetReference), so
+    // that what a fix did not change is not deflated again. Ignored by a
+    // library without that entry point.
+    Text szReferenceZip;
 };
 
 ZipRequest& TheZipRequest();

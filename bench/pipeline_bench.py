@@ -63,6 +63,8 @@ def main():
     parser.add_argument("--library", default=None, help="where the benchmark library is kept between runs")
     parser.add_argument("--books", type=int, default=120)
     parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--work-on-disk", action="store_true",
+                        help="unpack beside the library instead of in a tmpfs folder (/dev/shm)")
     args = parser.parse_args()
     cli, fonts = str(Path(args.cli).resolve()), str(Path(args.fonts).resolve())
 
@@ -71,9 +73,13 @@ def main():
     if not library.exists():
         subprocess.run([sys.executable, str(HERE / "make_library.py"), str(library), "--books", str(args.books)],
                        check=True)
-    env = dict(os.environ, TMPDIR=str(scratch / "tmp"), XDG_CONFIG_HOME=str(scratch / "config"))
-    env.pop("XDG_RUNTIME_DIR", None)  # both pipelines work in the same temporary folder
-    (scratch / "tmp").mkdir()
+    # Both pipelines unpack into the same temporary folder: by default a
+    # tmpfs one, as Bindwell's working folder is on a desktop
+    # ($XDG_RUNTIME_DIR); --work-on-disk puts it beside the library.
+    work_root = scratch if args.work_on_disk else Path(tempfile.mkdtemp(prefix="bindwell-bench-", dir="/dev/shm"))
+    env = dict(os.environ, TMPDIR=str(work_root / "tmp"), XDG_CONFIG_HOME=str(scratch / "config"))
+    env.pop("XDG_RUNTIME_DIR", None)
+    (work_root / "tmp").mkdir()
 
     fix = lambda d: [cli, "--font-sizes", "--justify", "--fonts", "--keep-css", d]
     # name: (command, folder it works in, whether that folder is copied afresh first)
@@ -90,15 +96,19 @@ def main():
     try:
         for round_ in range(args.runs):
             for name, (command, folder, fresh) in pipelines.items():
-                work = scratch / folder
+                # A fresh copy of the library for each run, and nothing deleted
+                # until the end: thousands of files deleted just before a run
+                # slow down the file system's allocation of new ones (ext4
+                # passes over inodes freed in the last 30 seconds), which
+                # no user's library sees.
+                work = scratch / f"{folder}-{round_}"
                 if fresh:
-                    shutil.rmtree(work, ignore_errors=True)
                     shutil.copytree(library, work)
                 subprocess.run(["sync"], check=True)
                 results[name].append(run(command(str(work)), env))
                 size_out[name] = megabytes(work)
             print(f"round {round_ + 1} of {args.runs} done", file=sys.stderr)
-        fair = same_edits(scratch / "A", scratch / "B")
+        fair = same_edits(scratch / "A-0", scratch / "B-0")
 
         # Peak memory of A on the largest book alone.
         largest = max(books(library), key=lambda p: p.stat().st_size)
@@ -109,8 +119,10 @@ def main():
         _, _, peak_large = run(fix(str(single)), env)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
+        shutil.rmtree(work_root, ignore_errors=True)
 
-    print(f"\n{count} books, {size_in:.1f} MB in; medians of {args.runs} alternating runs\n")
+    where = "beside the library" if args.work_on_disk else "in a tmpfs folder"
+    print(f"\n{count} books, {size_in:.1f} MB in, unpacked {where}; medians of {args.runs} alternating runs\n")
     print("| pipeline | MB out | wall s | CPU s | books/s | peak MB |")
     print("|---|---|---|---|---|---|")
     medians = {}

@@ -1,6 +1,7 @@
 #include "BatchRun.h"
 
 #include "BookFix.h"
+#include "BookReplacement.h"
 #include "BookUnpacking.h"
 #include "FileSystemObject.h"
 #include "ProgramEnd.h"
@@ -19,6 +20,7 @@ namespace {
 // What one run holds, so that Cleanup can undo it whatever ends the run.
 struct RunState {
     BookScratch scratch;
+    BookReplacer replacer;
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
 };
@@ -36,7 +38,8 @@ std::string FailureText(const RunTimeError& e)
     return std::to_string(e.number()) + " " + "Error unzipping: " + " " + e.description();
 }
 
-// Removes what a book's fix left on disk; the first failure is kept.
+// Removes what a book's fix left on disk, the run's copies of the fonts
+// with it; the first failure is kept.
 void RemoveLeftovers(BookScratch& scratch, std::optional<RunTimeError>& failure)
 {
     try {
@@ -44,37 +47,64 @@ void RemoveLeftovers(BookScratch& scratch, std::optional<RunTimeError>& failure)
             DeleteFileIfExists(scratch.temporaryArchive);
         scratch.temporaryArchive.clear();
         DeleteFolderIfExists(scratch.workingFolder);
+        scratch.fonts.Remove();
     } catch (const RunTimeError& e) {
         if (!failure)
             failure = e;
     }
 }
 
-// One ticked book; false when the run must end. With keepGoing a failure
-// is shown naming the book, and the run goes on.
-bool RunBook(const std::string& bookPath, RunState& state, const RunPolicy& policy)
+// Shows why a book failed; false when that ends the run. With keepGoing
+// the message names the book, and the run goes on.
+bool BookFailed(const std::string& bookPath, std::string message, RunState& state, const RunPolicy& policy)
 {
-    if (!policy.keepGoing) {
-        const BookResult result = FixBook(bookPath, state.scratch);
-        if (result.kind == BookResult::Failed)
-            ShowMessage(result.message);
-        return result.kind != BookResult::Failed;
-    }
-    std::string message;
-    try {
-        const BookResult result = FixBook(bookPath, state.scratch);
-        if (result.kind != BookResult::Failed)
-            return true;
-        message = result.message;
-    } catch (const RunTimeError& e) {
-        message = FailureText(e);
-        std::optional<RunTimeError> ignored;
-        RemoveLeftovers(state.scratch, ignored);
-    }
-    if (message.rfind(bookPath, 0) != 0)
+    if (policy.keepGoing && message.rfind(bookPath, 0) != 0)
         message = bookPath + LineBreak + message;
     ShowMessage(message);
+    if (!policy.keepGoing)
+        return false;
     state.failedBooks.push_back(bookPath);
+    return true;
+}
+
+// Puts the new archive that waits in its book's place; false when that
+// failed and ends the run.
+bool FinishWaitingBook(RunState& state, const RunPolicy& policy)
+{
+    std::optional<ReplacementFailure> failure;
+    try {
+        failure = state.replacer.Finish();
+    } catch (const RunTimeError& e) {
+        if (!policy.keepGoing)
+            throw;
+        failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
+        state.replacer.Discard();
+    }
+    return !failure || BookFailed(failure->bookPath, failure->message, state, policy);
+}
+
+// One ticked book; false when the run must end. Its new archive waits
+// while the next book is fixed, and the one before it goes in its place.
+bool RunBook(const std::string& bookPath, RunState& state, const RunPolicy& policy)
+{
+    BookResult result;
+    try {
+        result = FixBook(bookPath, state.scratch);
+    } catch (const RunTimeError& e) {
+        if (!policy.keepGoing)
+            throw;
+        std::optional<RunTimeError> ignored;
+        RemoveLeftovers(state.scratch, ignored);
+        return BookFailed(bookPath, FailureText(e), state, policy);
+    }
+    if (result.kind == BookResult::Failed)
+        return BookFailed(bookPath, result.message, state, policy);
+    if (result.kind == BookResult::Fixed) {
+        if (!FinishWaitingBook(state, policy))
+            return false;  // this book's archive goes in Cleanup
+        state.replacer.Hand(std::move(*result.newArchive));
+        state.scratch.temporaryArchive.clear();
+    }
     return true;
 }
 
@@ -91,6 +121,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         return RunOutcome::Busy;
     }
     state.scratch.workingFolder = workingFolder;
+    state.scratch.fonts = FontStock(workingFolder + ".fonts");
     SetRunWideUnzipValues();
 
     long long fixedCount = 0;
@@ -101,7 +132,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // change ticks, the list or the options, or ask the run to stop.
         Prompter().ProcessPendingEvents();
         if (window.StopRequested())
-            return RunOutcome::Stopped;
+            return FinishWaitingBook(state, policy) ? RunOutcome::Stopped : RunOutcome::Failure;
         // The list may have shrunk since the run began.
         if (index >= window.EntryCount())
             throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
@@ -111,9 +142,13 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
             continue;
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
-        if (!RunBook(window.BookPath(index), state, policy))
+        if (!RunBook(window.BookPath(index), state, policy)) {
+            FinishWaitingBook(state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
+        }
     }
+    if (!FinishWaitingBook(state, policy))
+        return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
     if (fixedCount - failed != 0)
@@ -137,6 +172,20 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
 // the failure that ended the run, if one did, is shown.
 RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome)
 {
+    // A book fixed before a failure ended the run still takes its place.
+    try {
+        if (const std::optional<ReplacementFailure> late = state.replacer.Finish())
+            ShowMessage(late->message);
+    } catch (const RunTimeError& e) {
+        if (!failure)
+            failure = e;
+    }
+    try {
+        state.replacer.Discard();
+    } catch (const RunTimeError& e) {
+        if (!failure)
+            failure = e;
+    }
     RemoveLeftovers(state.scratch, failure);
     state.lock.Release();
     window.SetStartCaption("Start");
@@ -170,6 +219,10 @@ RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
         failure = e;
     } catch (const ProgramEndRequest&) {
         std::optional<RunTimeError> ignored;
+        try {
+            state.replacer.Discard();
+        } catch (const RunTimeError&) {
+        }
         RemoveLeftovers(state.scratch, ignored);
         state.lock.Release();
         throw;

@@ -34,7 +34,7 @@ constexpr std::size_t MostNames = 100;
 
 BookResult Failure(std::string message)
 {
-    return {BookResult::Failed, std::move(message)};
+    return {BookResult::Failed, std::move(message), std::nullopt};
 }
 
 // Why an unpacking went wrong, in the words the run shows; nullopt when it
@@ -83,7 +83,7 @@ bool FolderIsEmpty(const std::string& folder)
     return std::filesystem::is_empty(folder, ec) || ec;
 }
 
-void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder)
+void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder, const std::string& book)
 {
     ZipRequest& r = TheZipRequest();
     r.fJunkDir = 0;
@@ -98,13 +98,15 @@ void SetZipValues(const std::string& temporaryArchive, const std::string& workin
     r.zipFileName = temporaryArchive;
     r.fileNames[0].emplace(1, '*');
     r.szRootDir = workingFolder;
+    // What the fix did not change keeps the book's own compressed bytes.
+    r.szReferenceZip = book;
 }
 
-BookResult PackAndReplace(const std::string& bookPath, const std::string& book, const FileIdentity& unpacked,
-                          BookScratch& scratch)
+BookResult Pack(const std::string& bookPath, const std::string& book, const FileIdentity& asUnpacked,
+                BookScratch& scratch)
 {
     const std::string temporaryArchive = book + TemporarySuffix;
-    SetZipValues(temporaryArchive, scratch.workingFolder);
+    SetZipValues(temporaryArchive, scratch.workingFolder, book);
     // A leftover of an earlier run must not add its entries to the new book.
     DeleteFileIfExists(temporaryArchive);
     scratch.temporaryArchive = temporaryArchive;
@@ -117,18 +119,7 @@ BookResult PackAndReplace(const std::string& bookPath, const std::string& book, 
         const std::string words = PackFailureWords(packed);
         return Failure("Zip error: " + std::to_string(packed) + (words.empty() ? "" : LineBreak + words));
     }
-    // Only the file that was unpacked is replaced: one that another
-    // program wrote meanwhile stays as that program left it.
-    if (!(IdentityOf(book) == unpacked)) {
-        DeleteFileIfExists(temporaryArchive);
-        scratch.temporaryArchive.clear();
-        return Failure(bookPath + LineBreak +
-                       "The book changed on disk while Bindwell was fixing it, so Bindwell left it as the other "
-                       "program wrote it.");
-    }
-    FileSystem().ReplaceFile(temporaryArchive, book);
-    scratch.temporaryArchive.clear();
-    return {BookResult::Fixed, {}};
+    return {BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked}};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -182,7 +173,7 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
         return Failure(*problem);
     const bool changed = FindCSS(PathText::AsFolder(folder));
     if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
-        return {BookResult::AlreadyFixed, {}};
+        return {BookResult::AlreadyFixed, {}, std::nullopt};
 
     if (!edited.empty()) {
         const int rest = UnpackBookEntries(book, folder, edited, Selection::AllBut);
@@ -194,8 +185,7 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
         return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
 
     if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
-        for (const LiberationFace& face : LiberationFaces::CopyOrder)
-            FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder), true);
+        scratch.fonts.PutInto(PathText::AsFolder(folder));
 
-    return PackAndReplace(bookPath, book, asUnpacked, scratch);
+    return Pack(bookPath, book, asUnpacked, scratch);
 }

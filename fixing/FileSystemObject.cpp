@@ -140,11 +140,11 @@ void FileSystemObject::ReplaceFile(const std::string& source, const std::string&
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw ErrorFromErrno(errno, "opening", source);
-    const bool flushed = ::fsync(fd) == 0;
-    const int flushError = errno;
     struct stat old {};
     if (::stat(destination.c_str(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
+    const bool flushed = ::fsync(fd) == 0;
+    const int flushError = errno;
     ::close(fd);
     if (!flushed)
         throw ErrorFromErrno(flushError, "flushing", source);
@@ -159,6 +159,19 @@ void FileSystemObject::ReplaceFile(const std::string& source, const std::string&
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+void FileSystemObject::BeginFlush(const std::string& path) const
+{
+#ifdef SYNC_FILE_RANGE_WRITE
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+#else
+    (void)path;
+#endif
 }
 
 FileSystemObject& FileSystem()

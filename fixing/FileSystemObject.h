@@ -25,10 +25,16 @@ public:
     // Fails when the destination exists.
     void MoveFile(const std::string& source, const std::string& destination) const;
 
-    // Puts source in destination's place in one step: source is flushed to
-    // disk, takes destination's permission bits, and is renamed over it, so
-    // that destination always holds either the old file or the whole new one.
+    // Puts source in destination's place in one step: source takes
+    // destination's permission bits, is flushed to disk, and is renamed over
+    // it, so that destination always holds either the old file or the whole
+    // new one.
     void ReplaceFile(const std::string& source, const std::string& destination) const;
+
+    // Asks the system to start writing the file to disk now, without
+    // waiting: a later flush of it has less to wait for. Does nothing where
+    // the platform cannot, or when the file cannot be opened.
+    void BeginFlush(const std::string& path) const;
 };
 
 // The one instance the program uses, created on first use.

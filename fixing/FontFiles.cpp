@@ -2,13 +2,16 @@
 
 #include "FileSystemObject.h"
 #include "PathText.h"
+#include "LiberationFaces.h"
 #include "TextFile.h"
+#include "WorkingFolder.h"
 
 #include <zlib.h>
 
 #include <map>
 #include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace {
 
@@ -53,4 +56,27 @@ std::optional<FileFingerprint> FingerprintOf(const std::string& path)
                                                   reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()))};
     known[version] = print;
     return print;
+}
+
+void FontStock::PutInto(const std::string& workingFolder)
+{
+    if (!stocked_) {
+        RecreateFolder(folder_);
+        for (const LiberationFace& face : LiberationFaces::CopyOrder)
+            FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder_), true);
+        stocked_ = true;
+    }
+    for (const LiberationFace& face : LiberationFaces::CopyOrder) {
+        const std::string stocked = PathText::Join(folder_, face.fileName);
+        const std::string placed = workingFolder + face.fileName;
+        DeleteFileIfExists(placed);  // a book's own file of that name gives way
+        if (::link(stocked.c_str(), placed.c_str()) != 0)
+            FileSystem().CopyFile(stocked, workingFolder, true);
+    }
+}
+
+void FontStock::Remove()
+{
+    stocked_ = false;
+    DeleteFolderIfExists(folder_);
 }

@@ -26,3 +26,24 @@ struct FileFingerprint {
 // RunTimeError. Remembered per path while the file keeps its size and
 // modification time.
 std::optional<FileFingerprint> FingerprintOf(const std::string& path);
+
+// The four font files for one run: copied once into a folder of the run's
+// own, and hard-linked from there into each book's working folder, which
+// gives the book the same bytes as a copy without writing them again for
+// every book. A link that cannot be made is a copy.
+class FontStock {
+public:
+    // folder: where the run keeps its copies (beside the working folder).
+    explicit FontStock(std::string folder) : folder_(std::move(folder)) {}
+
+    // Puts the four faces into workingFolder (ending in the separator),
+    // in copy order. A font file that cannot be read raises RunTimeError.
+    void PutInto(const std::string& workingFolder);
+
+    // Removes the run's copies; they go with the run.
+    void Remove();
+
+private:
+    std::string folder_;
+    bool stocked_ = false;
+};

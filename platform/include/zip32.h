@@ -93,6 +93,14 @@ ZIP32_API ZPOPT ZpGetOptions(void);
 /* Writes the archive; one of the ZE_ codes. */
 ZIP32_API int ZpArchive(ZCL C);
 
+/* Our extension, which a caller looks up and a library without it lacks:
+ * names the reference archive for the archives written from now on, NULL
+ * for none. A file whose size and CRC-32 are those of the reference's
+ * entry of the same name (stored or deflated, not encrypted) takes that
+ * entry's compressed bytes, once they are seen to inflate to the file's
+ * own bytes, instead of being deflated anew. Non-zero when accepted. */
+ZIP32_API int ZpSetReference(const char* archivePath);
+
 #ifdef __cplusplus
 }
 #endif

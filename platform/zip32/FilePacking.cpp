@@ -113,22 +113,84 @@ private:
 
 RepeatCache g_repeats;
 
+// Whether packed, a raw deflate stream, inflates to exactly raw and ends
+// with its last byte.
+bool InflatesTo(const std::string& packed, const std::string& raw, const std::function<void()>& progress)
+{
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
+        return false;
+    std::string piece(256u << 10, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
+    z.avail_in = static_cast<uInt>(packed.size());
+    std::size_t compared = 0;
+    int rc = Z_OK;
+    bool same = true;
+    while (same && rc == Z_OK) {
+        z.next_out = reinterpret_cast<Bytef*>(piece.data());
+        z.avail_out = static_cast<uInt>(piece.size());
+        rc = inflate(&z, Z_NO_FLUSH);
+        const std::size_t got = piece.size() - z.avail_out;
+        same = compared + got <= raw.size() && raw.compare(compared, got, piece, 0, got) == 0;
+        compared += got;
+        if (rc == Z_OK && progress)
+            progress();
+    }
+    inflateEnd(&z);
+    return same && rc == Z_STREAM_END && compared == raw.size() && z.avail_in == 0;
+}
+
+// Whether deflating raw at level gains at least 1%, judged by a sample of
+// its beginning; small files are deflated and judged whole.
+bool WorthDeflating(const std::string& raw, int level)
+{
+    constexpr std::size_t Sample = 64u << 10;
+    if (raw.size() <= Sample)
+        return true;
+    std::string packed;
+    return Deflate(raw.substr(0, Sample), level, packed, {}) && packed.size() * 100 < Sample * 99;
+}
+
+// Takes what the reference entry gives, when it may: see PackFile.
+bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string& raw, PackedBytes& out,
+                       const std::function<void()>& progress)
+{
+    const std::optional<ReferenceEntry>& entry = job.reference;
+    if (!entry || entry->size != out.size || entry->crc != out.crc)
+        return false;
+    if (entry->deflated && entry->packedSize < entry->size) {
+        std::string packed;
+        if (!reader || !reader->ReadPacked(*entry, packed) || !InflatesTo(packed, raw, progress))
+            return false;
+        out.deflated = out.fromReference = true;
+        out.data = std::move(packed);
+        return true;
+    }
+    if (!entry->deflated && WorthDeflating(raw, job.level))
+        return false;
+    out.data = std::move(raw);
+    return true;
+}
+
 }  // namespace
 
-PackedBytes PackFile(const std::string& path, int level, const std::function<void()>& progress)
+PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress)
 {
     PackedBytes out;
     std::string raw;
-    if (!ReadWhole(path, raw, out.mtime, out.systemError))
+    if (!ReadWhole(job.path, raw, out.mtime, out.systemError))
         return out;
     out.ok = true;
     out.size = raw.size();
     out.crc = static_cast<std::uint32_t>(
         crc32_z(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(raw.data()), raw.size()));
+    const int level = job.level;
     if (level <= 0) {
         out.data = std::move(raw);
         return out;
     }
+    if (TakeFromReference(job, reader, raw, out, progress))
+        return out;
     const RepeatCache::Key key{out.size, out.crc, level};
     if (g_repeats.Find(key, raw, out))
         return out;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ReferenceArchive.h"
+
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -16,14 +19,31 @@ struct PackedBytes {
     std::uint64_t size = 0;  // the file's own size
     std::uint32_t crc = 0;
     bool deflated = false;
-    std::string data;  // what goes into the archive
+    bool fromReference = false;  // data are the reference entry's compressed bytes
+    std::string data;            // what goes into the archive
 };
 
-// level 0 stores; 1 to 9 deflate at that level. Safe to call from several
-// threads at once. A content met again in this process (the same fonts in
-// every book of a run) is not deflated again: its packed bytes, which
-// deflate would give again byte for byte, are copied. progress, when
-// given, is called between pieces of a long deflate, on the calling thread.
-PackedBytes PackFile(const std::string& path, int level, const std::function<void()>& progress = {});
+// A file to pack, and the entry of the same name in the reference archive.
+struct PackJob {
+    std::string path;
+    int level;  // 0 stores; 1 to 9 deflate at that level
+    std::optional<ReferenceEntry> reference;
+};
+
+// Packs one file. Safe to call from several threads at once, each with its
+// own reader.
+//  - A file with the size and CRC-32 of its reference entry takes that
+//    entry's compressed bytes, once they are seen to inflate to the file's
+//    own bytes; a reference entry deflated to no less than its size is
+//    stored; a stored one is stored unless a sample of the file shows that
+//    deflating gains at least 1%.
+//  - A content met again in this process (the same fonts in every book of a
+//    run) is not deflated again: its packed bytes, which deflate would give
+//    again byte for byte, are copied.
+//  - Otherwise the file is deflated, and stored when that does not make it
+//    smaller.
+// progress, when given, is called between pieces of long work, on the
+// calling thread.
+PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress = {});
 
 }  // namespace platform

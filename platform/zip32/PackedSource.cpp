@@ -11,8 +11,8 @@ constexpr std::size_t KeepLimit = 8u << 20;
 
 class Source {
 public:
-    Source(std::string path, int level, PackedBytes packed, std::function<bool()> keepAlive)
-        : path_(std::move(path)), level_(level), keepAlive_(std::move(keepAlive))
+    Source(PackJob job, PackedBytes packed, ReferenceReader& reader, std::function<bool()> keepAlive)
+        : job_(std::move(job)), reader_(reader), keepAlive_(std::move(keepAlive))
     {
         zip_error_init(&error_);
         Take(std::move(packed));
@@ -39,7 +39,7 @@ public:
             if (dropped_) {
                 const zip_stat_t before = stat_;
                 bool goOn = true;
-                Take(PackFile(path_, level_, [&] { goOn = goOn && keepAlive_(); }));
+                Take(PackFile(job_, &reader_, [&] { goOn = goOn && keepAlive_(); }));
                 if (!goOn) {
                     zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
                     return -1;
@@ -116,8 +116,8 @@ private:
         dropped_ = true;
     }
 
-    std::string path_;
-    int level_;
+    PackJob job_;
+    ReferenceReader& reader_;
     std::function<bool()> keepAlive_;
     zip_stat_t stat_{};
     PackedBytes packed_;
@@ -129,11 +129,11 @@ private:
 
 }  // namespace
 
-PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed,
+PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, ReferenceReader& reader,
                             std::function<bool()> keepAlive)
 {
     PackedFile out;
-    auto* source = new Source(path, level, std::move(packed), std::move(keepAlive));
+    auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive));
     if (!source->ok()) {
         out.error = source->errorText();
         delete source;

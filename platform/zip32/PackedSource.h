@@ -14,8 +14,9 @@ enum class Packing { Stored, Deflated };
 
 // A libzip source that hands libzip a file's bytes already packed, so that
 // libzip copies them as they are. Large files are not held in memory until
-// the archive is written: they are packed again when libzip reads them,
-// and refused when they changed meanwhile.
+// the archive is written: they are packed again when libzip reads them
+// (through reader, on the caller's thread), and refused when they changed
+// meanwhile.
 struct PackedFile {
     zip_source_t* source = nullptr;  // nullptr when the file cannot be read
     Packing packing = Packing::Stored;
@@ -25,7 +26,7 @@ struct PackedFile {
 // keepAlive is called often while libzip reads the source and while a
 // large file is packed again, on the caller's thread; when it answers
 // false the source fails, cancelled.
-PackedFile MakePackedSource(zip_t* archive, const std::string& path, int level, PackedBytes packed,
+PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, ReferenceReader& reader,
                             std::function<bool()> keepAlive);
 
 }  // namespace platform

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-PackingQueue::PackingQueue(std::vector<Job> jobs) : jobs_(std::move(jobs)), done_(jobs_.size())
+PackingQueue::PackingQueue(std::vector<PackJob> jobs, std::string referencePath)
+    : jobs_(std::move(jobs)), referencePath_(std::move(referencePath)), done_(jobs_.size())
 {
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::size_t workers = std::min({cores, jobs_.size(), std::size_t{8}});
@@ -25,6 +26,7 @@ PackingQueue::~PackingQueue()
 
 void PackingQueue::Work()
 {
+    ReferenceReader reader(referencePath_);
     for (;;) {
         std::size_t index;
         {
@@ -33,7 +35,7 @@ void PackingQueue::Work()
                 return;
             index = next_++;
         }
-        PackedBytes packed = PackFile(jobs_[index].path, jobs_[index].level);
+        PackedBytes packed = PackFile(jobs_[index], &reader);
         {
             std::lock_guard<std::mutex> hold(mutex_);
             done_[index] = std::move(packed);

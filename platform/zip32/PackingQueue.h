@@ -19,12 +19,9 @@ namespace platform {
 // and the packed bytes are the same as packing the files one after another.
 class PackingQueue {
 public:
-    struct Job {
-        std::string path;
-        int level;
-    };
-
-    explicit PackingQueue(std::vector<Job> jobs);
+    // referencePath names the reference archive the jobs' entries are in;
+    // each worker reads it through a handle of its own.
+    PackingQueue(std::vector<PackJob> jobs, std::string referencePath);
     ~PackingQueue();  // stops the workers; jobs not yet begun are left
     PackingQueue(const PackingQueue&) = delete;
     PackingQueue& operator=(const PackingQueue&) = delete;
@@ -36,7 +33,8 @@ public:
 private:
     void Work();
 
-    std::vector<Job> jobs_;
+    std::vector<PackJob> jobs_;
+    std::string referencePath_;
     std::vector<std::optional<PackedBytes>> done_;
     std::size_t next_ = 0;
     bool stopping_ = false;

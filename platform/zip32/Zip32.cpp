@@ -5,7 +5,9 @@
 // leading dot marks no file as hidden or system, and a book's own
 // ".DS_Store" or ".extra.css" is part of the book.
 #include "PackedSource.h"
+#include "MemoryOutput.h"
 #include "PackingQueue.h"
+#include "ReferenceArchive.h"
 #include "ServiceClock.h"
 #include "StaleScratch.h"
 #include "Wildcard.h"
@@ -17,6 +19,8 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <strings.h>
@@ -27,10 +31,13 @@
 namespace {
 
 constexpr int DefaultLevel = 6;
+// New archives of files up to this size are written in memory first.
+constexpr std::uint64_t MemoryLimit = 64ull << 20;
 
 ZIPUSERFUNCTIONS g_functions{};
 bool g_initialized = false;
 ZPOPT g_options{};
+std::optional<std::string> g_reference;
 
 constexpr char MimetypeName[] = "mimetype";
 
@@ -81,7 +88,9 @@ public:
 
         platform::RemoveStaleScratchFiles(archivePath_);
         int code = 0;
-        archive_ = zip_open(archivePath_.c_str(), archiveExists ? 0 : ZIP_CREATE | ZIP_EXCL, &code);
+        inMemory_ = !archiveExists && FileBytes() <= MemoryLimit;
+        archive_ = inMemory_ ? memory_.Open(code)
+                             : zip_open(archivePath_.c_str(), archiveExists ? 0 : ZIP_CREATE | ZIP_EXCL, &code);
         if (!archive_) {
             Warn("zip error: cannot open " + archivePath_ + "\n");
             return archiveExists ? ZE_OPEN : ZE_CREAT;
@@ -92,11 +101,15 @@ public:
         std::string password;
         if (g_options.fEncrypt && !AskPassword(password))
             return ZE_PARMS;
-        std::vector<platform::PackingQueue::Job> jobs;
+        // Files the reference archive holds as they are keep its compressed
+        // bytes; encrypted entries are always packed anew.
+        const std::string reference = password.empty() ? ReferencePath() : std::string();
+        const platform::ReferenceIndex index(reference);
         for (const Item& item : items_)
             if (!item.folder)
-                jobs.push_back({item.path, LevelFor(item)});
-        platform::PackingQueue packing(std::move(jobs));
+                jobs_.push_back({item.path, LevelFor(item), index.Find(item.name)});
+        reader_ = std::make_unique<platform::ReferenceReader>(reference);
+        platform::PackingQueue packing(jobs_, reference);
         std::size_t fileNumber = 0;
         for (const Item& item : items_) {
             const int added = Add(item, password, packing, item.folder ? 0 : fileNumber++);
@@ -217,7 +230,7 @@ private:
             if (stopped_)
                 return Stopped();
             platform::PackedFile packed = platform::MakePackedSource(
-                archive_, item.path, deflateLevel, std::move(bytes), [this, name] { return KeepAlive(name); });
+                archive_, jobs_[fileNumber], std::move(bytes), *reader_, [this, name] { return KeepAlive(name); });
             index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
                                                  ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
                                   : -1;
@@ -265,6 +278,23 @@ private:
         return ZE_ABORT;
     }
 
+    // The reference archive, unless it is the archive being written.
+    std::string ReferencePath() const
+    {
+        struct stat st {};
+        if (!g_reference || ::stat(g_reference->c_str(), &st) != 0 || std::pair(st.st_dev, st.st_ino) == archiveId_)
+            return {};
+        return *g_reference;
+    }
+
+    std::uint64_t FileBytes() const
+    {
+        std::uint64_t total = 0;
+        for (const Item& item : items_)
+            total += item.folder ? 0 : static_cast<std::uint64_t>(item.st.st_size);
+        return total;
+    }
+
     int DeleteEntries()
     {
         const zip_int64_t count = zip_get_num_entries(archive_, 0);
@@ -308,6 +338,11 @@ private:
     {
         if (zip_close(archive_) == 0) {
             archive_ = nullptr;
+            if (inMemory_)
+                if (const int failure = memory_.WriteTo(archivePath_)) {
+                    Warn("zip error: cannot write " + archivePath_ + " (" + std::strerror(failure) + ")\n");
+                    return failure == ENOSPC || failure == EDQUOT ? ZE_DISKFULL : ZE_WRITE;
+                }
             ReportAdded();
             if (g_options.fMove)
                 for (const Item& item : items_)
@@ -382,6 +417,10 @@ private:
     zip_t* archive_ = nullptr;
     platform::ServiceClock serviceClock_;
     bool stopped_ = false;
+    bool inMemory_ = false;  // a new archive small enough is written in memory first
+    platform::MemoryOutput memory_;
+    std::vector<platform::PackJob> jobs_;              // one per file, in archive order
+    std::unique_ptr<platform::ReferenceReader> reader_;  // the caller's own
 };
 
 }  // namespace
@@ -399,6 +438,16 @@ extern "C" int ZpSetOptions(ZPOPT* options)
         return 0;
     g_options = *options;
     return 1;
+}
+
+extern "C" int ZpSetReference(const char* archivePath)
+{
+    try {
+        g_reference = archivePath && *archivePath ? std::optional<std::string>(archivePath) : std::nullopt;
+        return 1;
+    } catch (...) {
+        return 0;
+    }
 }
 
 extern "C" ZPOPT ZpGetOptions(void)

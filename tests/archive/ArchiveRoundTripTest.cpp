@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -103,6 +104,66 @@ TEST_F(ArchiveRoundTrip, PackingAgainGivesTheSameBytesAndSeesChangedFiles)
     ASSERT_EQ(Pack(dir / "in", dir / "changed.epub"), 0);
     ASSERT_EQ(Unpack(dir / "changed.epub", dir / "out"), 0);
     EXPECT_EQ(ReadTree(dir / "out"), ReadTree(dir / "in"));
+}
+
+// A file the reference archive holds as it is takes that entry's compressed
+// bytes; anything else is packed as without a reference: a changed file, an
+// entry encrypted or compressed another way, a damaged entry. A stored
+// entry stays stored unless deflating gains, and one deflated to no less
+// than its size is stored.
+TEST_F(ArchiveRoundTrip, AReferenceArchiveGivesTheCompressedBytesOfUnchangedFiles)
+{
+    std::string text;
+    for (int i = 0; text.size() < 200000; ++i)
+        text += "Line " + std::to_string(i) + " of a page that the fix leaves alone.\n";
+    const std::string noise = RandomBytes(100000, 9);
+    std::map<std::string, std::string> files = {
+        {"same.txt", text},      {"changed.txt", text},   {"encrypted.txt", text}, {"bzip2.txt", text},
+        {"damaged.txt", text},   {"stored-text.txt", text}, {"stored-noise.bin", noise}, {"grown.bin", noise}};
+    files["changed.txt"][1000] ^= 1;  // same name and size, another CRC
+    for (const auto& [name, bytes] : files)
+        WriteFile(dir / ("in/" + name), bytes);
+
+    // The reference: deflated at level 1, so that a copy is told from a new
+    // deflate at level 9.
+    const std::string reference = dir / "reference.zip";
+    zip_t* za = zip_open(reference.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    ASSERT_NE(za, nullptr);
+    for (const auto& [name, method] : std::vector<std::pair<std::string, int>>{
+             {"same.txt", ZIP_CM_DEFLATE}, {"changed.txt", ZIP_CM_DEFLATE}, {"encrypted.txt", ZIP_CM_DEFLATE},
+             {"bzip2.txt", ZIP_CM_BZIP2}, {"damaged.txt", ZIP_CM_DEFLATE}, {"stored-text.txt", ZIP_CM_STORE},
+             {"stored-noise.bin", ZIP_CM_STORE}, {"grown.bin", ZIP_CM_DEFLATE}}) {
+        const std::string& bytes = name == "changed.txt" ? text : files.at(name);
+        const auto at = static_cast<zip_uint64_t>(
+            zip_file_add(za, name.c_str(), zip_source_buffer(za, bytes.data(), bytes.size(), 0), 0));
+        zip_set_file_compression(za, at, method, 1);
+        if (name == "encrypted.txt")
+            zip_file_set_encryption(za, at, ZIP_EM_AES_256, "pw");
+    }
+    ASSERT_EQ(zip_close(za), 0);
+    DamageEntryData(reference, "damaged.txt");
+
+    ASSERT_EQ(Pack(dir / "in", dir / "plain.zip"), 0);
+    ZipRequest& r = TheZipRequest();
+    r.szReferenceZip = reference;
+    r.zipFileName = dir / "copied.zip";
+    ASSERT_EQ(RunZip(), 0);
+    r.szReferenceZip.reset();
+
+    const auto contents = ZipContents(dir / "copied.zip");
+    ASSERT_TRUE(contents.has_value()) << "every entry unpacks with a good CRC";
+    for (const auto& [name, bytes] : files)
+        EXPECT_EQ(contents->at(name), bytes) << name;
+    EXPECT_EQ(ZipEntryNames(dir / "copied.zip"), ZipEntryNames(dir / "plain.zip"));
+
+    EXPECT_EQ(PackedEntryBytes(dir / "copied.zip", "same.txt"), PackedEntryBytes(reference, "same.txt"));
+    for (const char* name : {"changed.txt", "encrypted.txt", "bzip2.txt", "damaged.txt", "stored-text.txt"})
+        EXPECT_EQ(PackedEntryBytes(dir / "copied.zip", name), PackedEntryBytes(dir / "plain.zip", name))
+            << name << ": packed anew";
+    const auto methods = ZipMethods(dir / "copied.zip");
+    EXPECT_EQ(methods.at("stored-text.txt"), 8) << "deflating it gains";
+    EXPECT_EQ(methods.at("stored-noise.bin"), 0);
+    EXPECT_EQ(methods.at("grown.bin"), 0) << "deflated to more than its size";
 }
 
 TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)

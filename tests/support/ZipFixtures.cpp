@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
@@ -134,4 +135,41 @@ std::optional<std::map<std::string, std::string>> ZipContents(const std::string&
     }
     zip_discard(za);
     return whole ? std::optional(std::move(contents)) : std::nullopt;
+}
+
+std::string PackedEntryBytes(const std::string& archive, const std::string& name)
+{
+    zip_t* za = zip_open(archive.c_str(), ZIP_RDONLY, nullptr);
+    zip_stat_t st;
+    zip_file_t* file = za && zip_stat(za, name.c_str(), 0, &st) == 0 ? zip_fopen(za, name.c_str(), ZIP_FL_COMPRESSED)
+                                                                     : nullptr;
+    std::string bytes;
+    if (file) {
+        bytes.resize(st.comp_size);
+        bytes.resize(static_cast<std::size_t>(std::max<zip_int64_t>(0, zip_fread(file, bytes.data(), bytes.size()))));
+        zip_fclose(file);
+    }
+    if (za)
+        zip_discard(za);
+    if (!file)
+        throw std::runtime_error("no " + name + " in " + archive);
+    return bytes;
+}
+
+void DamageEntryData(const std::string& archive, const std::string& name)
+{
+    std::string bytes = ReadFile(archive);
+    // The local header: its signature 30 bytes before the name; the name and
+    // the extra field come before the data.
+    std::size_t at = bytes.find(name);
+    while (at != std::string::npos && (at < 30 || bytes.compare(at - 30, 4, "PK\x03\x04") != 0))
+        at = bytes.find(name, at + 1);
+    if (at == std::string::npos)
+        throw std::runtime_error("no local header for " + name);
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const std::size_t extra = byteAt(at - 2) | (byteAt(at - 1) << 8);
+    const std::size_t packed = byteAt(at - 12) | (byteAt(at - 11) << 8) | (byteAt(at - 10) << 16) |
+                               (static_cast<std::size_t>(byteAt(at - 9)) << 24);
+    bytes[at + name.size() + extra + packed / 2] ^= 0x55;
+    WriteFile(archive, bytes);
 }

@@ -39,5 +39,12 @@ std::map<std::string, int> ZipMethods(const std::string& path);
 // Every file below folder: relative path -> bytes; folders map to "<dir>".
 std::map<std::string, std::string> ReadTree(const std::string& folder);
 
+// An entry's bytes as the archive holds them (compressed, as they are).
+std::string PackedEntryBytes(const std::string& archive, const std::string& name);
+
+// Flips a byte in the middle of an entry's compressed data, leaving its
+// declared CRC and sizes as they were.
+void DamageEntryData(const std::string& archive, const std::string& name);
+
 // Bytes that deflate cannot shrink.
 std::string RandomBytes(std::size_t size, unsigned seed);

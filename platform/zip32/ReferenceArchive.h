@@ -1,0 +1,54 @@
+#pragma once
+
+#include <zip.h>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// An entry of the reference archive whose compressed bytes a file of the
+// same name may take instead of being deflated anew: stored or deflated,
+// and not encrypted.
+struct ReferenceEntry {
+    zip_uint64_t index = 0;
+    std::uint64_t size = 0;      // as unpacked
+    std::uint32_t crc = 0;       // as the archive declares it
+    std::uint64_t packedSize = 0;
+    bool deflated = false;
+};
+
+// The entries of a reference archive by name, read from its directory on
+// the caller's thread. An archive that cannot be opened has none.
+class ReferenceIndex {
+public:
+    explicit ReferenceIndex(const std::string& path);
+    std::optional<ReferenceEntry> Find(const std::string& name) const;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::map<std::string, ReferenceEntry> entries_;
+};
+
+// Reads entries' compressed bytes out of the reference archive: one reader
+// per thread, each with its own handle on the archive, opened at first use.
+class ReferenceReader {
+public:
+    explicit ReferenceReader(std::string path) : path_(std::move(path)) {}
+    ~ReferenceReader();
+    ReferenceReader(const ReferenceReader&) = delete;
+    ReferenceReader& operator=(const ReferenceReader&) = delete;
+
+    // False when they cannot be read whole.
+    bool ReadPacked(const ReferenceEntry& entry, std::string& bytes);
+
+private:
+    std::string path_;
+    zip_t* archive_ = nullptr;
+    bool opened_ = false;
+};
+
+}  // namespace platform
