@@ -6,7 +6,7 @@ of every book), alternating A A2 B unpack A A2 B unpack ..., and prints one
 table of medians. Checks first that A and B wrote the same stylesheet and
 package bytes.
 
-    pipeline_bench.py --cli build/bin/bindwell-cli --fonts build/bin/fonts
+    pipeline_bench.py --cli build/bin/bindwell-cli --fonts /usr/share/fonts/truetype/liberation2
                       [--library DIR] [--books N] [--runs R]
 """
 import argparse

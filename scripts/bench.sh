@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Builds Bindwell and runs every benchmark: the whole-library run against
-# the stock-tool pipeline, book discovery, and the stylesheet rewrite.
+# Builds Bindwell and runs every benchmark: the whole library against the
+# stock-tool pipeline and unpacking alone (first and second pass), the
+# window's answer time during a run (offscreen, and under Xvfb with the
+# desktop's ping), book discovery, and the stylesheet rewrite.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./scripts/install-deps.sh python3 perl imagemagick
+./scripts/install-deps.sh python3 perl imagemagick xvfb xdotool x11-utils python3-xlib
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target bindwell-cli discovery_bench stylesheet_bench
+cmake --build build -j"$(nproc)" --target bindwell bindwell-cli discovery_bench stylesheet_bench window_gap_bench
+fonts=$(sed -n 's/^LIBERATION_FONTS:PATH=//p' build/CMakeCache.txt)
 
 # The generated library is kept between runs in build/bench-library.
-python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts build/bin/fonts \
-  --library build/bench-library "$@"
-XDG_CONFIG_HOME="$(mktemp -d)" build/bin/discovery_bench
+python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library "$@"
+library=$(find build/bench-library -mindepth 1 -maxdepth 1 -type d | head -1)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp -r "$library" "$scratch/books"
+echo "== the window offscreen, over $library"
+XDG_CONFIG_HOME="$scratch/config" build/bin/window_gap_bench "$scratch/books"
+echo "== the window under Xvfb, pinged as a desktop pings it"
+bench/window_ping_bench.sh build/bin/bindwell "$library"
+XDG_CONFIG_HOME="$scratch/config" build/bin/discovery_bench
 build/bin/stylesheet_bench
