@@ -1,13 +1,25 @@
 // The two text edits on arbitrary bytes: the first byte picks the options
 // (and, for the package document, nothing), the rest is the file. Neither
-// edit may crash or fail, and every rewrite ends in one CR LF after the
-// untouched tail of the text.
+// edit may crash or fail; a file no edit changed keeps its bytes, a
+// rewritten one ends in one CR LF; and a second pass adds nothing.
 #include "FuzzFiles.h"
 #include "PackageDocument.h"
 #include "SettingsStore.h"
 #include "Stylesheet.h"
 
 #include <cstdlib>
+
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -22,17 +34,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const uint8_t options = data[0];
     const std::filesystem::path file = ScratchFolder() / (BINDWELL_FUZZ_PACKAGE ? "content.opf" : "book.css");
+    const std::string before(reinterpret_cast<const char*>(data + 1), size - 1);
     WriteBytes(file, data + 1, size - 1);
-    if (BINDWELL_FUZZ_PACKAGE) {
-        AlterContentOpf(file.string(), "../");
-    } else {
-        SettingsStore::PutOption(OptionKey::FontSizes, options & 1);
-        SettingsStore::PutOption(OptionKey::IntlFonts, options & 2);
-        SettingsStore::PutOption(OptionKey::JustifyText, options & 4);
-        StripCSSFonts(file.string(), "../../");
-    }
-    const std::string out = ReadBytes(file);
-    if (out.size() < 2 || out.compare(out.size() - 2, 2, "\r\n") != 0)
+    SettingsStore::PutOption(OptionKey::FontSizes, options & 1);
+    SettingsStore::PutOption(OptionKey::IntlFonts, options & 2);
+    SettingsStore::PutOption(OptionKey::JustifyText, options & 4);
+    const auto edit = [&] {
+        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../") : StripCSSFonts(file.string(), "../../");
+    };
+
+    const bool rewritten = edit();
+    const std::string once = ReadBytes(file);
+    if (!rewritten && once != before)
         std::abort();
+    if (rewritten && (once.size() < 2 || once.compare(once.size() - 2, 2, "\r\n") != 0))
+        std::abort();
+
+    // Only removing font sizes may change a fixed file again (two halves of
+    // a declaration that the first pass brought together); nothing is
+    // appended or inserted twice.
+    const bool again = edit();
+    const std::string twice = ReadBytes(file);
+    if (again && (BINDWELL_FUZZ_PACKAGE || !(options & 1)))
+        std::abort();
+    for (const char* part : {"@font-face {", "p { text-align: justify; }", "media-type=\"application/octet-stream\""})
+        if (Count(twice, part) > Count(once, part))
+            std::abort();
     return 0;
 }
