@@ -13,7 +13,7 @@ packages=(
   fonts-liberation2
   zip unzip
   epubcheck
-  dpkg-dev desktop-file-utils appstream groff-base
+  dpkg-dev file desktop-file-utils appstream groff-base
   "$@"
 )
 
