@@ -46,7 +46,7 @@ int RenameNoReplace(const std::string& from, const std::string& to)
 
 }  // namespace
 
-int MemoryOutput::WriteTo(const std::string& path)
+int MemoryOutput::WriteTo(const std::string& path, const std::function<void()>& progress)
 {
     if (!source_ || zip_source_open(source_) != 0)
         return ENOMEM;
@@ -63,6 +63,7 @@ int MemoryOutput::WriteTo(const std::string& path)
     int failure = 0;
     std::vector<char> piece(1u << 20);
     for (zip_int64_t got; failure == 0 && (got = zip_source_read(source_, piece.data(), piece.size())) != 0;) {
+        progress();
         if (got < 0) {
             failure = EIO;
             break;

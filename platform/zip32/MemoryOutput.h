@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -23,8 +24,9 @@ public:
 
     // Puts what zip_close left in memory at path, which must not exist: a
     // scratch file beside it ("NAME.XXXXXX", as libzip names its own) is
-    // written and renamed into place. 0, or the errno of what failed.
-    int WriteTo(const std::string& path);
+    // written and renamed into place. progress is called between the
+    // pieces written. 0, or the errno of what failed.
+    int WriteTo(const std::string& path, const std::function<void()>& progress);
 
 private:
     zip_source_t* source_ = nullptr;

@@ -339,7 +339,7 @@ private:
         if (zip_close(archive_) == 0) {
             archive_ = nullptr;
             if (inMemory_)
-                if (const int failure = memory_.WriteTo(archivePath_)) {
+                if (const int failure = memory_.WriteTo(archivePath_, [this] { KeepAlive(archivePath_); })) {
                     Warn("zip error: cannot write " + archivePath_ + " (" + std::strerror(failure) + ")\n");
                     return failure == ENOSPC || failure == EDQUOT ? ZE_DISKFULL : ZE_WRITE;
                 }
