@@ -6,7 +6,6 @@
 #include "Options.h"
 #include "PathText.h"
 #include "ProgramEnd.h"
-#include "RunTimeError.h"
 #include "SettingsStore.h"
 #include "ShownText.h"
 
@@ -199,22 +198,12 @@ std::size_t Form1::EntryCount() const
 
 std::string Form1::EntryText(std::size_t index) const
 {
-    return Entry(index).data(EntryBytesRole).toByteArray().toStdString();
+    return listBooks->item(static_cast<int>(index))->data(EntryBytesRole).toByteArray().toStdString();
 }
 
 bool Form1::EntryTicked(std::size_t index) const
 {
-    return Entry(index).checkState() == Qt::Checked;
-}
-
-// The list may be listed afresh while a run reads it.
-const QListWidgetItem& Form1::Entry(std::size_t index) const
-{
-    const QListWidgetItem* item = index < EntryCount() ? listBooks->item(static_cast<int>(index)) : nullptr;
-    if (!item)
-        throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
-                           "Subscript out of range (the book list has no entry " + std::to_string(index + 1) + ")");
-    return *item;
+    return listBooks->item(static_cast<int>(index))->checkState() == Qt::Checked;
 }
 
 void Form1::SetStartCaption(const std::string& caption)

@@ -13,7 +13,6 @@ class Options;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 // The main window: names the book folder (typed or browsed), lists every
@@ -59,7 +58,6 @@ private:
     void ShowOptions();
     void Start();
     void EndProgram(int exitCode);
-    const QListWidgetItem& Entry(std::size_t index) const;
 
     QLabel* Label1;
     QLineEdit* txtBrokenBook;

@@ -40,11 +40,6 @@ void SetRunWideUnzipValues()
     r.PromptToOverwrite = 0;
     r.nzflag = 0;
     r.ndflag = 1;
-    r.nvflag = 0;
-    r.includeNames[0] = std::nullopt;
-    r.includeCount = 0;
-    r.excludeNames[0] = std::nullopt;
-    r.excludeCount = 0;
 }
 
 int ListBookEntries(const std::string& book, const std::vector<std::string>& names)
