@@ -74,6 +74,16 @@ MessageAnswer QtPrompter::ShowMessageBox(const std::string& text, const std::str
     return AnswerOf(box.exec());
 }
 
+void QtPrompter::ShowDetailedMessage(const std::string& text, const std::string& details, MessageIcon icon)
+{
+    QMessageBox box(IconOf(icon), TitleOrApplication({}), QString(), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownText(text));
+    if (!details.empty())
+        box.setDetailedText(ShownText(details));
+    box.exec();
+}
+
 std::string QtPrompter::AskInput(const std::string& prompt, const std::string& title)
 {
     QInputDialog box(QApplication::activeWindow());

@@ -10,6 +10,12 @@ class ConsolePrompter : public UserPrompter {
 public:
     MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                                  MessageIcon icon) override;
+    // The details were said on standard error as the run went (the
+    // console window's progress lines); the text alone is said again.
+    void ShowDetailedMessage(const std::string& text, const std::string&, MessageIcon icon) override
+    {
+        ShowMessageBox(text, ApplicationTitle, MessageButtons::Ok, icon);
+    }
     std::string AskInput(const std::string& prompt, const std::string& title) override;
     void PrintOnWindow(const std::string& text) override;
     void ProcessPendingEvents() override {}

@@ -13,3 +13,8 @@ void ConsoleWindow::BookStarting(std::size_t number, std::size_t total, const st
     if (::isatty(STDERR_FILENO))
         std::cerr << "[" << number << "/" << total << "] " << entry << std::endl;
 }
+
+void ConsoleWindow::BookLeftAlone(const std::string& entry, const std::string& reason)
+{
+    std::cerr << entry << ": left as it was: " << reason << std::endl;
+}

@@ -13,7 +13,7 @@ struct ConsoleBook {
 
 // The batch run's window on a terminal: the books the command line named,
 // all ticked, and a progress line per book on standard error when it is a
-// terminal.
+// terminal. A book left alone is named there with the reason in any case.
 class ConsoleWindow : public BatchWindow {
 public:
     ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books);
@@ -27,6 +27,7 @@ public:
     void SetStartEnabled(bool) override {}
     void SetCancelEnabled(bool) override {}
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
+    void BookLeftAlone(const std::string& entry, const std::string& reason) override;
 
 private:
     std::string folderText_;

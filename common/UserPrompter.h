@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineBreak.h"
+
 #include <string>
 
 // Everything the program shows a user or asks one goes through this one
@@ -18,6 +20,15 @@ public:
     // A modal message box; returns the button chosen.
     virtual MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                                          MessageIcon icon) = 0;
+
+    // A modal message box with an OK button and the application's title,
+    // whose details, a longer text the user may open, list what text sums
+    // up. Where there is no such box, the details follow the text.
+    virtual void ShowDetailedMessage(const std::string& text, const std::string& details, MessageIcon icon)
+    {
+        ShowMessageBox(details.empty() ? text : text + LineBreak + LineBreak + details, ApplicationTitle,
+                       MessageButtons::Ok, icon);
+    }
 
     // A modal input box with no default text; empty when cancelled.
     virtual std::string AskInput(const std::string& prompt, const std::string& title) = 0;

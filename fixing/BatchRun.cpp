@@ -23,6 +23,7 @@ struct RunState {
     BookReplacer replacer;
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
+    std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
 };
 
 std::size_t TickedCount(const BatchWindow& window)
@@ -85,8 +86,9 @@ bool FinishWaitingBook(RunState& state, const RunPolicy& policy)
 
 // One ticked book; false when the run must end. Its new archive waits
 // while the next book is fixed, and the one before it goes in its place.
-bool RunBook(const std::string& bookPath, RunState& state, const RunPolicy& policy)
+bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunPolicy& policy)
 {
+    const std::string bookPath = window.BookPath(index);
     BookResult result;
     try {
         result = FixBook(bookPath, state.scratch);
@@ -99,6 +101,10 @@ bool RunBook(const std::string& bookPath, RunState& state, const RunPolicy& poli
     }
     if (result.kind == BookResult::Failed)
         return BookFailed(bookPath, result.message, state, policy);
+    if (result.kind == BookResult::LeftAlone) {
+        state.leftAlone.push_back(window.EntryText(index) + ": " + result.message);
+        window.BookLeftAlone(window.EntryText(index), result.message);
+    }
     if (result.kind == BookResult::Fixed) {
         if (!FinishWaitingBook(state, policy))
             return false;  // this book's archive goes in Cleanup
@@ -142,7 +148,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
             continue;
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
-        if (!RunBook(window.BookPath(index), state, policy)) {
+        if (!RunBook(window, index, state, policy)) {
             FinishWaitingBook(state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
         }
@@ -151,9 +157,14 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
-    if (fixedCount - failed != 0)
-        Prompter().ShowMessageBox(SummaryText(fixedCount - failed), ApplicationTitle, MessageButtons::Ok,
-                                  MessageIcon::None);
+    const long long leftAlone = static_cast<long long>(state.leftAlone.size());
+    if (fixedCount - failed != 0) {
+        std::string details;
+        for (const std::string& book : state.leftAlone)
+            details += (details.empty() ? "" : LineBreak) + book;
+        Prompter().ShowDetailedMessage(SummaryText(fixedCount - failed - leftAlone, leftAlone), details,
+                                       MessageIcon::None);
+    }
     if (failed != 0) {
         std::string list = std::to_string(failed) + " books failed:";
         for (const std::string& book : state.failedBooks)
@@ -199,9 +210,14 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
-std::string SummaryText(long long fixedCount)
+std::string SummaryText(long long fixedCount, long long leftAloneCount)
 {
-    return "Okay, your books are all set. (" + std::to_string(fixedCount) + " epubs fixed.)";
+    std::string text = "Okay, your books are all set. (" + std::to_string(fixedCount) + " epubs fixed.)";
+    if (leftAloneCount == 1)
+        text += " 1 book was left as it was: it cannot be fixed safely.";
+    else if (leftAloneCount > 1)
+        text += " " + std::to_string(leftAloneCount) + " books were left as they were: they cannot be fixed safely.";
+    return text;
 }
 
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)

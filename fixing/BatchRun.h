@@ -25,5 +25,6 @@ struct RunPolicy {
 // cleans up. A refused UnZip library ends the program (ProgramEndRequest).
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
-// The message a run shows at its end when a book was fixed.
-std::string SummaryText(long long fixedCount);
+// The message a run shows at its end when a book was fixed or left alone;
+// the books left alone are counted in a second sentence.
+std::string SummaryText(long long fixedCount, long long leftAloneCount = 0);

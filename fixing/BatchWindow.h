@@ -30,6 +30,9 @@ public:
     // A book's processing begins: the number-th of total ticked books.
     virtual void BookStarting(std::size_t /*number*/, std::size_t /*total*/, const std::string& /*entry*/) {}
 
+    // The fix left a book as it was, because it cannot edit it safely.
+    virtual void BookLeftAlone(const std::string& /*entry*/, const std::string& /*reason*/) {}
+
     // True once the user asked the run to stop after the book in hand.
     virtual bool StopRequested() const { return false; }
 };

@@ -1,6 +1,7 @@
 #include "BookFix.h"
 
 #include "ArchiveFailureText.h"
+#include "BookProtection.h"
 #include "BookUnpacking.h"
 #include "ContainerRootfiles.h"
 #include "ContentWalk.h"
@@ -27,7 +28,7 @@ constexpr char TemporarySuffix[] = ".tmp";
 // What the fix reads or edits in a book, besides the package documents
 // the container names. These are unpacked and fixed first; the rest of the
 // book is unpacked only when it must be packed anew.
-const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry};
+const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry, EncryptionEntry};
 
 // The most names one request to the unzip library takes.
 constexpr std::size_t MostNames = 100;
@@ -171,6 +172,9 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
     std::vector<std::string> edited;
     if (const auto problem = UnpackEditedEntries(book, bookPath, folder, edited))
         return Failure(*problem);
+    // A protected book is judged before anything in it is edited.
+    if (auto protection = ProtectionOf(folder, SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
+        return {BookResult::LeftAlone, std::move(*protection), std::nullopt};
     const bool changed = FindCSS(PathText::AsFolder(folder));
     if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
         return {BookResult::AlreadyFixed, {}, std::nullopt};

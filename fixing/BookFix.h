@@ -18,6 +18,7 @@ struct BookResult {
     enum Kind {
         Fixed,         // packed anew: newArchive waits beside the book
         AlreadyFixed,  // the fix would change nothing: the book was not touched
+        LeftAlone,     // the fix cannot edit it safely: not touched; message says why
         Failed,        // left as it was; message says why
     } kind = Failed;
     std::string message;

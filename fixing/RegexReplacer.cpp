@@ -6,6 +6,7 @@
 #include <pcre2.h>
 
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -46,41 +47,40 @@ RegexReplacer::~RegexReplacer()
     pcre2_code_free(code_);
 }
 
-std::string RegexReplacer::ReplaceAll(const std::string& subject, const std::string& replacement,
-                                      char lastByte) const
+std::string RegexReplacer::ReplaceEach(const std::string& subject, char lastByte,
+                                       const std::function<std::string(const Groups&)>& replace) const
 {
     const std::size_t last = subject.find_last_of(lastByte);
     const std::size_t matchable = last == std::string::npos ? 0 : last + 1;
+    const auto data = reinterpret_cast<PCRE2_SPTR>(subject.data());
 
-    std::string out(matchable + matchable / 8 + replacement.size() + 64, '\0');
-    for (;;) {
-        PCRE2_SIZE outLength = out.size();
-        const int rc = pcre2_substitute(
-            code_, reinterpret_cast<PCRE2_SPTR>(subject.data()), matchable, 0,
-            PCRE2_SUBSTITUTE_GLOBAL | PCRE2_SUBSTITUTE_OVERFLOW_LENGTH, nullptr, context_,
-            reinterpret_cast<PCRE2_SPTR>(replacement.data()), replacement.size(),
-            reinterpret_cast<PCRE2_UCHAR*>(out.data()), &outLength);
-        if (rc == PCRE2_ERROR_NOMEMORY) {
-            out.assign(outLength, '\0');  // outLength now holds the size needed
-            continue;
-        }
-        if (rc < 0)
-            throw RunTimeError(ErrorNumber::InvalidCall, "Regular expression replacement failed: " + ErrorText(rc));
-        out.resize(outLength);
-        break;
-    }
-    out.append(subject, matchable, std::string::npos);
-    return out;
-}
-
-std::string EscapeReplacement(const std::string& text)
-{
+    const std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data*)> match(
+        pcre2_match_data_create_from_pattern(code_, nullptr), pcre2_match_data_free);
+    if (!match)
+        throw RunTimeError(ErrorNumber::OutOfMemory, "Out of memory matching a regular expression");
     std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '$')
-            out += '$';
-        out += c;
+    out.reserve(subject.size());
+    std::size_t from = 0;
+    while (from <= matchable) {
+        const int rc = pcre2_match(code_, data, matchable, from, 0, match.get(), context_);
+        if (rc == PCRE2_ERROR_NOMATCH)
+            break;
+        if (rc < 0)
+            throw RunTimeError(ErrorNumber::InvalidCall, "Regular expression match failed: " + ErrorText(rc));
+        const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(match.get());
+        Groups groups(pcre2_get_ovector_count(match.get()));
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            if (ovector[2 * g] != PCRE2_UNSET)
+                groups[g].assign(subject, ovector[2 * g], ovector[2 * g + 1] - ovector[2 * g]);
+        out.append(subject, from, ovector[0] - from);
+        out += replace(groups);
+        from = ovector[1];
+        if (ovector[1] == ovector[0]) {  // an empty match: step over one byte, so that the loop ends
+            if (from == matchable)
+                break;
+            out += subject[from++];
+        }
     }
+    out.append(subject, from, std::string::npos);
     return out;
 }

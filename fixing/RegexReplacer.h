@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 struct pcre2_real_code_8;
 struct pcre2_real_match_context_8;
@@ -15,18 +17,20 @@ public:
     RegexReplacer(const RegexReplacer&) = delete;
     RegexReplacer& operator=(const RegexReplacer&) = delete;
 
-    // Replaces every match in subject. In replacement, "$1" stands for the
-    // first group and "$$" for a dollar sign. When every match of the
-    // pattern must end with the byte lastByte, nothing after the subject's
-    // last such byte can take part in a match; that tail is copied without
-    // matching, which keeps a long unterminated run from being scanned
-    // over and over. A matcher failure raises RunTimeError.
-    std::string ReplaceAll(const std::string& subject, const std::string& replacement, char lastByte) const;
+    // The groups of one match: [0] the whole match, then each group, empty
+    // where it took no part.
+    using Groups = std::vector<std::string>;
+
+    // Replaces every match in subject with what replace makes of its
+    // groups. When every match of the pattern must end with the byte
+    // lastByte, nothing after the subject's last such byte can take part in
+    // a match; that tail is copied without matching, which keeps a long
+    // unterminated run from being scanned over and over. A matcher failure
+    // raises RunTimeError.
+    std::string ReplaceEach(const std::string& subject, char lastByte,
+                            const std::function<std::string(const Groups&)>& replace) const;
 
 private:
     pcre2_real_code_8* code_ = nullptr;
     pcre2_real_match_context_8* context_ = nullptr;
 };
-
-// Makes text safe to put literally into a replacement.
-std::string EscapeReplacement(const std::string& text);

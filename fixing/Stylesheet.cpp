@@ -1,13 +1,11 @@
 #include "Stylesheet.h"
 
+#include "FontSizeRemoval.h"
 #include "LiberationFaces.h"
-#include "RegexReplacer.h"
 #include "SettingsStore.h"
 #include "TextFile.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <optional>
 
 namespace {
 
@@ -29,42 +27,19 @@ std::string ParagraphBlock()
     return std::string(LineBreak) + ParagraphRule + LineBreak;
 }
 
-// Removes the font sizes everywhere but inside the blocks an earlier fix
-// appended. A declaration that no ";" ended in the book's own text would
-// otherwise run on into the first ";" of such a block and cut it apart.
-std::string RemoveFontSizes(const RegexReplacer& fontSize, const std::string& text,
-                            const std::vector<std::string>& keptBlocks)
-{
-    std::vector<std::pair<std::size_t, std::size_t>> kept;  // start, end
-    for (const std::string& block : keptBlocks)
-        for (std::size_t at = text.find(block); at != std::string::npos; at = text.find(block, at + block.size()))
-            kept.emplace_back(at, at + block.size());
-    std::sort(kept.begin(), kept.end());
-
-    std::string out;
-    std::size_t from = 0;
-    for (const auto& [start, end] : kept) {
-        if (start < from)
-            continue;  // overlaps a block already kept
-        out += fontSize.ReplaceAll(text.substr(from, start - from), "", ';');
-        out.append(text, start, end - start);
-        from = end;
-    }
-    return out + fontSize.ReplaceAll(text.substr(from), "", ';');
-}
-
 }  // namespace
 
 bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder)
 {
-    const RegexReplacer fontSize("font-size:[^;]+;", true);
-    const std::string original = ReadTextFile(sFileName);
+    const std::optional<EditableText> original = ReadEditableText(sFileName);
+    if (!original)
+        return false;  // no encoding it can be edited in safely: left as it is
     const std::string fontBlock = FontBlock(fontFolder);
     const std::string paragraphBlock = ParagraphBlock();
-    std::string text = original;
+    std::string text = original->text;
 
     if (SettingsStore::IsOptionOn(OptionKey::FontSizes))
-        text = RemoveFontSizes(fontSize, text, {fontBlock, paragraphBlock});
+        text = RemoveFontSizes(text);
 
     if (SettingsStore::IsOptionOn(OptionKey::IntlFonts) && text.find(fontBlock) == std::string::npos)
         text += LineBreak + fontBlock;
@@ -72,8 +47,8 @@ bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder)
     if (SettingsStore::IsOptionOn(OptionKey::JustifyText) && text.find(paragraphBlock) == std::string::npos)
         text += paragraphBlock;
 
-    if (text == original)
+    if (text == original->text)
         return false;
-    WriteTextFile(sFileName, text);
+    WriteEditedText(sFileName, text, original->encoding);
     return true;
 }

@@ -10,5 +10,7 @@
 // A rule block the stylesheet already holds exactly as this fix writes it
 // is not appended again, so that fixing a fixed book adds nothing. A
 // stylesheet whose text no edit changed is left as it was, not rewritten.
-// Returns whether the file was rewritten.
+// A UTF-16 stylesheet is edited and written back in UTF-16; one that no
+// encoding can be edited in safely is left as it was. Returns whether the
+// file was rewritten.
 bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder = "");

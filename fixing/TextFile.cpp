@@ -23,12 +23,25 @@ std::string ReadTextFile(const std::string& path)
     return text;
 }
 
-void WriteTextFile(const std::string& path, const std::string& text)
+namespace {
+
+void WriteBytes(const std::string& path, const std::string& bytes)
 {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (file.get() < 0)
         throw ErrorFromErrno(errno, "opening for writing", path);
-    file.WriteAll(text.data(), text.size(), path);
-    file.WriteAll(LineBreak, 2, path);
+    file.WriteAll(bytes.data(), bytes.size(), path);
     file.Close(path);
+}
+
+}  // namespace
+
+std::optional<EditableText> ReadEditableText(const std::string& path)
+{
+    return DecodeForEditing(ReadTextFile(path));
+}
+
+void WriteEditedText(const std::string& path, const std::string& text, TextEncoding encoding)
+{
+    WriteBytes(path, EncodeEdited(text + LineBreak, encoding));
 }

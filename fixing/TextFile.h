@@ -1,7 +1,9 @@
 #pragma once
 
 #include "LineBreak.h"
+#include "TextEncoding.h"
 
+#include <optional>
 #include <string>
 
 // Whole-file text input and output. Text is bytes: one byte is one
@@ -10,5 +12,10 @@
 // Reads the whole file; a zero-byte file reads as the empty text.
 std::string ReadTextFile(const std::string& path);
 
-// Creates or truncates the file and writes text followed by one CR LF.
-void WriteTextFile(const std::string& path, const std::string& text);
+// A stylesheet or package document read for editing (see TextEncoding);
+// nullopt when it cannot be edited safely and must be left as it is.
+std::optional<EditableText> ReadEditableText(const std::string& path);
+
+// Creates or truncates the file and writes an edited text followed by one
+// CR LF, both in the file's own encoding.
+void WriteEditedText(const std::string& path, const std::string& text, TextEncoding encoding);

@@ -106,7 +106,7 @@ TEST(TextFile, ZeroBytesReadAsEmptyAndEveryWriteEndsInCrLf)
     TempFolder dir;
     WriteFile(dir / "empty.css", "");
     EXPECT_EQ(ReadTextFile(dir / "empty.css"), "");
-    WriteTextFile(dir / "out.css", std::string("a\0b", 3));
+    WriteEditedText(dir / "out.css", std::string("a\0b", 3), TextEncoding::Bytes);
     EXPECT_EQ(ReadFile(dir / "out.css"), std::string("a\0b\r\n", 5));
 }
 

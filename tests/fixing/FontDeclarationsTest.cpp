@@ -54,7 +54,12 @@ TEST_F(PackageDocumentTest, ManifestStartTags)
     EXPECT_EQ(Alter("<MANIFEST>"), "<MANIFEST>" + ManifestItems("") + "\r\n") << "case is ignored";
     EXPECT_EQ(Alter("<manifest\r\n  id=\"m\">"), "<manifest\r\n  id=\"m\">" + ManifestItems("") + "\r\n")
         << "attributes over several lines";
-    EXPECT_EQ(Alter("<opf:manifest></opf:manifest>"), "<opf:manifest></opf:manifest>") << "prefixed: left as it was";
+    std::string prefixed = ManifestItems("");
+    for (auto at = prefixed.find("<item"); at != std::string::npos; at = prefixed.find("<item", at + 1))
+        prefixed.replace(at, 5, "<opf:item");
+    const std::string once = Alter("<opf:manifest></opf:manifest>");
+    EXPECT_EQ(once, "<opf:manifest>" + prefixed + "</opf:manifest>\r\n") << "prefixed items after a prefixed tag";
+    EXPECT_EQ(Alter(once), once) << "and not again";
     EXPECT_EQ(Alter("<manifest/>"), "<manifest/>" + ManifestItems("") + "\r\n") << "self-closing";
     EXPECT_EQ(Alter("<manifest>x</manifest><manifest>"),
               "<manifest>" + ManifestItems("") + "x</manifest><manifest>" + ManifestItems("") + "\r\n")

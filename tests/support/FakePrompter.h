@@ -16,6 +16,7 @@ public:
         std::string text, title;
         MessageButtons buttons;
         MessageIcon icon;
+        std::string details;
     };
     struct Question {
         std::string prompt, title;
@@ -27,7 +28,18 @@ public:
     MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                                  MessageIcon icon) override
     {
-        messages.push_back({text, title, buttons, icon});
+        return Record({text, title, buttons, icon, {}});
+    }
+
+    void ShowDetailedMessage(const std::string& text, const std::string& details, MessageIcon icon) override
+    {
+        Record({text, ApplicationTitle, MessageButtons::Ok, icon, details});
+    }
+
+    MessageAnswer Record(Message message)
+    {
+        messages.push_back(std::move(message));
+        const MessageButtons buttons = messages.back().buttons;
         if (onMessage)
             onMessage(messages.back());
         if (!messageAnswers.empty()) {

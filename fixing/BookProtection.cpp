@@ -1,0 +1,101 @@
+#include "BookProtection.h"
+
+#include "LiberationFaces.h"
+#include "NameSuffix.h"
+#include "PathText.h"
+
+#include <QFile>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+#include <vector>
+
+namespace {
+
+// The two ways of obfuscating a font, which hide only its first bytes.
+bool IsObfuscation(QStringView algorithm)
+{
+    return algorithm == QLatin1String("http://www.idpf.org/2008/embedding") ||
+           algorithm == QLatin1String("http://ns.adobe.com/pdf/enc#RC");
+}
+
+struct Declared {
+    std::string resource;  // percent-decoded; empty when it names none
+    bool obfuscated = false;
+};
+
+// Every EncryptedData of the document, or nullopt when it is not
+// well-formed.
+std::optional<std::vector<Declared>> ReadDeclarations(QFile& file, std::string& error)
+{
+    QXmlStreamReader xml(&file);
+    std::vector<Declared> declared;
+    int depth = 0;
+    int dataDepth = -1;  // the depth of the EncryptedData being read
+    for (xml.readNext(); !xml.atEnd(); xml.readNext()) {
+        if (xml.isEndElement()) {
+            if (depth-- == dataDepth)
+                dataDepth = -1;
+            continue;
+        }
+        if (!xml.isStartElement())
+            continue;
+        ++depth;
+        if (xml.name() == QLatin1String("EncryptedData")) {
+            declared.push_back({});
+            dataDepth = depth;
+        } else if (dataDepth >= 0 && depth == dataDepth + 1 && xml.name() == QLatin1String("EncryptionMethod")) {
+            declared.back().obfuscated = IsObfuscation(xml.attributes().value(QLatin1String("Algorithm")));
+        } else if (dataDepth >= 0 && xml.name() == QLatin1String("CipherReference")) {
+            const QByteArray uri = xml.attributes().value(QLatin1String("URI")).toUtf8();
+            declared.back().resource = QUrl::fromPercentEncoding(uri).toUtf8().toStdString();
+        }
+    }
+    if (xml.hasError()) {
+        error = "line " + std::to_string(xml.lineNumber()) + ": " + xml.errorString().toStdString();
+        return std::nullopt;
+    }
+    return declared;
+}
+
+// Whether the fix writes over an entry of this name.
+bool FixWritesOver(const std::string& name, bool fontsCopied)
+{
+    if (EndsWithUpper(name, ".CSS") || EndsWithUpper(name, "CONTENT.OPF"))
+        return true;
+    if (fontsCopied)
+        for (const LiberationFace& face : LiberationFaces::CopyOrder)
+            if (name == face.fileName)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> ProtectionOf(const std::string& unpackedFolder, bool fontsCopied)
+{
+    QFile file(QFile::decodeName(QByteArray::fromStdString(PathText::Join(unpackedFolder, EncryptionEntry))));
+    if (!file.exists())
+        return std::nullopt;
+    const std::string said = std::string("protected: ") + EncryptionEntry;
+    if (!file.open(QIODevice::ReadOnly))
+        return said + " cannot be read";
+    std::string error;
+    const std::optional<std::vector<Declared>> declared = ReadDeclarations(file, error);
+    if (!declared)
+        return said + " is not well-formed (" + error + ")";
+
+    std::vector<std::string> encrypted;
+    for (const Declared& d : *declared) {
+        if (!d.obfuscated)
+            encrypted.push_back(d.resource.empty() ? "a resource it does not name" : d.resource);
+        else if (FixWritesOver(d.resource, fontsCopied))
+            return said + " obfuscates " + d.resource + ", which the fix would write over";
+    }
+    if (encrypted.empty())
+        return std::nullopt;
+    std::string reason = said + " encrypts " + encrypted.front();
+    if (encrypted.size() > 1)
+        reason += " and " + std::to_string(encrypted.size() - 1) + " more";
+    return reason;
+}

@@ -1,0 +1,102 @@
+#include "TextEncoding.h"
+
+#include "RunTimeError.h"
+
+#include <cstdint>
+
+namespace {
+
+bool StartsWith(const std::string& bytes, const char* mark, std::size_t length)
+{
+    return bytes.size() >= length && bytes.compare(0, length, mark, length) == 0;
+}
+
+std::uint16_t UnitAt(const std::string& bytes, std::size_t at, bool littleEndian)
+{
+    const auto lo = static_cast<unsigned char>(bytes[at + (littleEndian ? 0 : 1)]);
+    const auto hi = static_cast<unsigned char>(bytes[at + (littleEndian ? 1 : 0)]);
+    return static_cast<std::uint16_t>(hi << 8 | lo);
+}
+
+void AppendUtf8(std::string& out, std::uint32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+void AppendUnit(std::string& out, std::uint32_t unit, bool littleEndian)
+{
+    const char lo = static_cast<char>(unit & 0xFF);
+    const char hi = static_cast<char>(unit >> 8 & 0xFF);
+    out += littleEndian ? lo : hi;
+    out += littleEndian ? hi : lo;
+}
+
+}  // namespace
+
+std::optional<EditableText> DecodeForEditing(const std::string& bytes)
+{
+    if (StartsWith(bytes, "\xFF\xFE\0\0", 4) || StartsWith(bytes, "\0\0\xFE\xFF", 4))
+        return std::nullopt;
+    const bool littleEndian = StartsWith(bytes, "\xFF\xFE", 2);
+    if (!littleEndian && !StartsWith(bytes, "\xFE\xFF", 2))
+        return EditableText{bytes, TextEncoding::Bytes};
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+
+    EditableText decoded{{}, littleEndian ? TextEncoding::Utf16LE : TextEncoding::Utf16BE};
+    decoded.text.reserve(bytes.size());
+    for (std::size_t at = 2; at < bytes.size(); at += 2) {
+        const std::uint16_t unit = UnitAt(bytes, at, littleEndian);
+        if (unit >= 0xD800 && unit < 0xDC00 && at + 4 <= bytes.size()) {
+            const std::uint16_t next = UnitAt(bytes, at + 2, littleEndian);
+            if (next >= 0xDC00 && next < 0xE000) {
+                AppendUtf8(decoded.text, 0x10000 + ((unit - 0xD800u) << 10) + (next - 0xDC00u));
+                at += 2;
+                continue;
+            }
+        }
+        AppendUtf8(decoded.text, unit);  // a lone surrogate too: written back as it came
+    }
+    return decoded;
+}
+
+std::string EncodeEdited(const std::string& text, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Bytes)
+        return text;
+    const bool littleEndian = encoding == TextEncoding::Utf16LE;
+    std::string out;
+    out.reserve(text.size() * 2 + 2);
+    AppendUnit(out, 0xFEFF, littleEndian);
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (at + length > text.size())
+            throw RunTimeError(ErrorNumber::InternalError, "Internal error (a UTF-16 text was cut apart)");
+        std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        for (std::size_t i = 1; i < length; ++i)
+            code = code << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+        if (code >= 0x10000) {
+            AppendUnit(out, 0xD800 + ((code - 0x10000) >> 10), littleEndian);
+            AppendUnit(out, 0xDC00 + ((code - 0x10000) & 0x3FF), littleEndian);
+        } else {
+            AppendUnit(out, code, littleEndian);
+        }
+        at += length;
+    }
+    return out;
+}
