@@ -1,20 +1,41 @@
 // bindwell-cli: the batch run from a terminal or a script, over the books
 // of the folders and the book files it is given.
 #include "BatchRun.h"
+#include "BookProtection.h"
 #include "CommandLine.h"
 #include "ConsolePrompter.h"
 #include "ConsoleWindow.h"
 #include "NamedBooks.h"
 #include "ProgramEnd.h"
+#include "RunTimeError.h"
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
 
 #include <iostream>
+#include <optional>
 
 namespace {
 
 enum ExitStatus { Fixed = 0, Failed = 1, Usage = 2 };
+
+// One book a line; a protected book, which a run would leave as it is,
+// with a tab and the reason after it.
+int ListBooks(const std::vector<ConsoleBook>& books)
+{
+    const bool fontsCopied = SettingsStore::IsOptionOn(OptionKey::IntlFonts);
+    for (const ConsoleBook& book : books) {
+        std::optional<std::string> protection;
+        try {
+            protection = PackedBookProtection(book.path, fontsCopied);
+        } catch (const RunTimeError& e) {
+            std::cerr << "bindwell-cli: " << e.description() << "\n";
+            return Failed;
+        }
+        std::cout << book.shown << (protection ? "\t" + *protection : std::string()) << "\n";
+    }
+    return books.empty() ? Failed : Fixed;
+}
 
 }  // namespace
 
@@ -45,22 +66,18 @@ int main(int argc, char** argv)
         std::cerr << "bindwell-cli: " << named.error << "\n";
         return Usage;
     }
-    if (line.action == CommandLine::Action::List) {
-        for (const ConsoleBook& book : named.books)
-            std::cout << book.shown << "\n";
-        return named.books.empty() ? Failed : Fixed;
-    }
-
     SettingsStore::LoadOptions();
     for (const auto& [key, on] : line.options)
         SettingsStore::PutOption(key, on);
-    if (line.save)
+    if (line.save && line.action != CommandLine::Action::List)
         SettingsStore::SaveOptions();
 
     ConsolePrompter prompter;
     SetPrompter(&prompter);
     ConsoleWindow window(FolderWithoutSeparator(line.paths.front()), named.books);
     try {
+        if (line.action == CommandLine::Action::List)
+            return ListBooks(named.books);
         const RunOutcome outcome = StartBatchRun(window, RunPolicy{line.keepGoing});
         return outcome == RunOutcome::Summary ? Fixed : Failed;
     } catch (const ProgramEndRequest& end) {

@@ -1,13 +1,19 @@
 #include "BookProtection.h"
 
+#include "BookUnpacking.h"
+#include "FileIdentity.h"
 #include "LiberationFaces.h"
 #include "NameSuffix.h"
 #include "PathText.h"
+#include "RunTimeError.h"
+#include "WorkingFolder.h"
 
 #include <QFile>
 #include <QUrl>
 #include <QXmlStreamReader>
 
+#include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -98,4 +104,22 @@ std::optional<std::string> ProtectionOf(const std::string& unpackedFolder, bool 
     if (encrypted.size() > 1)
         reason += " and " + std::to_string(encrypted.size() - 1) + " more";
     return reason;
+}
+
+std::optional<std::string> PackedBookProtection(const std::string& book, bool fontsCopied)
+{
+    std::string scratch = WorkingFolderPath() + ".probe-XXXXXX";
+    if (!::mkdtemp(scratch.data()))
+        throw ErrorFromErrno(errno, "creating", scratch);
+    SetRunWideUnzipValues();
+    std::optional<std::string> protection;
+    try {
+        UnpackBookEntries(RealFilePath(book), scratch, {EncryptionEntry}, Selection::Only);
+        protection = ProtectionOf(scratch, fontsCopied);
+    } catch (const RunTimeError&) {
+        DeleteFolderIfExists(scratch);
+        throw;
+    }
+    DeleteFolderIfExists(scratch);
+    return protection;
 }

@@ -17,5 +17,10 @@
 // OEBPS/Styles/style.css"; nullopt when the book may be fixed.
 std::optional<std::string> ProtectionOf(const std::string& unpackedFolder, bool fontsCopied);
 
+// The same for a packed book: its META-INF/encryption.xml alone is
+// unpacked, into a scratch folder of its own. A book that cannot be read
+// is not called protected here; fixing it says what is wrong.
+std::optional<std::string> PackedBookProtection(const std::string& book, bool fontsCopied);
+
 // The entry that says so.
 inline constexpr char EncryptionEntry[] = "META-INF/encryption.xml";

@@ -25,8 +25,10 @@ std::string Items(const std::string& fontFolder, const std::string& prefix)
 bool AlterContentOpf(const std::string& sFileName, const std::string& fontFolder)
 {
     // A manifest start tag, with or without a namespace prefix; group 1 is
-    // the prefix with its colon.
-    const RegexReplacer manifestStart("<((?:[A-Za-z_][A-Za-z0-9_.-]*:)?)manifest[^>]*>", true);
+    // the prefix with its colon. A name that goes on to a colon after
+    // "manifest" is a prefix of another element (<manifest:item>, as this
+    // fix writes after <manifest:manifest>), not a manifest.
+    const RegexReplacer manifestStart("<((?:[A-Za-z_][A-Za-z0-9_.-]*:)?)manifest(?![A-Za-z0-9_.-]*:)[^>]*>", true);
     const std::optional<EditableText> document = ReadEditableText(sFileName);
     if (!document)
         return false;  // no encoding it can be edited in safely: left as it is

@@ -47,7 +47,9 @@ bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder)
     if (SettingsStore::IsOptionOn(OptionKey::JustifyText) && text.find(paragraphBlock) == std::string::npos)
         text += paragraphBlock;
 
-    if (text == original->text)
+    // Removing a declaration can bring stray bytes at the start together
+    // into a UTF-16 mark; such a text is left as it was.
+    if (text == original->text || !KeepsItsEncoding(text, original->encoding))
         return false;
     WriteEditedText(sFileName, text, original->encoding);
     return true;

@@ -100,3 +100,9 @@ std::string EncodeEdited(const std::string& text, TextEncoding encoding)
     }
     return out;
 }
+
+bool KeepsItsEncoding(const std::string& text, TextEncoding encoding)
+{
+    const std::optional<EditableText> again = DecodeForEditing(text);
+    return encoding != TextEncoding::Bytes || (again && again->encoding == TextEncoding::Bytes);
+}

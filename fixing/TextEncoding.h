@@ -22,3 +22,7 @@ std::optional<EditableText> DecodeForEditing(const std::string& bytes);
 // The bytes to write for text: as they are, or in UTF-16 with the mark.
 // Exactly undoes DecodeForEditing.
 std::string EncodeEdited(const std::string& text, TextEncoding encoding);
+
+// False when text, edited as bytes, now starts with a byte-order mark it
+// did not have: read again, it would be taken for another encoding.
+bool KeepsItsEncoding(const std::string& text, TextEncoding encoding);

@@ -1,7 +1,8 @@
 // The two text edits on arbitrary bytes: the first byte picks the options
 // (and, for the package document, nothing), the rest is the file. Neither
 // edit may crash or fail; a file no edit changed keeps its bytes, a
-// rewritten one ends in one CR LF; and a second pass adds nothing.
+// rewritten one ends in one CR LF (in UTF-16 where it starts with a UTF-16
+// mark); and a second pass adds nothing.
 #include "FuzzFiles.h"
 #include "PackageDocument.h"
 #include "SettingsStore.h"
@@ -17,6 +18,15 @@ std::size_t Count(const std::string& text, const std::string& part)
     for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++n;
     return n;
+}
+
+// Ends in CR LF, in UTF-16 when the original starts with a UTF-16 mark.
+bool EndsInLineBreak(const std::string& original, const std::string& text)
+{
+    const std::string breakOf = original.rfind("\xFF\xFE", 0) == 0   ? std::string("\r\0\n\0", 4)
+                                : original.rfind("\xFE\xFF", 0) == 0 ? std::string("\0\r\0\n", 4)
+                                                                    : std::string("\r\n");
+    return text.size() >= breakOf.size() && text.compare(text.size() - breakOf.size(), breakOf.size(), breakOf) == 0;
 }
 
 }  // namespace
@@ -47,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string once = ReadBytes(file);
     if (!rewritten && once != before)
         std::abort();
-    if (rewritten && (once.size() < 2 || once.compare(once.size() - 2, 2, "\r\n") != 0))
+    if (rewritten && !EndsInLineBreak(before, once))
         std::abort();
 
     // Only removing font sizes may change a fixed file again (two halves of

@@ -15,8 +15,9 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # sub-folder, each book with a long chapter so that the run takes a while.
 for _ in 1 2 3 4; do cat /usr/share/common-licenses/*; done >"$work/chapter.xhtml"
 make_book() {
-  local book="$1" dir="$work/src"
+  local book="$1" encryption="${2:-}" dir="$work/src"
   rm -rf "$dir" && mkdir -p "$dir/META-INF" "$dir/OEBPS" "$(dirname "$book")"
+  [ -z "$encryption" ] || printf '%s' "$encryption" >"$dir/META-INF/encryption.xml"
   printf 'application/epub+zip' >"$dir/mimetype"
   printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' >"$dir/META-INF/container.xml"
   printf '<package><manifest></manifest></package>' >"$dir/OEBPS/content.opf"
@@ -28,6 +29,10 @@ library="$work/Books"
 for name in "Emma.epub" "Moby Dick.epub" "Pride and Prejudice.epub" "Sherlock Holmes/A Study in Scarlet.epub" \
             "Sherlock Holmes/The Sign of the Four.epub"; do
   make_book "$library/$name"
+done
+# Two books from a shop, whose stylesheets are encrypted: left alone.
+for name in "From the Shop/Persuasion.epub" "From the Shop/Middlemarch.epub"; do
+  make_book "$library/$name" '<encryption xmlns="urn:oasis:names:tc:opendocument:xmlns:container" xmlns:enc="http://www.w3.org/2001/04/xmlenc#"><enc:EncryptedData><enc:EncryptionMethod Algorithm="http://www.w3.org/2001/04/xmlenc#aes128-cbc"/><enc:CipherData><enc:CipherReference URI="OEBPS/style.css"/></enc:CipherData></enc:EncryptedData></encryption>'
 done
 mkdir -p "$library/The Long Series"
 for volume in $(seq 1 120); do
@@ -72,7 +77,12 @@ for _ in $(seq 300); do
 done
 sleep 0.5
 import -frame -window "$summary" docs/run-summary.png
+# Its details: the books left alone, each with the reason.
+xdotool windowactivate --sync "$summary"
+xdotool key Tab space
+sleep 0.7
+import -frame -window "$summary" docs/summary-details.png
 unzip -l "$library/Emma.epub" >"$work/listing"
 grep -q LiberationSerif-Regular.ttf "$work/listing"
-echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png and docs/run-summary.png;" \
-     "the books were fixed"
+echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png, docs/run-summary.png and" \
+     "docs/summary-details.png; the books were fixed"

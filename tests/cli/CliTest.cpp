@@ -53,16 +53,23 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
     MakeEpub(home / "books/one.epub", EpubVersion::Three);
     MakeEpub(home / "books/Series/Volume 1.epub", EpubVersion::Two);
     WriteFile(home / "books/notes.txt", "x");
-    const std::string original = ReadFile(home / "books/one.epub");
+    MakeEpub(home / "books/shop.epub", EpubVersion::Three);
+    BuildZip(home / "books/shop.epub", {{"META-INF/encryption.xml", "<encryption"}}, true);
+    const std::string original = ReadFile(home / "books/one.epub"), shop = ReadFile(home / "books/shop.epub");
 
+    const std::string protection = "protected: META-INF/encryption.xml is not well-formed";
     Result listed = RunCli("--list '" + home / "books" + "'", home);
     EXPECT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.out, "one.epub\nSeries/Volume 1.epub\n");
+    EXPECT_EQ(listed.out, "one.epub\nshop.epub\t" + protection + " (line 1: Premature end of document.)\n" +
+                              "Series/Volume 1.epub\n");
     EXPECT_EQ(ReadFile(home / "books/one.epub"), original);
 
     Result fixed = RunCli("--no-justify '" + home / "books/" + "'", home);
     EXPECT_EQ(fixed.status, 0) << fixed.err;
-    EXPECT_EQ(fixed.out, "Okay, your books are all set. (2 epubs fixed.)\n");
+    EXPECT_EQ(fixed.out, "Okay, your books are all set. (2 epubs fixed.) 1 book was left as it was: it cannot be "
+                         "fixed safely.\n");
+    EXPECT_EQ(fixed.err.rfind("shop.epub: left as it was: " + protection, 0), 0u) << fixed.err;
+    EXPECT_EQ(ReadFile(home / "books/shop.epub"), shop);
     EXPECT_EQ(EntryBytes(home / "books/one.epub", BookStylesheet).find("text-align: justify"), std::string::npos);
     EXPECT_EQ(ZipEntryNames(home / "books/one.epub").at(0), "mimetype");
     EXPECT_FALSE(std::filesystem::exists(home / "config/Bindwell/Bindwell.ini")) << "saved only with --save";

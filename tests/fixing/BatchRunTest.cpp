@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <regex>
 #include <cstdlib>
 #include <sstream>
 #include <filesystem>
@@ -428,6 +429,90 @@ TEST_F(BatchRunTest, ARefusedUnzipLibraryEndsTheProgramWithTheBookUntouched)
     ExpectNoLeftovers();
 }
 
+std::string EncryptionXml(const std::vector<std::pair<std::string, std::string>>& resources)
+{
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<encryption xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\" "
+                      "xmlns:enc=\"http://www.w3.org/2001/04/xmlenc#\" xmlns:ds=\"http://www.w3.org/2000/09/xmldsig#\">\n";
+    for (const auto& [uri, algorithm] : resources)
+        xml += "<enc:EncryptedData><enc:EncryptionMethod Algorithm=\"" + algorithm +
+               "\"/><ds:KeyInfo><ds:RetrievalMethod URI=\"license.lcpl#/encryption/content_key\"/></ds:KeyInfo>"
+               "<enc:CipherData><enc:CipherReference URI=\"" + uri + "\"/></enc:CipherData></enc:EncryptedData>\n";
+    return xml + "</encryption>\n";
+}
+
+// Protected books are neither edited, packed nor replaced, and no failure:
+// the run goes on, and the summary counts them with the reason for each.
+// Obfuscated fonts alone protect nothing, unless the fix would copy a font
+// of the same name over one.
+TEST_F(BatchRunTest, ProtectedBooksAreLeftExactlyAsTheyAre)
+{
+    Options(true, true, true, false);
+    const std::string aes = "http://www.w3.org/2001/04/xmlenc#aes256-cbc";
+    const std::string idpf = "http://www.idpf.org/2008/embedding", adobe = "http://ns.adobe.com/pdf/enc#RC";
+    const std::string plain = Book("plain.epub");
+
+    const std::string stylesheet = Book("stylesheet.epub");
+    BuildZip(stylesheet, {{"META-INF/encryption.xml", EncryptionXml({{"OEBPS/Styles/book.css", aes}})},
+                          {"META-INF/rights.xml", "<rights/>"},
+                          {BookStylesheet, RandomBytes(96, 1), EntrySpec::File, true}},
+             true);
+    const std::string everything = Book("lcp.epub");
+    BuildZip(everything, {{"META-INF/encryption.xml",
+                           EncryptionXml({{"OEBPS/Text/chapter1.xhtml", aes}, {"OEBPS/Styles/book%2Ecss", aes},
+                                          {"OEBPS/Images/pic.png", aes}, {"OEBPS/nav.xhtml", aes}})},
+                          {"license.lcpl", "{}"}},
+             true);
+    const std::string broken = Book("broken.epub");
+    BuildZip(broken, {{"META-INF/encryption.xml", "<encryption><EncryptedData>"}}, true);
+    const std::string ours = Book("ours.epub");
+    BuildZip(ours, {{"META-INF/encryption.xml", EncryptionXml({{"LiberationSerif-Regular.ttf", idpf}})},
+                    {"LiberationSerif-Regular.ttf", RandomBytes(2000, 2)}},
+             true);
+    const std::string fonts = Book("fonts.epub");
+    const std::string obfuscation = EncryptionXml({{"OEBPS/Fonts/a.otf", idpf}, {"OEBPS/Fonts/b.ttf", adobe}});
+    const std::string fontA = RandomBytes(3000, 3), fontB = RandomBytes(3000, 4);
+    BuildZip(fonts, {{"META-INF/encryption.xml", obfuscation}, {"OEBPS/Fonts/a.otf", fontA},
+                     {"OEBPS/Fonts/b.ttf", fontB, EntrySpec::File, true}},
+             true);
+
+    std::map<std::string, std::string> before;
+    std::map<std::string, fs::file_time_type> times;
+    for (const std::string& book : {stylesheet, everything, broken, ours}) {
+        before[book] = ReadFile(book);
+        fs::last_write_time(book, fs::file_time_type::clock::now() - std::chrono::hours(24));
+        times[book] = fs::last_write_time(book);
+    }
+    const std::string packedFonts = PackedEntryBytes(fonts, "OEBPS/Fonts/a.otf");
+
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.) 4 books were left as they were: they "
+                             "cannot be fixed safely.");
+    EXPECT_EQ(prompter.messages[0].details,
+              "stylesheet.epub: protected: META-INF/encryption.xml encrypts OEBPS/Styles/book.css\r\n"
+              "lcp.epub: protected: META-INF/encryption.xml encrypts OEBPS/Text/chapter1.xhtml and 3 more\r\n"
+              "broken.epub: protected: META-INF/encryption.xml is not well-formed (line 1: Premature end of "
+              "document.)\r\n"
+              "ours.epub: protected: META-INF/encryption.xml obfuscates LiberationSerif-Regular.ttf, which the fix "
+              "would write over");
+    for (const auto& [book, bytes] : before) {
+        EXPECT_EQ(ReadFile(book), bytes) << book;
+        EXPECT_EQ(fs::last_write_time(book), times[book]) << book;
+    }
+    ExpectNoLeftovers();
+
+    EXPECT_NE(EntryBytes(plain, BookStylesheet), BookCss);
+    EXPECT_NE(EntryBytes(fonts, BookStylesheet), BookCss) << "obfuscated fonts alone protect nothing";
+    EXPECT_EQ(EntryBytes(fonts, "META-INF/encryption.xml"), obfuscation);
+    EXPECT_EQ(PackedEntryBytes(fonts, "OEBPS/Fonts/a.otf"), packedFonts);
+    EXPECT_EQ(EntryBytes(fonts, "OEBPS/Fonts/b.ttf"), fontB);
+
+    SettingsStore::PutOption(OptionKey::IntlFonts, false);
+    prompter.messages.clear();
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_NE(EntryBytes(ours, BookStylesheet), BookCss) << "without the fonts, nothing is written over ours";
+}
+
 // epubcheck finds nothing in a book fixed once or twice that it did not
 // find before.
 TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
@@ -449,13 +534,29 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
     const std::string package = library / "package.epub";
     MakeEpub(package, EpubVersion::Three, "A Test Book", "EPUB/package.opf");
     window.Add("package.epub");
-    const std::string before3 = check(three), before2 = check(two), beforePackage = check(package);
+    // A package document whose elements carry a prefix, and a minified
+    // UTF-16 stylesheet whose declarations no ";" ends.
+    const std::string odd = Book("odd.epub");
+    std::string opf = std::regex_replace(
+        EntryBytes(odd, BookPackage), std::regex("<(/?)(package|metadata|meta|manifest|item|spine|itemref)\\b"),
+        "<$1opf:$2");
+    opf = std::regex_replace(opf, std::regex("xmlns=\"http://www.idpf.org/2007/opf\""),
+                             "xmlns:opf=\"http://www.idpf.org/2007/opf\"");
+    std::string css16 = "\xFF\xFE";
+    for (char c : std::string("p{font-size:12px}h1{color:red;font-size:2em}.a{margin:0}"))
+        css16 += std::string{c, '\0'};
+    BuildZip(odd, {{BookPackage, opf}, {BookStylesheet, css16}}, true);
+
+    const std::vector<std::string> books = {three, two, package, odd};
+    std::vector<std::string> before;
+    for (const std::string& book : books)
+        before.push_back(check(book));
+    EXPECT_EQ(before.back(), "") << "the odd book is valid as it is";
     Options(true, true, true, false);
     for (int pass = 1; pass <= 2; ++pass) {
         ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
-        EXPECT_EQ(check(three), before3) << "pass " << pass;
-        EXPECT_EQ(check(two), before2) << "pass " << pass;
-        EXPECT_EQ(check(package), beforePackage) << "pass " << pass;
+        for (std::size_t i = 0; i < books.size(); ++i)
+            EXPECT_EQ(check(books[i]), before[i]) << books[i] << ", pass " << pass;
     }
     EXPECT_NE(EntryBytes(package, "EPUB/package.opf").find(ManifestItems("../")), std::string::npos);
 }

@@ -60,6 +60,8 @@ TEST_F(PackageDocumentTest, ManifestStartTags)
     const std::string once = Alter("<opf:manifest></opf:manifest>");
     EXPECT_EQ(once, "<opf:manifest>" + prefixed + "</opf:manifest>\r\n") << "prefixed items after a prefixed tag";
     EXPECT_EQ(Alter(once), once) << "and not again";
+    const std::string named = Alter("<manifest:manifest>");
+    EXPECT_EQ(Alter(named), named) << "the items after a manifest prefixed \"manifest:\" are no manifest";
     EXPECT_EQ(Alter("<manifest/>"), "<manifest/>" + ManifestItems("") + "\r\n") << "self-closing";
     EXPECT_EQ(Alter("<manifest>x</manifest><manifest>"),
               "<manifest>" + ManifestItems("") + "x</manifest><manifest>" + ManifestItems("") + "\r\n")
