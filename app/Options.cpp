@@ -24,7 +24,7 @@ Options::Options()
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Options..."));
     const int dpi = ScreenDotsPerInch();
-    MakeFixedWindow(*this, 5520, 3795, dpi);
+    MakeFixedWindow(*this, 5520, 4215, dpi);
 
     cssFrame = MakeControl<QGroupBox>(this, "cssFrame", QStringLiteral("Text styling"), {240, 240, 5055, 2775}, dpi);
     Label3 = MakeControl<QLabel>(cssFrame, "Label3", QStringLiteral("(Otherwise, we'll just remove all the font sizes.)"),
@@ -41,8 +41,11 @@ Options::Options()
                                             {480, 1440, 2655, 255}, dpi);
     Label1 = MakeControl<QLabel>(cssFrame, "Label1", QStringLiteral("(Allows display of international characters.)"),
                                  {720, 1680, 3120, 195}, dpi);
-    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("OK"), {3240, 3240, 870, 360}, dpi);
-    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {4200, 3240, 1110, 360}, dpi);
+    checkKeepOriginals = MakeControl<QCheckBox>(this, "checkKeepOriginals",
+                                                QStringLiteral("Move the original books to the Trash"),
+                                                {240, 3150, 5055, 255}, dpi);
+    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("OK"), {3240, 3660, 870, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {4200, 3660, 1110, 360}, dpi);
 
     for (QPushButton* button : {cmdOk, cmdCancel}) {
         button->setAutoDefault(false);
@@ -52,7 +55,8 @@ Options::Options()
     setTabOrder(radioDeleteCss, checkJustify);
     setTabOrder(checkJustify, checkText);
     setTabOrder(checkText, checkIntlFonts);
-    setTabOrder(checkIntlFonts, cmdOk);
+    setTabOrder(checkIntlFonts, checkKeepOriginals);
+    setTabOrder(checkKeepOriginals, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
 
     // The option buttons share the frame, so selecting one deselects the
@@ -73,6 +77,7 @@ void Options::Load()
     Tick(checkJustify, OptionKey::JustifyText);
     Tick(checkIntlFonts, OptionKey::IntlFonts);
     Tick(checkText, OptionKey::FontSizes);
+    Tick(checkKeepOriginals, OptionKey::KeepOriginals);
     EnableAlterOptions();
 }
 
@@ -91,6 +96,7 @@ void Options::SaveAndHide()
     SettingsStore::PutOption(OptionKey::JustifyText, checkJustify->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::IntlFonts, checkIntlFonts->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::FontSizes, checkText->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::KeepOriginals, checkKeepOriginals->isChecked());
     SettingsStore::SaveOptions();
     accept();
 }

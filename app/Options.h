@@ -10,8 +10,8 @@ class QPushButton;
 class QRadioButton;
 
 // The options dialog: alter the stylesheets (three independent choices) or
-// delete them. A new dialog shows the option map's current values; OK
-// writes all four options to the map and the store and hides the dialog,
+// delete them, and whether the originals go to the Trash. A new dialog shows the option map's current values; OK
+// writes all five options to the map and the store and hides the dialog,
 // which keeps every control as the user left it for its next showing.
 // Cancel and the close box end the showing without writing anything; the
 // owner then discards the dialog.
@@ -39,6 +39,7 @@ private:
     QCheckBox* checkText;
     QCheckBox* checkIntlFonts;
     QLabel* Label1;
+    QCheckBox* checkKeepOriginals;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
 };

@@ -14,7 +14,7 @@ display=:$((80 + RANDOM % 9))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=$display
 sleep 1
-XDG_CONFIG_HOME="$work/config" "$program" >/dev/null 2>&1 &
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$program" >/dev/null 2>&1 &
 sleep 2
 window=""
 for candidate in $(xdotool search --sync --name '^Bindwell$'); do

@@ -33,6 +33,9 @@ const Switch Switches[] = {
     {"no-fonts", OptionKey::IntlFonts, false, "Do not install the fonts in this run."},
     {"delete-css", OptionKey::DeleteCSS, true, "Delete the stylesheets entirely (option DeleteCSS) in this run."},
     {"keep-css", OptionKey::DeleteCSS, false, "Alter the stylesheets instead of deleting them in this run."},
+    {"keep-originals", OptionKey::KeepOriginals, true,
+     "Move each replaced book's original to the Trash (option KeepOriginals) in this run."},
+    {"no-keep-originals", OptionKey::KeepOriginals, false, "Do not keep the originals in this run."},
 };
 
 // The arguments QCommandLineParser takes for positional ones, with their

@@ -18,3 +18,10 @@ void ConsoleWindow::BookLeftAlone(const std::string& entry, const std::string& r
 {
     std::cerr << entry << ": left as it was: " << reason << std::endl;
 }
+
+void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
+{
+    const std::string folder = kept.substr(0, kept.find_last_of(PathText::Separator));
+    if (trashFolders_.insert(folder).second)
+        std::cerr << "The original books are in the Trash: " << folder << std::endl;
+}

@@ -2,6 +2,7 @@
 
 #include "BatchWindow.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@ struct ConsoleBook {
 
 // The batch run's window on a terminal: the books the command line named,
 // all ticked, and a progress line per book on standard error when it is a
-// terminal. A book left alone is named there with the reason in any case.
+// terminal. A book left alone is named there with the reason in any case,
+// and so is each folder the originals went to.
 class ConsoleWindow : public BatchWindow {
 public:
     ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books);
@@ -28,8 +30,10 @@ public:
     void SetCancelEnabled(bool) override {}
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
     void BookLeftAlone(const std::string& entry, const std::string& reason) override;
+    void OriginalKept(const std::string& bookPath, const std::string& kept) override;
 
 private:
     std::string folderText_;
     std::vector<ConsoleBook> books_;
+    std::set<std::string> trashFolders_;  // each said once
 };

@@ -24,6 +24,7 @@ struct RunState {
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
+    long long originalsKept = 0;           // books whose originals went to the Trash
 };
 
 std::size_t TickedCount(const BatchWindow& window)
@@ -70,7 +71,7 @@ bool BookFailed(const std::string& bookPath, std::string message, RunState& stat
 
 // Puts the new archive that waits in its book's place; false when that
 // failed and ends the run.
-bool FinishWaitingBook(RunState& state, const RunPolicy& policy)
+bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
     std::optional<ReplacementFailure> failure;
     try {
@@ -81,7 +82,13 @@ bool FinishWaitingBook(RunState& state, const RunPolicy& policy)
         failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
         state.replacer.Discard();
     }
-    return !failure || BookFailed(failure->bookPath, failure->message, state, policy);
+    if (failure)
+        return BookFailed(failure->bookPath, failure->message, state, policy);
+    if (const std::string kept = state.replacer.TakeKeptOriginal(); !kept.empty()) {
+        ++state.originalsKept;
+        window.OriginalKept(state.replacer.BookInHand(), kept);
+    }
+    return true;
 }
 
 // One ticked book; false when the run must end. Its new archive waits
@@ -106,7 +113,7 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
         window.BookLeftAlone(window.EntryText(index), result.message);
     }
     if (result.kind == BookResult::Fixed) {
-        if (!FinishWaitingBook(state, policy))
+        if (!FinishWaitingBook(window, state, policy))
             return false;  // this book's archive goes in Cleanup
         state.replacer.Hand(std::move(*result.newArchive));
         state.scratch.temporaryArchive.clear();
@@ -138,7 +145,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // change ticks, the list or the options, or ask the run to stop.
         Prompter().ProcessPendingEvents();
         if (window.StopRequested())
-            return FinishWaitingBook(state, policy) ? RunOutcome::Stopped : RunOutcome::Failure;
+            return FinishWaitingBook(window, state, policy) ? RunOutcome::Stopped : RunOutcome::Failure;
         // The list may have shrunk since the run began.
         if (index >= window.EntryCount())
             throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
@@ -149,11 +156,11 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
         if (!RunBook(window, index, state, policy)) {
-            FinishWaitingBook(state, policy);  // the books before it stay fixed
+            FinishWaitingBook(window, state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
         }
     }
-    if (!FinishWaitingBook(state, policy))
+    if (!FinishWaitingBook(window, state, policy))
         return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
@@ -162,8 +169,9 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         std::string details;
         for (const std::string& book : state.leftAlone)
             details += (details.empty() ? "" : LineBreak) + book;
-        Prompter().ShowDetailedMessage(SummaryText(fixedCount - failed - leftAlone, leftAlone), details,
-                                       MessageIcon::None);
+        Prompter().ShowDetailedMessage(
+            SummaryText(fixedCount - failed - leftAlone, leftAlone, state.originalsKept != 0), details,
+            MessageIcon::None);
     }
     if (failed != 0) {
         std::string list = std::to_string(failed) + " books failed:";
@@ -210,13 +218,15 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
-std::string SummaryText(long long fixedCount, long long leftAloneCount)
+std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept)
 {
     std::string text = "Okay, your books are all set. (" + std::to_string(fixedCount) + " epubs fixed.)";
     if (leftAloneCount == 1)
         text += " 1 book was left as it was: it cannot be fixed safely.";
     else if (leftAloneCount > 1)
         text += " " + std::to_string(leftAloneCount) + " books were left as they were: they cannot be fixed safely.";
+    if (originalsKept)
+        text += " The original books are in the Trash.";
     return text;
 }
 

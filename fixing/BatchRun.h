@@ -26,5 +26,6 @@ struct RunPolicy {
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
 // The message a run shows at its end when a book was fixed or left alone;
-// the books left alone are counted in a second sentence.
-std::string SummaryText(long long fixedCount, long long leftAloneCount = 0);
+// the books left alone are counted in a second sentence, and a last one
+// says where the originals went.
+std::string SummaryText(long long fixedCount, long long leftAloneCount = 0, bool originalsKept = false);

@@ -33,6 +33,9 @@ public:
     // The fix left a book as it was, because it cannot edit it safely.
     virtual void BookLeftAlone(const std::string& /*entry*/, const std::string& /*reason*/) {}
 
+    // A replaced book's original went to the Trash, where kept names it.
+    virtual void OriginalKept(const std::string& /*bookPath*/, const std::string& /*kept*/) {}
+
     // True once the user asked the run to stop after the book in hand.
     virtual bool StopRequested() const { return false; }
 };

@@ -2,6 +2,8 @@
 
 #include "FileSystemObject.h"
 #include "LineBreak.h"
+#include "SettingsStore.h"
+#include "Trash.h"
 
 void BookReplacer::Hand(NewArchive archive)
 {
@@ -25,7 +27,10 @@ std::optional<ReplacementFailure> BookReplacer::Finish()
                                       "The book changed on disk while Bindwell was fixing it, so Bindwell left it as "
                                       "the other program wrote it."};
     }
-    FileSystem().ReplaceFile(inHand_.archive, inHand_.book);
+    if (SettingsStore::IsOptionOn(OptionKey::KeepOriginals))
+        keptOriginal_ = Trash::For(inHand_.book).ReplaceKeepingOriginal(inHand_.archive, inHand_.book);
+    else
+        FileSystem().ReplaceFile(inHand_.archive, inHand_.book);
     inHand_.archive.clear();
     return std::nullopt;
 }

@@ -64,6 +64,8 @@ void LoadOptions()
         for (const QString& key : keys)
             map.emplace_back(key, store->value(key));
     }
+    if (!Find(map, QLatin1String(OptionKey::KeepOriginals)))
+        map.emplace_back(OptionKey::KeepOriginals, QString(OnText));
     TheMap() = std::move(map);
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The four yes/no fix options, kept in the per-user settings store
+// The yes/no options, kept in the per-user settings store
 // (application "Bindwell", section "Options") and held in one in-memory map.
 // Every reader asks for one key at the moment it needs it.
 namespace OptionKey {
@@ -10,12 +10,16 @@ inline constexpr char FontSizes[] = "FontSizes";
 inline constexpr char JustifyText[] = "JustifyText";
 inline constexpr char IntlFonts[] = "IntlFonts";
 inline constexpr char DeleteCSS[] = "DeleteCSS";
+// Not a fix: whether a replaced book's original goes to the desktop's Trash.
+inline constexpr char KeepOriginals[] = "KeepOriginals";
 }  // namespace OptionKey
 
 namespace SettingsStore {
 
 // Creates the map afresh from the store, or with the first-run values when
-// the store's section is empty. Writes nothing.
+// the store's section is empty. A store that predates KeepOriginals has it
+// on, as a first run has: a user who never chose keeps the way back.
+// Writes nothing.
 void LoadOptions();
 
 // True exactly when the map holds the text "Yes" for the key.

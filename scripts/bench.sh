@@ -19,7 +19,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -r "$library" "$scratch/books"
 echo "== the window offscreen, over $library"
-XDG_CONFIG_HOME="$scratch/config" build/bin/window_gap_bench "$scratch/books"
+XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" build/bin/window_gap_bench "$scratch/books"
 echo "== the window under Xvfb, pinged as a desktop pings it"
 bench/window_ping_bench.sh build/bin/bindwell "$library"
 XDG_CONFIG_HOME="$scratch/config" build/bin/discovery_bench

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2
   zip unzip
   epubcheck
+  gvfs libglib2.0-bin dbus fusefat dosfstools
   dpkg-dev file desktop-file-utils appstream groff-base
   "$@"
 )

@@ -45,7 +45,7 @@ export DISPLAY=$display
 sleep 1
 icewm >/dev/null 2>&1 &
 sleep 1
-XDG_CONFIG_HOME="$work/config" build/bin/bindwell >/dev/null 2>&1 &
+XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" build/bin/bindwell >/dev/null 2>&1 &
 sleep 2
 
 window=$(xdotool search --sync --name '^Bindwell$' | tail -1)
@@ -64,7 +64,7 @@ import -frame -window "$dialog" docs/options-dialog.png
 
 # Cancel the dialog, press Start, take the window while the run goes on,
 # and the summary that ends it.
-xdotool mousemove --window "$dialog" 317 228 click 1
+xdotool mousemove --window "$dialog" 317 256 click 1
 sleep 0.5
 xdotool mousemove --window "$window" 305 300 click 1
 sleep 0.7

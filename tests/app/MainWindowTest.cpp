@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
 
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Okay, your books are all set. (2 epubs fixed.)");
+    EXPECT_EQ(prompter.messages[0].text, "Okay, your books are all set. (2 epubs fixed.) The original books are in the Trash.");
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::None);
     for (const char* book : {"one.epub", "Sub/two.epub"}) {
         const auto names = ZipEntryNames(library / book);
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, TheWindowHandlesEventsThroughoutARun)
     QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
 
     EXPECT_GT(firedBeforeSummary, 0);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Okay, your books are all set. (2 epubs fixed.)"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Okay, your books are all set. (2 epubs fixed.) The original books are in the Trash."});
     EXPECT_EQ(ReadFile(library / "c.epub"), untouched);
 }
 

@@ -56,7 +56,8 @@ protected:
     Store InMap()
     {
         Store values;
-        for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS})
+        for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS,
+                                OptionKey::KeepOriginals})
             values[key] = SettingsStore::IsOptionOn(key) ? "Yes" : "No";
         return values;
     }
@@ -95,13 +96,15 @@ protected:
 const Shown AllTicked{
     false, {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"}}, true};
 
-TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesAllFour)
+TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesAllFive)
 {
     WithOptions([](QWidget& dialog) {
         EXPECT_EQ(Showing(dialog), AllTicked);
+        EXPECT_TRUE(Child<QCheckBox>(dialog, "checkKeepOriginals").isChecked());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"}}));
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                                {"KeepOriginals", "Yes"}}));
 }
 
 TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
@@ -114,7 +117,8 @@ TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
                          false}));
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                                {"KeepOriginals", "Yes"}}));
 }
 
 TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
@@ -124,7 +128,8 @@ TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
         EXPECT_FALSE(Child<QCheckBox>(dialog, "checkText").isEnabled());
         Press(dialog, "cmdCancel");
     });
-    EXPECT_EQ(InMap(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"}}));
+    EXPECT_EQ(InMap(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                              {"KeepOriginals", "Yes"}}));
     EXPECT_TRUE(InStore().empty());
 
     SettingsStore::PutOption(OptionKey::JustifyText, false);
@@ -143,7 +148,8 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
         Press(dialog, "radioDeleteCss");
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                                {"KeepOriginals", "Yes"}}));
 
     // The hidden dialog shows its old ticks, not the map's "No"; choosing
     // to alter again brings them back, and OK saves them.
@@ -157,13 +163,14 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
         EXPECT_TRUE(Child<QLabel>(dialog, "Label1").isEnabled());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"}}));
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"},
+                                {"KeepOriginals", "Yes"}}));
 }
 
-TEST_F(OptionsDialogTest, UntickingAllThreeSavesNoForEveryKey)
+TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)
 {
     WithOptions([](QWidget& dialog) {
-        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts"})
+        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts", "checkKeepOriginals"})
             Press(dialog, name);
         // Neither Enter nor Esc closes the dialog.
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -171,7 +178,8 @@ TEST_F(OptionsDialogTest, UntickingAllThreeSavesNoForEveryKey)
         EXPECT_TRUE(dialog.isVisible());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"}}));
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                                {"KeepOriginals", "No"}}));
 }
 
 TEST_F(OptionsDialogTest, TheProgramEndsWithTheMainWindowWhileTheDialogIsHidden)

@@ -110,11 +110,11 @@ TEST(WindowLayout, TheOptionsDialog)
     ScratchSettings settings;
     Options dialog;
     dialog.show();
-    ExpectReadableAndApart(dialog, 5520, 3795);
+    ExpectReadableAndApart(dialog, 5520, 4215);
     EXPECT_EQ(dialog.windowTitle(), "Options...");
     EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
               (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
-                                        "checkIntlFonts", "cmdOk", "cmdCancel"}));
+                                        "checkIntlFonts", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ struct Result {
 Result RunCli(const std::string& arguments, const TempFolder& home)
 {
     const std::string out = home / "out.txt", err = home / "err.txt";
-    const std::string command = "env XDG_CONFIG_HOME='" + home / "config" + "' XDG_RUNTIME_DIR= TMPDIR='" +
+    const std::string command = "env XDG_CONFIG_HOME='" + home / "config" + "' XDG_DATA_HOME='" + home / "data" +
+                                "' XDG_RUNTIME_DIR= TMPDIR='" +
                                 home.path() + "' '" + ProgramFolder() + "bindwell-cli' " + arguments + " > '" + out +
                                 "' 2> '" + err + "' < /dev/null";
     const int raw = std::system(command.c_str());
@@ -67,8 +68,10 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
     Result fixed = RunCli("--no-justify '" + home / "books/" + "'", home);
     EXPECT_EQ(fixed.status, 0) << fixed.err;
     EXPECT_EQ(fixed.out, "Okay, your books are all set. (2 epubs fixed.) 1 book was left as it was: it cannot be "
-                         "fixed safely.\n");
-    EXPECT_EQ(fixed.err.rfind("shop.epub: left as it was: " + protection, 0), 0u) << fixed.err;
+                         "fixed safely. The original books are in the Trash.\n");
+    EXPECT_NE(fixed.err.find("shop.epub: left as it was: " + protection), std::string::npos) << fixed.err;
+    EXPECT_NE(fixed.err.find("The original books are in the Trash: " + home / "data/Trash/files\n"), std::string::npos)
+        << fixed.err;
     EXPECT_EQ(ReadFile(home / "books/shop.epub"), shop);
     EXPECT_EQ(EntryBytes(home / "books/one.epub", BookStylesheet).find("text-align: justify"), std::string::npos);
     EXPECT_EQ(ZipEntryNames(home / "books/one.epub").at(0), "mimetype");
@@ -122,7 +125,7 @@ TEST(BindwellCli, FixesSeveralPathsAndKeepsGoingPastABrokenBook)
 
     Result going = RunCli("--keep-going " + paths, home);
     EXPECT_EQ(going.status, 1);
-    EXPECT_EQ(going.out, "Okay, your books are all set. (3 epubs fixed.)\n");
+    EXPECT_EQ(going.out, "Okay, your books are all set. (3 epubs fixed.) The original books are in the Trash.\n");
     EXPECT_EQ(going.err.rfind(home / "one/broken.epub\nBindwell left this book as it was:", 0), 0u) << going.err;
     EXPECT_NE(going.err.find("1 books failed:\n" + home / "one/broken.epub\n"), std::string::npos) << going.err;
     for (const char* book : {"one/a.epub", "two/b.epub", "loose/c.epub"}) {

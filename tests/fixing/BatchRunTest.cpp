@@ -84,7 +84,7 @@ TEST_F(BatchRunTest, ThreeBooksAreFixedInPlaceAndCounted)
     const std::string original = ReadFile(a);
 
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
-    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.)");
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.) The original books are in the Trash.");
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(prompter.messages[0].title, "Bindwell");
     EXPECT_EQ(window.events, (std::vector<std::string>{"caption Working", "start off", "cancel off",
@@ -222,6 +222,43 @@ TEST_F(BatchRunTest, ASecondPassTouchesNothing)
     EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Bold.ttf"), 1);
 }
 
+// Each replaced book's original goes to the Trash, and only those: not a
+// book that needed nothing, nor one fixed with the option off. A Trash
+// that cannot take an original leaves its book as it was.
+TEST_F(BatchRunTest, TheOriginalsOfReplacedBooksGoToTheTrash)
+{
+    Options(true, true, true, false);
+    const std::string a = Book("a.epub"), b = Book("Series/b.epub");
+    const std::string originalA = ReadFile(a), originalB = ReadFile(b);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.) The original books are in the Trash.");
+    const std::string trash = settings.trash();
+    EXPECT_EQ(ReadTree(trash + "/files"), (std::map<std::string, std::string>{{"a.epub", originalA},
+                                                                                {"b.epub", originalB}}));
+    EXPECT_NE(ReadFile(trash + "/info/b.epub.trashinfo").find("\nPath=" + b + "\n"), std::string::npos);
+
+    prompter.messages.clear();
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.)") << "a second pass replaces nothing";
+    SettingsStore::PutOption(OptionKey::KeepOriginals, false);
+    window.entries.clear();
+    Book("c.epub");
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(ReadTree(trash + "/files").size(), 2u) << "the option off";
+
+    SettingsStore::PutOption(OptionKey::KeepOriginals, true);
+    window.entries.clear();
+    const std::string d = Book("d.epub"), original = ReadFile(d);
+    fs::remove_all(trash + "/info");
+    WriteFile(trash + "/info", "a file where the folder should be");
+    prompter.messages.clear();
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
+    EXPECT_NE(OnlyMessage().find("The original of \"" + d + "\" could not be put in the Trash"), std::string::npos)
+        << OnlyMessage();
+    EXPECT_EQ(ReadFile(d), original);
+    ExpectNoLeftovers();
+}
+
 // Another program that writes the book while it is being fixed wins: the
 // book stays as that program left it, and the run ends saying so.
 TEST_F(BatchRunTest, ABookChangedMeanwhileIsLeftAsTheOtherProgramWroteIt)
@@ -265,7 +302,7 @@ TEST_F(BatchRunTest, UntickedBooksAreSkippedAndNotCounted)
     window.entries[1].second = false;
     const std::string untouched = ReadFile(b);
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
-    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.)");
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.) The original books are in the Trash.");
     EXPECT_EQ(ReadFile(b), untouched);
 }
 
@@ -412,7 +449,7 @@ TEST_F(BatchRunTest, IndexesPastSixteenBitsWork)
     const std::string last = Book("last.epub");
     const std::string original = ReadFile(last);
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
-    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (1 epubs fixed.)");
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (1 epubs fixed.) The original books are in the Trash.");
     EXPECT_NE(ReadFile(last), original);
     EXPECT_EQ(SummaryText(40000), "Okay, your books are all set. (40000 epubs fixed.)");
 }
@@ -487,7 +524,7 @@ TEST_F(BatchRunTest, ProtectedBooksAreLeftExactlyAsTheyAre)
 
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
     EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.) 4 books were left as they were: they "
-                             "cannot be fixed safely.");
+                             "cannot be fixed safely. The original books are in the Trash.");
     EXPECT_EQ(prompter.messages[0].details,
               "stylesheet.epub: protected: META-INF/encryption.xml encrypts OEBPS/Styles/book.css\r\n"
               "lcp.epub: protected: META-INF/encryption.xml encrypts OEBPS/Text/chapter1.xhtml and 3 more\r\n"
@@ -499,6 +536,7 @@ TEST_F(BatchRunTest, ProtectedBooksAreLeftExactlyAsTheyAre)
         EXPECT_EQ(ReadFile(book), bytes) << book;
         EXPECT_EQ(fs::last_write_time(book), times[book]) << book;
     }
+    EXPECT_EQ(ReadTree(settings.trash() + "/files").size(), 2u) << "only the two fixed books' originals";
     ExpectNoLeftovers();
 
     EXPECT_NE(EntryBytes(plain, BookStylesheet), BookCss);

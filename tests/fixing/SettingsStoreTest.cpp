@@ -28,7 +28,17 @@ TEST(SettingsStore, FirstRunTurnsTheThreeStyleOptionsOnAndWritesNothing)
     EXPECT_TRUE(SettingsStore::IsOptionOn(OptionKey::JustifyText));
     EXPECT_TRUE(SettingsStore::IsOptionOn(OptionKey::IntlFonts));
     EXPECT_FALSE(SettingsStore::IsOptionOn(OptionKey::DeleteCSS));
+    EXPECT_TRUE(SettingsStore::IsOptionOn(OptionKey::KeepOriginals));
     EXPECT_FALSE(std::filesystem::exists(settings.file()));
+
+    // A store written before the originals could be kept keeps them too;
+    // one that turned it off does not.
+    WriteFile(settings.file(), "[Options]\nFontSizes=No\n");
+    SettingsStore::LoadOptions();
+    EXPECT_TRUE(SettingsStore::IsOptionOn(OptionKey::KeepOriginals));
+    WriteFile(settings.file(), "[Options]\nKeepOriginals=No\n");
+    SettingsStore::LoadOptions();
+    EXPECT_FALSE(SettingsStore::IsOptionOn(OptionKey::KeepOriginals));
 }
 
 // Only the user's own file counts: an organisation-wide file beside it

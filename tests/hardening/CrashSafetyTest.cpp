@@ -1,6 +1,8 @@
 // bindwell-cli killed with SIGKILL at random instants of a run over 50
-// books: after every kill each book is its old self byte for byte or a
-// complete fixed book, and the next run leaves nothing of the killed one.
+// books, keeping the originals in the Trash: after every kill each book is
+// its old self byte for byte or a complete fixed book, every original that
+// left its path is whole in the Trash, and the next run leaves nothing of
+// the killed one.
 #include "BookBuilder.h"
 #include "ProgramFolder.h"
 #include "TestFiles.h"
@@ -64,10 +66,11 @@ protected:
         if (pid == 0) {
             ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
             ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+            ::setenv("XDG_DATA_HOME", (folder + "-data").c_str(), 1);
             ::freopen("/dev/null", "w", stdout);
             ::freopen("/dev/null", "w", stderr);
-            ::execl(cli.c_str(), cli.c_str(), "--fonts", "--font-sizes", "--justify", folder.c_str(),
-                    static_cast<char*>(nullptr));
+            ::execl(cli.c_str(), cli.c_str(), "--fonts", "--font-sizes", "--justify", "--keep-originals",
+                    folder.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         return pid;
@@ -92,6 +95,36 @@ protected:
         return found;
     }
 
+    // What the Trash of a run over library holds: the path each .trashinfo
+    // names, with the bytes of its file. A file without its .trashinfo
+    // fails the test.
+    std::multimap<std::string, std::string> Trashed(const std::string& library)
+    {
+        std::multimap<std::string, std::string> trashed;
+        const std::string trash = library + "-data/Trash";
+        if (!fs::exists(trash + "/files"))
+            return trashed;
+        for (const auto& file : fs::directory_iterator(trash + "/files")) {
+            const std::string info = trash + "/info/" + file.path().filename().string() + ".trashinfo";
+            EXPECT_TRUE(fs::exists(info)) << file.path();
+            if (!fs::exists(info))
+                continue;
+            const std::string text = ReadFile(info);
+            const auto at = text.find("\nPath=") + 6;
+            std::string path;
+            for (std::size_t i = at; i < text.size() && text[i] != '\n'; ++i) {
+                if (text[i] == '%') {
+                    path += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+                    i += 2;
+                } else {
+                    path += text[i];
+                }
+            }
+            trashed.emplace(path, ReadFile(file.path().string()));
+        }
+        return trashed;
+    }
+
     TempFolder master, reference, work, runtime, config;
     std::vector<Book> books;
     std::chrono::steady_clock::duration runTime{};
@@ -101,7 +134,7 @@ TEST_P(CrashSafety, EveryBookIsWholeAfterAKillAndTheNextRunCleansUp)
 {
     std::mt19937 random(static_cast<unsigned>(GetParam()) * 7919u + 17u);
     std::uniform_int_distribution<long long> instant(0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
-    int kills = 0, checked = 0, fixedSeen = 0, packing = 0, working = 0;
+    int kills = 0, checked = 0, fixedSeen = 0, packing = 0, working = 0, trashedSeen = 0;
     // A kill that comes after the run has ended is not counted; try again.
     for (int k = 0; kills < KillsPerShard && k < 3 * KillsPerShard; ++k) {
         const std::string library = work / ("lib" + std::to_string(k));
@@ -116,23 +149,30 @@ TEST_P(CrashSafety, EveryBookIsWholeAfterAKillAndTheNextRunCleansUp)
         const std::vector<std::string> left = Leftovers(library);
         packing += std::any_of(left.begin(), left.end(), [](const std::string& p) { return p.find(".tmp") != p.npos; });
         working += fs::exists(runtime / "Bindwell");
+        const std::multimap<std::string, std::string> trashed = Trashed(library);
         for (const Book& book : books) {
             const std::string path = library + "/" + book.entry;
+            const auto [first, last] = trashed.equal_range(path);
+            for (auto it = first; it != last; ++it)
+                ASSERT_EQ(it->second, book.original) << "kill " << k << ": the Trash holds a damaged " << book.entry;
             ++checked;
             if (ReadFile(path) == book.original)
                 continue;
             const auto contents = ZipContents(path);
             ASSERT_TRUE(contents.has_value()) << "kill " << k << ": " << book.entry << " is damaged";
             ASSERT_EQ(*contents, book.fixed) << "kill " << k << ": " << book.entry << " is neither old nor fixed";
+            ASSERT_NE(first, last) << "kill " << k << ": the original of " << book.entry << " is not in the Trash";
             ++fixedSeen;
         }
+        trashedSeen += static_cast<int>(trashed.size());
 
         ASSERT_EQ(Wait(StartCli(library)), 0);
         EXPECT_EQ(Leftovers(library), std::vector<std::string>{}) << "after kill " << k;
         fs::remove_all(library);
+        fs::remove_all(library + "-data");
     }
     std::cout << "shard " << GetParam() << ": " << kills << " kills, " << checked << " books checked (" << fixedSeen
-              << " found fixed); killed while a working folder existed " << working << " times, with a .tmp beside a book "
+              << " found fixed, " << trashedSeen << " originals in the Trash); killed while a working folder existed " << working << " times, with a .tmp beside a book "
               << packing << " times; a whole run takes "
               << std::chrono::duration_cast<std::chrono::milliseconds>(runTime).count() << " ms\n";
     EXPECT_EQ(kills, KillsPerShard);

@@ -28,7 +28,7 @@ printf 'application/epub+zip' >"$src/mimetype"
 printf '<container/>' >"$src/META-INF/container.xml"
 printf 'p { font-size: 12pt; }\r\n' >"$src/OEBPS/style.css"
 (cd "$src" && zip -qX0 "$book" mimetype && zip -qXr "$book" META-INF OEBPS)
-(cd "$work/elsewhere" && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
+(cd "$work/elsewhere" && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
   "$work/prefix/bin/bindwell-cli" "$work/Books" >/dev/null)
 # Listed into a file first: with pipefail, grep -q closing the pipe early
 # would fail the listing.

@@ -52,7 +52,7 @@ printf 'application/epub+zip' >"$src/mimetype"
 printf '<container/>' >"$src/META-INF/container.xml"
 printf 'p { font-size: 12pt; }\r\n' >"$src/OEBPS/style.css"
 (cd "$src" && zip -qX0 "$book" mimetype && zip -qXr "$book" META-INF OEBPS)
-(cd / && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" "$work/root/usr/bin/bindwell-cli" "$work/Books" \
+(cd / && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$work/root/usr/bin/bindwell-cli" "$work/Books" \
   >/dev/null)
 unzip -l "$book" >"$work/listing"
 grep -q LiberationSerif-BoldItalic.ttf "$work/listing" || fail "fonts not embedded"

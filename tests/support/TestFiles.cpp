@@ -51,6 +51,17 @@ std::string ReadFile(const std::string& path)
 ScratchSettings::ScratchSettings()
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder_.path()));
+    ::setenv("XDG_DATA_HOME", (folder_ / "data").c_str(), 1);
+}
+
+ScratchSettings::~ScratchSettings()
+{
+    ::unsetenv("XDG_DATA_HOME");
+}
+
+std::string ScratchSettings::trash() const
+{
+    return folder_ / "data/Trash";
 }
 
 std::string ScratchSettings::file() const

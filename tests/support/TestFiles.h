@@ -25,12 +25,15 @@ private:
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 
-// Points the per-user settings store at a private folder for one test and
-// empties it, so no test touches the real user's settings.
+// Points the per-user settings store and the desktop's home Trash
+// ($XDG_DATA_HOME) at a private folder for one test, empty, so no test
+// touches the real user's settings or Trash.
 class ScratchSettings {
 public:
     ScratchSettings();
-    std::string file() const;  // the store's file, for inspection
+    ~ScratchSettings();
+    std::string file() const;   // the store's file, for inspection
+    std::string trash() const;  // the home Trash
 
 private:
     TempFolder folder_;

@@ -135,7 +135,7 @@ void FileSystemObject::MoveFile(const std::string& source, const std::string& de
         throw ErrorFromErrno(errno, "moving to", destination);
 }
 
-void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination) const
+void FileSystemObject::PrepareReplacement(const std::string& source, const std::string& destination) const
 {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -148,6 +148,11 @@ void FileSystemObject::ReplaceFile(const std::string& source, const std::string&
     ::close(fd);
     if (!flushed)
         throw ErrorFromErrno(flushError, "flushing", source);
+}
+
+void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination) const
+{
+    PrepareReplacement(source, destination);
     if (::rename(source.c_str(), destination.c_str()) != 0)
         throw ErrorFromErrno(errno, "replacing", destination);
 

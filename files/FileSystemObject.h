@@ -31,6 +31,10 @@ public:
     // new one.
     void ReplaceFile(const std::string& source, const std::string& destination) const;
 
+    // The first half of ReplaceFile: source takes destination's permission
+    // bits and is flushed to disk, ready to be renamed over it.
+    void PrepareReplacement(const std::string& source, const std::string& destination) const;
+
     // Asks the system to start writing the file to disk now, without
     // waiting: a later flush of it has less to wait for. Does nothing where
     // the platform cannot, or when the file cannot be opened.
