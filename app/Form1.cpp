@@ -19,11 +19,49 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
 constexpr int EntryBytesRole = Qt::UserRole;
+
+// A first-run estimate of the time left needs a few books behind it.
+constexpr std::size_t BooksBeforeEstimate = 3;
+
+QString TimeLeft(qint64 seconds)
+{
+    if (seconds < 60)
+        return QStringLiteral("less than a minute left");
+    if (seconds < 3600)
+        return QStringLiteral("about %1 minutes left").arg((seconds + 59) / 60);
+    return QStringLiteral("about %1 h %2 min left").arg(seconds / 3600).arg((seconds % 3600 + 59) / 60);
+}
+
+// The icon and tooltip an entry carries once its book is done.
+struct OutcomeLook {
+    QStyle::StandardPixmap icon;
+    QString words;
+};
+
+OutcomeLook LookOf(BookOutcome outcome)
+{
+    switch (outcome) {
+    case BookOutcome::Fixed:
+        return {QStyle::SP_DialogApplyButton, QStringLiteral("Fixed")};
+    case BookOutcome::Untouched:
+        return {QStyle::SP_MessageBoxInformation, QStringLiteral("Already as the options ask: left untouched")};
+    case BookOutcome::LeftAlone:
+        return {QStyle::SP_MessageBoxWarning, QStringLiteral("Left as it was: ")};
+    case BookOutcome::Failed:
+        break;
+    }
+    return {QStyle::SP_MessageBoxCritical, QStringLiteral("Failed: ")};
+}
 
 // The free bands of the surface where the run's progress and the Zip
 // library's text are drawn: below the text box, and between the Options
@@ -59,25 +97,40 @@ Form1::Form1()
     const int dpi = ScreenDotsPerInch();
     MakeFixedWindow(*this, 6525, 4935, dpi);
 
-    Label1 = MakeControl<QLabel>(this, "Label1", QStringLiteral("Load EBook from:"), {240, 240, 1260, 195}, dpi);
+    // Every button has a key of its own (Alt and the underlined letter);
+    // the two labels name the box and the list they stand over, also for
+    // a screen reader.
+    Label1 = MakeControl<QLabel>(this, "Label1", QStringLiteral("&Load EBook from:"), {240, 240, 1260, 195}, dpi);
     txtBrokenBook = MakeControl<QLineEdit>(this, "txtBrokenBook", QString(), {240, 480, 4935, 375}, dpi);
-    cmdBrokenBook = MakeControl<QPushButton>(this, "cmdBrokenBook", QStringLiteral("Browse..."),
+    cmdBrokenBook = MakeControl<QPushButton>(this, "cmdBrokenBook", QStringLiteral("&Browse..."),
                                              {5280, 480, 990, 360}, dpi);
-    cmdStart = MakeControl<QPushButton>(this, "cmdStart", QStringLiteral("Start"), {4080, 4320, 990, 360}, dpi);
-    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {5280, 4320, 990, 360}, dpi);
+    cmdStart = MakeControl<QPushButton>(this, "cmdStart", QStringLiteral("&Start"), {4080, 4320, 990, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("&Cancel"), {5280, 4320, 990, 360}, dpi);
     listBooks = new QListWidget(this);
     listBooks->setObjectName(QStringLiteral("listBooks"));
     listBooks->setSelectionMode(QAbstractItemView::SingleSelection);
     listBooks->setSortingEnabled(false);
-    PlaceInTwips(*listBooks, {240, 1440, 6015, 2760}, dpi);
-    Label2 = MakeControl<QLabel>(this, "Label2", QStringLiteral("Check the books you want to fix:"),
+    PlaceInTwips(*listBooks, {240, 1440, 6015, 2400}, dpi);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setAccessibleName(QStringLiteral("Books done"));
+    progressBar->setTextVisible(true);
+    PlaceInTwips(*progressBar, {240, 3900, 6015, 300}, dpi);
+    progressBar->hide();
+    Label2 = MakeControl<QLabel>(this, "Label2", QStringLiteral("Check the boo&ks you want to fix:"),
                                  {240, 1200, 2385, 195}, dpi);
     Label4 = MakeControl<QLabel>(this, "Label4", QStringLiteral("Select:"), {4200, 1200, 495, 195}, dpi);
-    cmdNone = MakeControl<QPushButton>(this, "cmdNone", QStringLiteral("None"), {5520, 1080, 735, 360}, dpi);
-    cmdAll = MakeControl<QPushButton>(this, "cmdAll", QStringLiteral("All"), {4800, 1080, 615, 360}, dpi);
-    cmdOptions = MakeControl<QPushButton>(this, "cmdOptions", QStringLiteral("Options..."), {240, 4320, 990, 360}, dpi);
+    cmdNone = MakeControl<QPushButton>(this, "cmdNone", QStringLiteral("&None"), {5520, 1080, 735, 360}, dpi);
+    cmdAll = MakeControl<QPushButton>(this, "cmdAll", QStringLiteral("&All"), {4800, 1080, 615, 360}, dpi);
+    cmdOptions = MakeControl<QPushButton>(this, "cmdOptions", QStringLiteral("&Options..."), {240, 4320, 990, 360}, dpi);
+    Label1->setBuddy(txtBrokenBook);
+    Label2->setBuddy(listBooks);
+    // A list does not take its accessible name from its label as a text
+    // box does.
+    listBooks->setAccessibleName(Label2->text().remove(QLatin1Char('&')));
 
-    QWidget* tabOrder[] = {txtBrokenBook, cmdBrokenBook, cmdStart, cmdCancel, listBooks, cmdNone, cmdAll, cmdOptions};
+    // The tab order follows the layout: top to bottom, left to right.
+    QWidget* tabOrder[] = {txtBrokenBook, cmdBrokenBook, cmdAll, cmdNone, listBooks, cmdOptions, cmdStart, cmdCancel};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -87,7 +140,7 @@ Form1::Form1()
     connect(cmdNone, &QPushButton::clicked, this, [this] { TickAll(false); });
     connect(cmdOptions, &QPushButton::clicked, this, [this] { ShowOptions(); });
     connect(cmdStart, &QPushButton::clicked, this, [this] { Start(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { close(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { CancelOrStop(); });
 
     txtBrokenBook->setFocus();
 }
@@ -121,6 +174,7 @@ void Form1::FindBooks(const std::string& FolderPath, const std::string& InnerPat
 void Form1::ListFolder(const std::string& folder)
 {
     listBooks->clear();
+    ++listing_;
     listed_ = folder;
     FindBooks(folder + PathText::Separator, "");
 }
@@ -153,6 +207,13 @@ void Form1::Start()
 {
     running_ = true;
     stopRequested_ = false;
+    stopWithSummary_ = false;
+    // The outcomes shown are this run's: entries it does not reach carry none.
+    runListing_ = listing_;
+    for (int i = 0; i < listBooks->count(); ++i) {
+        listBooks->item(i)->setIcon(QIcon());
+        listBooks->item(i)->setToolTip(QString());
+    }
     try {
         StartBatchRun(*this);
     } catch (const ProgramEndRequest& end) {
@@ -163,9 +224,32 @@ void Form1::Start()
     running_ = false;
     progress_.clear();
     printed_.clear();
+    progressBar->hide();
     update();
-    if (stopRequested_)
+    if (stopRequested_ && !stopWithSummary_)
         close();
+}
+
+// Cancel closes the window; during a run it reads Stop and stops the run
+// after the book in hand.
+void Form1::CancelOrStop()
+{
+    if (running_)
+        RequestStop(true);
+    else
+        close();
+}
+
+void Form1::RequestStop(bool withSummary)
+{
+    if (!stopRequested_)
+        stopWithSummary_ = withSummary;
+    else if (!withSummary)
+        stopWithSummary_ = false;  // closing after Stop still closes, quietly
+    stopRequested_ = true;
+    cmdCancel->setEnabled(false);
+    progress_ = QStringLiteral("Stopping after %1").arg(current_);
+    update();
 }
 
 // The UnZip library was refused: the window closes and the program ends
@@ -208,7 +292,7 @@ bool Form1::EntryTicked(std::size_t index) const
 
 void Form1::SetStartCaption(const std::string& caption)
 {
-    cmdStart->setText(QString::fromStdString(caption));
+    cmdStart->setText(caption == "Start" ? QStringLiteral("&Start") : QString::fromStdString(caption));
 }
 
 void Form1::SetStartEnabled(bool enabled)
@@ -216,9 +300,12 @@ void Form1::SetStartEnabled(bool enabled)
     cmdStart->setEnabled(enabled);
 }
 
+// During a run Cancel is Stop, and stays enabled until pressed.
 void Form1::SetCancelEnabled(bool enabled)
 {
-    cmdCancel->setEnabled(enabled);
+    const bool stop = running_ && !enabled;
+    cmdCancel->setText(stop ? QStringLiteral("S&top") : QStringLiteral("&Cancel"));
+    cmdCancel->setEnabled(enabled || (stop && !stopRequested_));
 }
 
 // Drawn and painted at once, without handling any input, so that a long
@@ -226,8 +313,31 @@ void Form1::SetCancelEnabled(bool enabled)
 void Form1::BookStarting(std::size_t number, std::size_t total, const std::string& entry)
 {
     current_ = ShownText(entry);
-    progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(current_);
+    if (!stopRequested_)
+        progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(current_);
+    const std::size_t done = number - 1;
+    if (done == 0)
+        runClock_.start();
+    QString shown = QStringLiteral("%1 of %2 books").arg(done).arg(total);
+    if (done >= BooksBeforeEstimate) {
+        const qint64 perBook = runClock_.elapsed() / static_cast<qint64>(done);
+        shown += QStringLiteral(", ") + TimeLeft(perBook * static_cast<qint64>(total - done) / 1000);
+    }
+    progressBar->setMaximum(static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+    progressBar->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
+    progressBar->setFormat(shown.replace(QLatin1Char('%'), QStringLiteral("%%")));
+    progressBar->show();
     repaint();
+}
+
+void Form1::BookFinished(std::size_t index, BookOutcome outcome, const std::string& why)
+{
+    if (listing_ != runListing_ || index >= EntryCount())
+        return;  // the list was read again: the entry is another book's
+    QListWidgetItem* item = listBooks->item(static_cast<int>(index));
+    const OutcomeLook look = LookOf(outcome);
+    item->setIcon(style()->standardIcon(look.icon));
+    item->setToolTip(look.words + ShownText(why));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -249,9 +359,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     if (running_ && !ending_) {
         event->ignore();
-        stopRequested_ = true;
-        progress_ = QStringLiteral("Stopping after %1").arg(current_);
-        update();
+        RequestStop(false);
         return;
     }
     event->accept();

@@ -2,6 +2,7 @@
 
 #include "BatchWindow.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -13,11 +14,14 @@ class Options;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 
 // The main window: names the book folder (typed or browsed), lists every
 // EPUB below it with a tick box, opens the options and starts the batch
 // run, which reads the folder text and the list through BatchWindow.
+// During a run Cancel reads Stop, a bar shows the books done and the time
+// left, and each book's entry shows how its fix ended.
 class Form1 : public QWidget, public BatchWindow {
 public:
     Form1();
@@ -44,7 +48,9 @@ public:
     void SetStartEnabled(bool enabled) override;
     void SetCancelEnabled(bool enabled) override;
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
+    void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
     bool StopRequested() const override { return stopRequested_; }
+    bool SummaryAfterStop() const override { return stopWithSummary_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +63,8 @@ private:
     void TickAll(bool ticked);
     void ShowOptions();
     void Start();
+    void CancelOrStop();
+    void RequestStop(bool withSummary);
     void EndProgram(int exitCode);
 
     QLabel* Label1;
@@ -70,12 +78,17 @@ private:
     QPushButton* cmdNone;
     QPushButton* cmdAll;
     QPushButton* cmdOptions;
+    QProgressBar* progressBar;  // books done of books ticked, during a run
 
     std::unique_ptr<Options> options_;   // exists from its first showing until a Cancel
     std::optional<std::string> listed_;  // the folder text the list's entries belong to
+    int listing_ = 0;                    // counts the times the list was read
+    int runListing_ = 0;                 // the listing the run's outcomes belong to
     bool running_ = false;
     bool ending_ = false;
-    bool stopRequested_ = false;  // the window was closed during a run
+    bool stopRequested_ = false;    // Stop was pressed or the window closed during a run
+    bool stopWithSummary_ = false;  // by Stop, which ends with a summary
+    QElapsedTimer runClock_;        // since the first book of the run began
     QString current_;   // the entry of the book in hand
     QString progress_;  // "Fixing N of M: ENTRY" while a run goes on
     QString printed_;   // the last line the Zip library printed

@@ -29,23 +29,23 @@ Options::Options()
     cssFrame = MakeControl<QGroupBox>(this, "cssFrame", QStringLiteral("Text styling"), {240, 240, 5055, 2775}, dpi);
     Label3 = MakeControl<QLabel>(cssFrame, "Label3", QStringLiteral("(Otherwise, we'll just remove all the font sizes.)"),
                                  {480, 2280, 3435, 195}, dpi);
-    radioAlterCss = MakeControl<QRadioButton>(cssFrame, "radioAlterCss", QStringLiteral("Alter the stylesheet:"),
+    radioAlterCss = MakeControl<QRadioButton>(cssFrame, "radioAlterCss", QStringLiteral("&Alter the stylesheet:"),
                                               {240, 360, 1815, 255}, dpi);
-    radioDeleteCss = MakeControl<QRadioButton>(cssFrame, "radioDeleteCss", QStringLiteral("Delete CSS entirely?"),
+    radioDeleteCss = MakeControl<QRadioButton>(cssFrame, "radioDeleteCss", QStringLiteral("&Delete CSS entirely?"),
                                                {240, 2040, 1815, 255}, dpi);
-    checkJustify = MakeControl<QCheckBox>(cssFrame, "checkJustify", QStringLiteral("Justify all paragraphs."),
+    checkJustify = MakeControl<QCheckBox>(cssFrame, "checkJustify", QStringLiteral("&Justify all paragraphs."),
                                           {480, 1080, 3375, 255}, dpi);
-    checkText = MakeControl<QCheckBox>(cssFrame, "checkText", QStringLiteral("Remove fixed font sizes."),
+    checkText = MakeControl<QCheckBox>(cssFrame, "checkText", QStringLiteral("&Remove fixed font sizes."),
                                        {480, 720, 3495, 255}, dpi);
-    checkIntlFonts = MakeControl<QCheckBox>(cssFrame, "checkIntlFonts", QStringLiteral("Install Liberation fonts."),
+    checkIntlFonts = MakeControl<QCheckBox>(cssFrame, "checkIntlFonts", QStringLiteral("&Install Liberation fonts."),
                                             {480, 1440, 2655, 255}, dpi);
     Label1 = MakeControl<QLabel>(cssFrame, "Label1", QStringLiteral("(Allows display of international characters.)"),
                                  {720, 1680, 3120, 195}, dpi);
     checkKeepOriginals = MakeControl<QCheckBox>(this, "checkKeepOriginals",
-                                                QStringLiteral("Move the original books to the Trash"),
+                                                QStringLiteral("&Move the original books to the Trash"),
                                                 {240, 3150, 5055, 255}, dpi);
-    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("OK"), {3240, 3660, 870, 360}, dpi);
-    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {4200, 3660, 1110, 360}, dpi);
+    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("&OK"), {3240, 3660, 870, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("&Cancel"), {4200, 3660, 1110, 360}, dpi);
 
     for (QPushButton* button : {cmdOk, cmdCancel}) {
         button->setAutoDefault(false);

@@ -14,9 +14,10 @@ void ConsoleWindow::BookStarting(std::size_t number, std::size_t total, const st
         std::cerr << "[" << number << "/" << total << "] " << entry << std::endl;
 }
 
-void ConsoleWindow::BookLeftAlone(const std::string& entry, const std::string& reason)
+void ConsoleWindow::BookFinished(std::size_t index, BookOutcome outcome, const std::string& why)
 {
-    std::cerr << entry << ": left as it was: " << reason << std::endl;
+    if (outcome == BookOutcome::LeftAlone)
+        std::cerr << books_.at(index).shown << ": left as it was: " << why << std::endl;
 }
 
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)

@@ -29,7 +29,7 @@ public:
     void SetStartEnabled(bool) override {}
     void SetCancelEnabled(bool) override {}
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
-    void BookLeftAlone(const std::string& entry, const std::string& reason) override;
+    void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
     void OriginalKept(const std::string& bookPath, const std::string& kept) override;
 
 private:

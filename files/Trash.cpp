@@ -243,7 +243,9 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
     if (!linked && links_ == HardLinks::Try && !NoHardLinks(errno))
         throw fail(errno, "linking into the Trash", kept);
     if (linked) {
-        FlushFolder(filesFolder);
+        // No flush between the link and the rename: a journalling
+        // filesystem commits the two in order, and the flush of the book's
+        // folder after the rename makes both last.
         if (::rename(replacement.c_str(), path.c_str()) != 0) {
             const int err = errno;
             ::unlink(kept.c_str());

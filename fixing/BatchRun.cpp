@@ -13,6 +13,7 @@
 #include <exception>
 #include <new>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +26,7 @@ struct RunState {
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
     long long originalsKept = 0;           // books whose originals went to the Trash
+    std::optional<std::size_t> waitingIndex;  // the entry whose new archive waits
 };
 
 std::size_t TickedCount(const BatchWindow& window)
@@ -73,15 +75,22 @@ bool BookFailed(const std::string& bookPath, std::string message, RunState& stat
 // failed and ends the run.
 bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
+    const std::optional<std::size_t> index = std::exchange(state.waitingIndex, std::nullopt);
     std::optional<ReplacementFailure> failure;
     try {
         failure = state.replacer.Finish();
     } catch (const RunTimeError& e) {
+        if (index)
+            window.BookFinished(*index, BookOutcome::Failed, FailureText(e));
         if (!policy.keepGoing)
             throw;
         failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
         state.replacer.Discard();
+        return BookFailed(failure->bookPath, failure->message, state, policy);
     }
+    if (index)
+        window.BookFinished(*index, failure ? BookOutcome::Failed : BookOutcome::Fixed,
+                            failure ? failure->message : std::string());
     if (failure)
         return BookFailed(failure->bookPath, failure->message, state, policy);
     if (const std::string kept = state.replacer.TakeKeptOriginal(); !kept.empty()) {
@@ -100,25 +109,47 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     try {
         result = FixBook(bookPath, state.scratch);
     } catch (const RunTimeError& e) {
+        window.BookFinished(index, BookOutcome::Failed, FailureText(e));
         if (!policy.keepGoing)
             throw;
         std::optional<RunTimeError> ignored;
         RemoveLeftovers(state.scratch, ignored);
         return BookFailed(bookPath, FailureText(e), state, policy);
     }
-    if (result.kind == BookResult::Failed)
+    switch (result.kind) {
+    case BookResult::Failed:
+        window.BookFinished(index, BookOutcome::Failed, result.message);
         return BookFailed(bookPath, result.message, state, policy);
-    if (result.kind == BookResult::LeftAlone) {
+    case BookResult::LeftAlone:
         state.leftAlone.push_back(window.EntryText(index) + ": " + result.message);
-        window.BookLeftAlone(window.EntryText(index), result.message);
+        window.BookFinished(index, BookOutcome::LeftAlone, result.message);
+        return true;
+    case BookResult::AlreadyFixed:
+        window.BookFinished(index, BookOutcome::Untouched, {});
+        return true;
+    case BookResult::Fixed:
+        break;
     }
-    if (result.kind == BookResult::Fixed) {
-        if (!FinishWaitingBook(window, state, policy))
-            return false;  // this book's archive goes in Cleanup
-        state.replacer.Hand(std::move(*result.newArchive));
-        state.scratch.temporaryArchive.clear();
-    }
+    if (!FinishWaitingBook(window, state, policy))
+        return false;  // this book's archive goes in Cleanup
+    state.replacer.Hand(std::move(*result.newArchive));
+    state.waitingIndex = index;
+    state.scratch.temporaryArchive.clear();
     return true;
+}
+
+// The box that ends a run, or a stopped one: the books fixed (begun less
+// failed and left alone), and the details of the books left alone.
+void ShowSummary(const RunState& state, long long begun, bool stopped)
+{
+    const long long failed = static_cast<long long>(state.failedBooks.size());
+    const long long leftAlone = static_cast<long long>(state.leftAlone.size());
+    std::string details;
+    for (const std::string& book : state.leftAlone)
+        details += (details.empty() ? "" : LineBreak) + book;
+    const long long fixed = begun - failed - leftAlone;
+    Prompter().ShowDetailedMessage(SummaryText(fixed, leftAlone, state.originalsKept != 0, stopped), details,
+                                   MessageIcon::None);
 }
 
 RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
@@ -144,8 +175,13 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // The window handles what is pending between books; the user may
         // change ticks, the list or the options, or ask the run to stop.
         Prompter().ProcessPendingEvents();
-        if (window.StopRequested())
-            return FinishWaitingBook(window, state, policy) ? RunOutcome::Stopped : RunOutcome::Failure;
+        if (window.StopRequested()) {
+            if (!FinishWaitingBook(window, state, policy))
+                return RunOutcome::Failure;
+            if (window.SummaryAfterStop())
+                ShowSummary(state, fixedCount, true);
+            return RunOutcome::Stopped;
+        }
         // The list may have shrunk since the run began.
         if (index >= window.EntryCount())
             throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
@@ -164,15 +200,8 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
-    const long long leftAlone = static_cast<long long>(state.leftAlone.size());
-    if (fixedCount - failed != 0) {
-        std::string details;
-        for (const std::string& book : state.leftAlone)
-            details += (details.empty() ? "" : LineBreak) + book;
-        Prompter().ShowDetailedMessage(
-            SummaryText(fixedCount - failed - leftAlone, leftAlone, state.originalsKept != 0), details,
-            MessageIcon::None);
-    }
+    if (fixedCount - failed != 0)
+        ShowSummary(state, fixedCount, false);
     if (failed != 0) {
         std::string list = std::to_string(failed) + " books failed:";
         for (const std::string& book : state.failedBooks)
@@ -192,10 +221,17 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
 RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome)
 {
     // A book fixed before a failure ended the run still takes its place.
+    const std::optional<std::size_t> waiting = std::exchange(state.waitingIndex, std::nullopt);
     try {
-        if (const std::optional<ReplacementFailure> late = state.replacer.Finish())
+        const std::optional<ReplacementFailure> late = state.replacer.Finish();
+        if (waiting)
+            window.BookFinished(*waiting, late ? BookOutcome::Failed : BookOutcome::Fixed,
+                                late ? late->message : std::string());
+        if (late)
             ShowMessage(late->message);
     } catch (const RunTimeError& e) {
+        if (waiting)
+            window.BookFinished(*waiting, BookOutcome::Failed, FailureText(e));
         if (!failure)
             failure = e;
     }
@@ -218,9 +254,10 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
-std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept)
+std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept, bool stopped)
 {
-    std::string text = "Okay, your books are all set. (" + std::to_string(fixedCount) + " epubs fixed.)";
+    std::string text = (stopped ? "Stopped. (" : "Okay, your books are all set. (") + std::to_string(fixedCount) +
+                       " epubs fixed.)";
     if (leftAloneCount == 1)
         text += " 1 book was left as it was: it cannot be fixed safely.";
     else if (leftAloneCount > 1)

@@ -25,7 +25,8 @@ struct RunPolicy {
 // cleans up. A refused UnZip library ends the program (ProgramEndRequest).
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
-// The message a run shows at its end when a book was fixed or left alone;
-// the books left alone are counted in a second sentence, and a last one
-// says where the originals went.
-std::string SummaryText(long long fixedCount, long long leftAloneCount = 0, bool originalsKept = false);
+// The message a run shows at its end when a book was fixed or left alone,
+// or when the user stopped it; the books left alone are counted in a
+// second sentence, and a last one says where the originals went.
+std::string SummaryText(long long fixedCount, long long leftAloneCount = 0, bool originalsKept = false,
+                        bool stopped = false);

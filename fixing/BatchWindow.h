@@ -5,6 +5,14 @@
 #include <cstddef>
 #include <string>
 
+// How one book's fix ended.
+enum class BookOutcome {
+    Fixed,      // the new book is in its place
+    Untouched,  // already as the options ask: not touched
+    LeftAlone,  // the fix cannot edit it safely: not touched
+    Failed,     // left as it was
+};
+
 // What the batch run needs of its window, read at the moment it needs it:
 // the folder text, the book list, and the two buttons. The main window
 // implements it, and so do the command line and the tests.
@@ -30,12 +38,18 @@ public:
     // A book's processing begins: the number-th of total ticked books.
     virtual void BookStarting(std::size_t /*number*/, std::size_t /*total*/, const std::string& /*entry*/) {}
 
-    // The fix left a book as it was, because it cannot edit it safely.
-    virtual void BookLeftAlone(const std::string& /*entry*/, const std::string& /*reason*/) {}
+    // The book of entry index is done: how, and for LeftAlone and Failed
+    // why. A fixed book is done once the new book is in its place.
+    virtual void BookFinished(std::size_t /*index*/, BookOutcome /*outcome*/, const std::string& /*why*/) {}
 
     // A replaced book's original went to the Trash, where kept names it.
     virtual void OriginalKept(const std::string& /*bookPath*/, const std::string& /*kept*/) {}
 
     // True once the user asked the run to stop after the book in hand.
     virtual bool StopRequested() const { return false; }
+
+    // Whether a stop ends with a summary of what was done ("Stopped. (12
+    // epubs fixed.)"), as a Stop button asks; otherwise it ends quietly,
+    // as closing the window does.
+    virtual bool SummaryAfterStop() const { return false; }
 };

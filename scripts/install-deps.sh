@@ -14,6 +14,7 @@ packages=(
   zip unzip
   epubcheck
   gvfs libglib2.0-bin dbus fusefat dosfstools
+  xvfb xdotool at-spi2-core python3 python3-pyatspi
   dpkg-dev file desktop-file-utils appstream groff-base
   "$@"
 )

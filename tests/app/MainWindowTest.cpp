@@ -14,7 +14,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -170,8 +173,8 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     MakeEpub(library / "one.epub", EpubVersion::Three);
     MakeEpub(library / "Sub/two.epub", EpubVersion::Two);
 
-    // While the run goes on: only Start and Cancel are disabled, and the
-    // window repaints at the start of each book.
+    // While the run goes on: only Start is disabled, Cancel reads Stop, and
+    // the window repaints at the start of each book.
     int paintsDuringRun = 0;
     struct PaintCounter : QObject {
         QPushButton* start;
@@ -189,7 +192,8 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     prompter.onMessage = [&](const FakePrompter::Message&) {
         EXPECT_EQ(Button("cmdStart").text(), "Working");
         EXPECT_FALSE(Button("cmdStart").isEnabled());
-        EXPECT_FALSE(Button("cmdCancel").isEnabled());
+        EXPECT_EQ(Button("cmdCancel").text(), "S&top");
+        EXPECT_TRUE(Button("cmdCancel").isEnabled());
         for (const char* name : {"cmdBrokenBook", "cmdAll", "cmdNone", "cmdOptions"})
             EXPECT_TRUE(Button(name).isEnabled()) << name;
         EXPECT_TRUE(List().isEnabled() && Text().isEnabled());
@@ -207,7 +211,7 @@ TEST_F(MainWindowTest, TypingAPathAndPressingStartFixesTheBooks)
     }
     EXPECT_GE(paintsDuringRun, 2);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(Button("cmdStart").text(), "Start");
+    EXPECT_EQ(Button("cmdStart").text(), "&Start");
     EXPECT_TRUE(Button("cmdStart").isEnabled() && Button("cmdCancel").isEnabled());
     window->removeEventFilter(&counter);
 
@@ -272,7 +276,7 @@ TEST_F(MainWindowTest, ARelistingThatEmptiesTheListEndsTheRunThroughCleanup)
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text.rfind("9 Error unzipping:  Subscript out of range", 0), 0u);
     EXPECT_EQ(ReadFile(library / "b.epub"), untouched);
-    EXPECT_EQ(Button("cmdStart").text(), "Start");
+    EXPECT_EQ(Button("cmdStart").text(), "&Start");
     EXPECT_TRUE(Button("cmdStart").isEnabled() && Button("cmdCancel").isEnabled());
     EXPECT_FALSE(fs::exists(WorkingFolderPath()));
     EXPECT_FALSE(fs::exists(WorkingFolderPath() + ".lock"));
@@ -304,6 +308,81 @@ TEST_F(MainWindowTest, ClosingDuringARunStopsAfterTheBookInHand)
     EXPECT_NE(std::find(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), names.end());
     EXPECT_EQ(ReadFile(library / "b.epub"), untouched);
     EXPECT_FALSE(fs::exists(WorkingFolderPath()));
+}
+
+// Stop ends the run after the book in hand, with a summary of what was
+// done; the bar under the list counts the books done of those ticked while
+// the run goes on, and is hidden otherwise.
+TEST_F(MainWindowTest, StopEndsTheRunAfterTheBookInHandAndTheBarCountsTheBooks)
+{
+    for (const char* book : {"a.epub", "b.epub", "c.epub", "d.epub"})
+        MakeEpub(library / book, EpubVersion::Three);
+    const std::string untouched = ReadFile(library / "d.epub");
+    Type(library.path());
+    TabAway();
+    List().item(2)->setCheckState(Qt::Unchecked);
+    QProgressBar& bar = Child<QProgressBar>(*window, "progressBar");
+    EXPECT_FALSE(bar.isVisible());
+
+    std::set<std::pair<int, int>> seen;  // value, maximum
+    prompter.onEvents = [&] {
+        if (bar.isVisible())
+            seen.emplace(bar.value(), bar.maximum());
+        if (bar.value() == 1 && Button("cmdCancel").isEnabled())
+            QTest::mouseClick(&Button("cmdCancel"), Qt::LeftButton);  // Stop, during the second book
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+
+    EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{0, 3}, {1, 3}}));
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Stopped. (2 epubs fixed.) The original books are in the Trash."});
+    EXPECT_EQ(ReadFile(library / "d.epub"), untouched);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(Button("cmdCancel").text(), "&Cancel");
+    EXPECT_TRUE(Button("cmdCancel").isEnabled());
+}
+
+// After a run each entry it reached shows how its book's fix ended, until
+// the list is read again.
+TEST_F(MainWindowTest, EachBookReachedShowsItsOutcome)
+{
+    MakeEpub(library / "a.epub", EpubVersion::Three);
+    MakeEpub(library / "b.epub", EpubVersion::Three);
+    MakeEpub(library / "c.epub", EpubVersion::Three);
+    BuildZip(library / "c.epub", {{"META-INF/encryption.xml", "<encryption"}}, true);
+    WriteFile(library / "d.epub", "not an archive");
+    MakeEpub(library / "e.epub", EpubVersion::Three);
+    Type(library.path());
+    TabAway();
+    for (int i = 1; i < List().count(); ++i)
+        List().item(i)->setCheckState(Qt::Unchecked);
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);  // a.epub, fixed now
+    for (int i = 1; i < List().count(); ++i)
+        List().item(i)->setCheckState(Qt::Checked);
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);  // ends at d.epub
+
+    const auto tip = [&](int i) { return List().item(i)->toolTip().toStdString(); };
+    EXPECT_EQ(tip(0), "Already as the options ask: left untouched");
+    EXPECT_EQ(tip(1), "Fixed");
+    EXPECT_EQ(tip(2).rfind("Left as it was: protected: META-INF/encryption.xml is not well-formed", 0), 0u) << tip(2);
+    EXPECT_EQ(tip(3).rfind("Failed: " + library / "d.epub", 0), 0u) << tip(3);
+    EXPECT_EQ(tip(4), "") << "not reached";
+    EXPECT_TRUE(List().item(4)->icon().isNull());
+    const QStyle::StandardPixmap icons[] = {QStyle::SP_MessageBoxInformation, QStyle::SP_DialogApplyButton,
+                                            QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(List().item(i)->icon().pixmap(16).toImage(),
+                  window->style()->standardIcon(icons[i]).pixmap(16).toImage())
+            << i;
+
+    Type(other.path());
+    TabAway();
+    Type(library.path());
+    TabAway();
+    for (int i = 0; i < List().count(); ++i)
+        EXPECT_TRUE(List().item(i)->icon().isNull() && List().item(i)->toolTip().isEmpty()) << i;
 }
 
 // Message boxes show their texts as they are: a book's name is never read

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 TEST(WindowLayout, TwipsBecomePixelsAtTheScreensResolution)
@@ -33,6 +35,7 @@ std::string CutOffCaption(const QWidget& control)
         caption = label->text();
     else if (auto* button = qobject_cast<const QAbstractButton*>(&control))
         caption = button->text();
+    caption.remove(QLatin1Char('&'));  // a mnemonic's marker is not drawn
     if (caption.isEmpty())
         return {};
     bool fits = true;
@@ -78,6 +81,32 @@ void ExpectReadableAndApart(QWidget& window, int widthTwips, int heightTwips)
     }
 }
 
+// Every button and label of the window has its own key (Alt and a
+// letter), the Stop caption that Cancel takes during a run included.
+void ExpectDistinctMnemonics(QWidget& window)
+{
+    std::map<QChar, std::string> taken;
+    auto take = [&](const QString& caption, const std::string& name) {
+        const int at = caption.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= caption.size())
+            return false;
+        const QChar key = caption[at + 1].toLower();
+        EXPECT_TRUE(taken.emplace(key, name).second) << name << " and " << taken[key] << " share Alt+"
+                                                     << QString(key).toStdString();
+        return true;
+    };
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            EXPECT_TRUE(take(button->text(), control->objectName().toStdString()))
+                << control->objectName().toStdString() << " has no key";
+        } else if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy()) {
+            EXPECT_TRUE(take(label->text(), control->objectName().toStdString()));
+        }
+    }
+    if (window.objectName() == QLatin1String("Form1"))
+        take(QStringLiteral("S&top"), "Stop");
+}
+
 std::vector<std::string> TabOrder(QWidget& window, const char* first)
 {
     std::vector<std::string> order;
@@ -99,10 +128,11 @@ TEST(WindowLayout, TheMainWindow)
     ExpectReadableAndApart(window, 6525, 4935);
     EXPECT_EQ(window.windowTitle(), "Bindwell");
     EXPECT_EQ(TabOrder(window, "txtBrokenBook"),
-              (std::vector<std::string>{"txtBrokenBook", "cmdBrokenBook", "cmdStart", "cmdCancel", "listBooks",
-                                        "cmdNone", "cmdAll", "cmdOptions"}));
+              (std::vector<std::string>{"txtBrokenBook", "cmdBrokenBook", "cmdAll", "cmdNone", "listBooks",
+                                        "cmdOptions", "cmdStart", "cmdCancel"}));
     ASSERT_NE(window.focusWidget(), nullptr);
     EXPECT_EQ(window.focusWidget()->objectName(), "txtBrokenBook") << "the focus starts in the text box";
+    ExpectDistinctMnemonics(window);
 }
 
 TEST(WindowLayout, TheOptionsDialog)
@@ -115,6 +145,7 @@ TEST(WindowLayout, TheOptionsDialog)
     EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
               (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
                                         "checkIntlFonts", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
+    ExpectDistinctMnemonics(dialog);
 }
 
 }  // namespace

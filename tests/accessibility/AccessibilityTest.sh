@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Both windows as a screen reader reads them: Bindwell under Xvfb, with
+# the AT-SPI bus in a private session bus, read by read_windows.py through
+# pyatspi. Every control must have a name, and the progress bar must give
+# its value during a run.
+#     AccessibilityTest.sh BUILD_FOLDER
+set -euo pipefail
+build="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+for tool in Xvfb xdotool dbus-run-session zip /usr/libexec/at-spi-bus-launcher; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "python3-pyatspi is not installed"; exit 77; }
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# Books with long chapters, so that the run lasts long enough to be read.
+for _ in 1 2 3 4; do cat /usr/share/common-licenses/*; done >"$work/chapter.xhtml"
+mkdir -p "$work/src/META-INF" "$work/src/OEBPS" "$work/Books" "$work/runtime"
+chmod 700 "$work/runtime"
+printf 'application/epub+zip' >"$work/src/mimetype"
+printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' \
+  >"$work/src/META-INF/container.xml"
+printf '<package><manifest></manifest></package>' >"$work/src/OEBPS/content.opf"
+printf 'p { font-size: 11pt; }' >"$work/src/OEBPS/style.css"
+cp "$work/chapter.xhtml" "$work/src/OEBPS/"
+(cd "$work/src" && zip -qX0 "$work/book.epub" mimetype && zip -qXr9 "$work/book.epub" META-INF OEBPS)
+for n in $(seq 1 40); do cp "$work/book.epub" "$work/Books/Book $n.epub"; done
+
+display=:$((70 + RANDOM % 19))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=$display XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+dbus-run-session -- sh -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  sleep 1
+  /usr/bin/python3 "$1" "$2" "$3"
+' sh "$here/read_windows.py" "$build/bin/bindwell" "$work/Books" 2> >(grep -v '^dbus-daemon' >&2)
