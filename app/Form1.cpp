@@ -110,6 +110,9 @@ Form1::Form1()
     listBooks->setObjectName(QStringLiteral("listBooks"));
     listBooks->setSelectionMode(QAbstractItemView::SingleSelection);
     listBooks->setSortingEnabled(false);
+    // An outcome's icon no taller than a line, so that the list keeps its rows.
+    const int line = listBooks->fontMetrics().height();
+    listBooks->setIconSize(QSize(line, line));
     PlaceInTwips(*listBooks, {240, 1440, 6015, 2400}, dpi);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));

@@ -82,7 +82,13 @@ xdotool windowactivate --sync "$summary"
 xdotool key Tab space
 sleep 0.7
 import -frame -window "$summary" docs/summary-details.png
+# Close the box: the list shows how each book's fix ended.
+xdotool key Escape
+sleep 0.7
+xdotool mousemove --window "$window" 200 200
+sleep 0.3
+import -frame -window "$window" docs/run-outcomes.png
 unzip -l "$library/Emma.epub" >"$work/listing"
 grep -q LiberationSerif-Regular.ttf "$work/listing"
-echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png, docs/run-summary.png and" \
-     "docs/summary-details.png; the books were fixed"
+echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png, docs/run-summary.png," \
+     "docs/summary-details.png and docs/run-outcomes.png; the books were fixed"
