@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -28,6 +29,13 @@
 
 namespace {
 
+// The caption or text in the user's language (Qt's lupdate finds the
+// texts by this name).
+QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate(context, sourceText, disambiguation, n);
+}
+
 constexpr int EntryBytesRole = Qt::UserRole;
 
 // A first-run estimate of the time left needs a few books behind it.
@@ -36,10 +44,13 @@ constexpr std::size_t BooksBeforeEstimate = 3;
 QString TimeLeft(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("less than a minute left");
+        return translate("Form1", "less than a minute left");
     if (seconds < 3600)
-        return QStringLiteral("about %1 minutes left").arg((seconds + 59) / 60);
-    return QStringLiteral("about %1 h %2 min left").arg(seconds / 3600).arg((seconds % 3600 + 59) / 60);
+    {
+        const int minutes = static_cast<int>((seconds + 59) / 60);
+        return translate("Form1", "about %n minutes left", nullptr, minutes);
+    }
+    return translate("Form1", "about %1 h %2 min left").arg(seconds / 3600).arg((seconds % 3600 + 59) / 60);
 }
 
 // The icon and tooltip an entry carries once its book is done.
@@ -52,15 +63,15 @@ OutcomeLook LookOf(BookOutcome outcome)
 {
     switch (outcome) {
     case BookOutcome::Fixed:
-        return {QStyle::SP_DialogApplyButton, QStringLiteral("Fixed")};
+        return {QStyle::SP_DialogApplyButton, translate("Form1", "Fixed")};
     case BookOutcome::Untouched:
-        return {QStyle::SP_MessageBoxInformation, QStringLiteral("Already as the options ask: left untouched")};
+        return {QStyle::SP_MessageBoxInformation, translate("Form1", "Already as the options ask: left untouched")};
     case BookOutcome::LeftAlone:
-        return {QStyle::SP_MessageBoxWarning, QStringLiteral("Left as it was: ")};
+        return {QStyle::SP_MessageBoxWarning, translate("Form1", "Left as it was: ")};
     case BookOutcome::Failed:
         break;
     }
-    return {QStyle::SP_MessageBoxCritical, QStringLiteral("Failed: ")};
+    return {QStyle::SP_MessageBoxCritical, translate("Form1", "Failed: ")};
 }
 
 // The free bands of the surface where the run's progress and the Zip
@@ -100,12 +111,12 @@ Form1::Form1()
     // Every button has a key of its own (Alt and the underlined letter);
     // the two labels name the box and the list they stand over, also for
     // a screen reader.
-    Label1 = MakeControl<QLabel>(this, "Label1", QStringLiteral("&Load EBook from:"), {240, 240, 1260, 195}, dpi);
+    Label1 = MakeControl<QLabel>(this, "Label1", translate("Form1", "&Load EBook from:"), {240, 240, 1260, 195}, dpi);
     txtBrokenBook = MakeControl<QLineEdit>(this, "txtBrokenBook", QString(), {240, 480, 4935, 375}, dpi);
-    cmdBrokenBook = MakeControl<QPushButton>(this, "cmdBrokenBook", QStringLiteral("&Browse..."),
+    cmdBrokenBook = MakeControl<QPushButton>(this, "cmdBrokenBook", translate("Form1", "&Browse..."),
                                              {5280, 480, 990, 360}, dpi);
-    cmdStart = MakeControl<QPushButton>(this, "cmdStart", QStringLiteral("&Start"), {4080, 4320, 990, 360}, dpi);
-    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("&Cancel"), {5280, 4320, 990, 360}, dpi);
+    cmdStart = MakeControl<QPushButton>(this, "cmdStart", translate("Form1", "&Start"), {4080, 4320, 990, 360}, dpi);
+    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", translate("Form1", "&Cancel"), {5280, 4320, 990, 360}, dpi);
     listBooks = new QListWidget(this);
     listBooks->setObjectName(QStringLiteral("listBooks"));
     listBooks->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,16 +127,25 @@ Form1::Form1()
     PlaceInTwips(*listBooks, {240, 1440, 6015, 2400}, dpi);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setAccessibleName(QStringLiteral("Books done"));
+    progressBar->setAccessibleName(translate("Form1", "Books done"));
     progressBar->setTextVisible(true);
     PlaceInTwips(*progressBar, {240, 3900, 6015, 300}, dpi);
     progressBar->hide();
-    Label2 = MakeControl<QLabel>(this, "Label2", QStringLiteral("Check the boo&ks you want to fix:"),
+    Label2 = MakeControl<QLabel>(this, "Label2", translate("Form1", "Check the boo&ks you want to fix:"),
                                  {240, 1200, 2385, 195}, dpi);
-    Label4 = MakeControl<QLabel>(this, "Label4", QStringLiteral("Select:"), {4200, 1200, 495, 195}, dpi);
-    cmdNone = MakeControl<QPushButton>(this, "cmdNone", QStringLiteral("&None"), {5520, 1080, 735, 360}, dpi);
-    cmdAll = MakeControl<QPushButton>(this, "cmdAll", QStringLiteral("&All"), {4800, 1080, 615, 360}, dpi);
-    cmdOptions = MakeControl<QPushButton>(this, "cmdOptions", QStringLiteral("&Options..."), {240, 4320, 990, 360}, dpi);
+    Label4 = MakeControl<QLabel>(this, "Label4", translate("Form1", "Select:"), {4200, 1200, 495, 195}, dpi);
+    cmdNone = MakeControl<QPushButton>(this, "cmdNone", translate("Form1", "&None"), {5520, 1080, 735, 360}, dpi);
+    cmdAll = MakeControl<QPushButton>(this, "cmdAll", translate("Form1", "&All"), {4800, 1080, 615, 360}, dpi);
+    cmdOptions =
+        MakeControl<QPushButton>(this, "cmdOptions", translate("Form1", "&Options..."), {240, 4320, 990, 360}, dpi);
+    // A translation may need more room than the design gave a caption: the
+    // rows grow from their anchored edges, the text box gives way to Browse.
+    const int browseLeft = cmdBrokenBook->x();
+    FitRow({cmdBrokenBook}, true);
+    txtBrokenBook->resize(txtBrokenBook->width() - (browseLeft - cmdBrokenBook->x()), txtBrokenBook->height());
+    FitRow({Label4, cmdAll, cmdNone}, true);
+    FitRow({cmdOptions}, false);
+    FitRow({cmdStart, cmdCancel}, true, {translate("Form1", "S&top")});
     Label1->setBuddy(txtBrokenBook);
     Label2->setBuddy(listBooks);
     // A list does not take its accessible name from its label as a text
@@ -152,8 +172,8 @@ Form1::~Form1() = default;
 
 void Form1::OpenFolder(QLineEdit& txtBox)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Select a folder..."), QDir::homePath(),
-                                                             QFileDialog::ShowDirsOnly);
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, translate("Form1", "Select a folder..."), QDir::homePath(), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return;
     // Setting the text from here does not count as the user's validation.
@@ -251,7 +271,7 @@ void Form1::RequestStop(bool withSummary)
         stopWithSummary_ = false;  // closing after Stop still closes, quietly
     stopRequested_ = true;
     cmdCancel->setEnabled(false);
-    progress_ = QStringLiteral("Stopping after %1").arg(current_);
+    progress_ = translate("Form1", "Stopping after %1").arg(current_);
     update();
 }
 
@@ -295,7 +315,9 @@ bool Form1::EntryTicked(std::size_t index) const
 
 void Form1::SetStartCaption(const std::string& caption)
 {
-    cmdStart->setText(caption == "Start" ? QStringLiteral("&Start") : QString::fromStdString(caption));
+    // The run names the caption; the window shows it in the user's language.
+    cmdStart->setText(caption == "Start" ? translate("Form1", "&Start")
+                                         : translate("Form1", "Working"));
 }
 
 void Form1::SetStartEnabled(bool enabled)
@@ -307,7 +329,7 @@ void Form1::SetStartEnabled(bool enabled)
 void Form1::SetCancelEnabled(bool enabled)
 {
     const bool stop = running_ && !enabled;
-    cmdCancel->setText(stop ? QStringLiteral("S&top") : QStringLiteral("&Cancel"));
+    cmdCancel->setText(stop ? translate("Form1", "S&top") : translate("Form1", "&Cancel"));
     cmdCancel->setEnabled(enabled || (stop && !stopRequested_));
 }
 
@@ -317,14 +339,17 @@ void Form1::BookStarting(std::size_t number, std::size_t total, const std::strin
 {
     current_ = ShownText(entry);
     if (!stopRequested_)
-        progress_ = QStringLiteral("Fixing %1 of %2: %3").arg(number).arg(total).arg(current_);
+        progress_ = translate("Form1", "Fixing %1 of %2: %3").arg(number).arg(total).arg(current_);
     const std::size_t done = number - 1;
     if (done == 0)
         runClock_.start();
-    QString shown = QStringLiteral("%1 of %2 books").arg(done).arg(total);
+    const int books = static_cast<int>(std::min<std::size_t>(total, INT_MAX));
+    QString shown = translate("Form1", "%1 of %n books", nullptr, books).arg(done);
     if (done >= BooksBeforeEstimate) {
         const qint64 perBook = runClock_.elapsed() / static_cast<qint64>(done);
-        shown += QStringLiteral(", ") + TimeLeft(perBook * static_cast<qint64>(total - done) / 1000);
+        //: %1 counts the books done, %2 says the time left.
+        shown = translate("Form1", "%1, %2")
+                    .arg(shown, TimeLeft(perBook * static_cast<qint64>(total - done) / 1000));
     }
     progressBar->setMaximum(static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
     progressBar->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));

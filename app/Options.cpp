@@ -4,6 +4,7 @@
 #include "SettingsStore.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,13 @@
 #include <QRadioButton>
 
 namespace {
+
+// The caption or text in the user's language (Qt's lupdate finds the
+// texts by this name).
+QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate(context, sourceText, disambiguation, n);
+}
 
 void Tick(QCheckBox* box, const char* key)
 {
@@ -22,30 +30,31 @@ void Tick(QCheckBox* box, const char* key)
 Options::Options()
 {
     setObjectName(QStringLiteral("Options"));
-    setWindowTitle(QStringLiteral("Options..."));
+    setWindowTitle(translate("Options", "Options..."));
     const int dpi = ScreenDotsPerInch();
     MakeFixedWindow(*this, 5520, 4215, dpi);
 
-    cssFrame = MakeControl<QGroupBox>(this, "cssFrame", QStringLiteral("Text styling"), {240, 240, 5055, 2775}, dpi);
-    Label3 = MakeControl<QLabel>(cssFrame, "Label3", QStringLiteral("(Otherwise, we'll just remove all the font sizes.)"),
-                                 {480, 2280, 3435, 195}, dpi);
-    radioAlterCss = MakeControl<QRadioButton>(cssFrame, "radioAlterCss", QStringLiteral("&Alter the stylesheet:"),
-                                              {240, 360, 1815, 255}, dpi);
-    radioDeleteCss = MakeControl<QRadioButton>(cssFrame, "radioDeleteCss", QStringLiteral("&Delete CSS entirely?"),
-                                               {240, 2040, 1815, 255}, dpi);
-    checkJustify = MakeControl<QCheckBox>(cssFrame, "checkJustify", QStringLiteral("&Justify all paragraphs."),
-                                          {480, 1080, 3375, 255}, dpi);
-    checkText = MakeControl<QCheckBox>(cssFrame, "checkText", QStringLiteral("&Remove fixed font sizes."),
+    cssFrame =
+        MakeControl<QGroupBox>(this, "cssFrame", translate("Options", "Text styling"), {240, 240, 5055, 2775}, dpi);
+    Label3 = MakeControl<QLabel>(cssFrame, "Label3",
+        translate("Options", "(Otherwise, we'll just remove all the font sizes.)"), {480, 2280, 3435, 195}, dpi);
+    radioAlterCss = MakeControl<QRadioButton>(
+        cssFrame, "radioAlterCss", translate("Options", "&Alter the stylesheet:"), {240, 360, 1815, 255}, dpi);
+    radioDeleteCss = MakeControl<QRadioButton>(
+        cssFrame, "radioDeleteCss", translate("Options", "&Delete CSS entirely?"), {240, 2040, 1815, 255}, dpi);
+    checkJustify = MakeControl<QCheckBox>(
+        cssFrame, "checkJustify", translate("Options", "&Justify all paragraphs."), {480, 1080, 3375, 255}, dpi);
+    checkText = MakeControl<QCheckBox>(cssFrame, "checkText", translate("Options", "&Remove fixed font sizes."),
                                        {480, 720, 3495, 255}, dpi);
-    checkIntlFonts = MakeControl<QCheckBox>(cssFrame, "checkIntlFonts", QStringLiteral("&Install Liberation fonts."),
-                                            {480, 1440, 2655, 255}, dpi);
-    Label1 = MakeControl<QLabel>(cssFrame, "Label1", QStringLiteral("(Allows display of international characters.)"),
-                                 {720, 1680, 3120, 195}, dpi);
+    checkIntlFonts = MakeControl<QCheckBox>(
+        cssFrame, "checkIntlFonts", translate("Options", "&Install Liberation fonts."), {480, 1440, 2655, 255}, dpi);
+    Label1 = MakeControl<QLabel>(cssFrame, "Label1",
+        translate("Options", "(Allows display of international characters.)"), {720, 1680, 3120, 195}, dpi);
     checkKeepOriginals = MakeControl<QCheckBox>(this, "checkKeepOriginals",
-                                                QStringLiteral("&Move the original books to the Trash"),
-                                                {240, 3150, 5055, 255}, dpi);
-    cmdOk = MakeControl<QPushButton>(this, "cmdOk", QStringLiteral("&OK"), {3240, 3660, 870, 360}, dpi);
-    cmdCancel = MakeControl<QPushButton>(this, "cmdCancel", QStringLiteral("&Cancel"), {4200, 3660, 1110, 360}, dpi);
+        translate("Options", "&Move the original books to the Trash"), {240, 3150, 5055, 255}, dpi);
+    cmdOk = MakeControl<QPushButton>(this, "cmdOk", translate("Options", "&OK"), {3240, 3660, 870, 360}, dpi);
+    cmdCancel =
+        MakeControl<QPushButton>(this, "cmdCancel", translate("Options", "&Cancel"), {4200, 3660, 1110, 360}, dpi);
 
     for (QPushButton* button : {cmdOk, cmdCancel}) {
         button->setAutoDefault(false);

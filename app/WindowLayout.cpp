@@ -1,11 +1,14 @@
 #include "WindowLayout.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -49,6 +52,73 @@ void PlaceInTwips(QWidget& control, const TwipsRect& place, int dotsPerInch)
     }
     control.setGeometry(TwipsToPixels(place.left, dotsPerInch), TwipsToPixels(place.top, dotsPerInch), width,
                         height);
+}
+
+namespace {
+
+// The width a control needs to show caption whole.
+int NeededWidth(const QWidget& control, QString caption)
+{
+    if (!qobject_cast<const QPushButton*>(&control))
+        return control.sizeHint().width();
+    caption.remove(QLatin1Char('&'));
+    const int margin = control.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
+    return control.fontMetrics().horizontalAdvance(caption) + 2 * margin;
+}
+
+QString CaptionOf(const QWidget& control)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    return {};
+}
+
+}  // namespace
+
+void FitRow(const std::vector<QWidget*>& row, bool fromRight, const std::vector<QString>& otherCaptions)
+{
+    if (row.empty())
+        return;
+    std::vector<QRect> places;
+    for (const QWidget* control : row)
+        places.push_back(control->geometry());
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        int needed = NeededWidth(*row[i], CaptionOf(*row[i]));
+        if (qobject_cast<const QPushButton*>(row[i]))
+            for (const QString& other : otherCaptions)
+                needed = std::max(needed, NeededWidth(*row[i], other));
+        places[i].setWidth(std::max(places[i].width(), needed));
+    }
+    // Keep the design's gaps. A label that already grew to the right when
+    // it was placed has eaten its gap: it gets the row's narrowest one.
+    std::vector<int> gaps(row.size(), 0);  // before each control
+    int narrowest = -1;
+    for (std::size_t i = 1; i < row.size(); ++i) {
+        gaps[i] = row[i]->geometry().left() - row[i - 1]->geometry().right();
+        if (gaps[i] > 0 && (narrowest < 0 || gaps[i] < narrowest))
+            narrowest = gaps[i];
+    }
+    for (std::size_t i = 1; i < row.size(); ++i)
+        if (gaps[i] <= 0)
+            gaps[i] = narrowest > 0 ? narrowest : row[i]->fontMetrics().averageCharWidth();
+    if (fromRight) {
+        int right = row.back()->geometry().right();
+        for (std::size_t i = row.size(); i-- > 0;) {
+            places[i].moveRight(right);
+            right = places[i].left() - gaps[i];
+        }
+    } else {
+        int left = row.front()->geometry().left();
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            left += i > 0 ? gaps[i] : 0;
+            places[i].moveLeft(left);
+            left = places[i].right();
+        }
+    }
+    for (std::size_t i = 0; i < row.size(); ++i)
+        row[i]->setGeometry(places[i]);
 }
 
 void MakeFixedWindow(QWidget& window, int widthTwips, int heightTwips, int dotsPerInch)

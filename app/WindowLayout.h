@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -20,6 +23,13 @@ int ScreenDotsPerInch();
 // text needs more room than its place gives (a fallback font wider than
 // Tahoma) grows to the right and downwards, so that no text is cut off.
 void PlaceInTwips(QWidget& control, const TwipsRect& place, int dotsPerInch);
+
+// Lets a row of controls take the width their captions need in the
+// user's language: each control that needs more room than its place grows,
+// and the others move along so that the row keeps its gaps and its anchored
+// edge (the right one, fromRight). A push button measures every caption in
+// captions it can show (Cancel also reads Stop). Nothing ever shrinks.
+void FitRow(const std::vector<QWidget*>& row, bool fromRight, const std::vector<QString>& otherCaptions = {});
 
 // A window of fixed client size with a close box and no minimise or
 // maximise box.

@@ -1,6 +1,7 @@
 // Bindwell: the main window, and the program that ends when it closes.
 #include "Form1.h"
 #include "QtPrompter.h"
+#include "Translations.h"
 #include "UserPrompter.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    InstallTranslations();
     Form1 window;
     QtPrompter prompter([&window](const std::string& text) { window.Print(text); });
     SetPrompter(&prompter);

@@ -3,6 +3,7 @@
 #include "PathText.h"
 #include "ProgramFolder.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -23,7 +24,8 @@ SharedLibrary::SharedLibrary(const std::string& fileName) : fileName_(fileName)
     if (!handle_) {
         const char* why = ::dlerror();
         throw RunTimeError(ErrorNumber::CannotLoadLibrary,
-                           "Cannot load the library " + fileName + (why ? std::string(" (") + why + ")" : ""));
+            why ? Words::Fill(Words::translate("SharedLibrary", "Cannot load the library %1 (%2)"), {fileName, why})
+                : Words::Fill(Words::translate("SharedLibrary", "Cannot load the library %1"), {fileName}));
     }
 }
 
@@ -37,6 +39,7 @@ void* SharedLibrary::EntryPoint(const char* name) const
     void* entry = ::dlsym(handle_, name);
     if (!entry)
         throw RunTimeError(ErrorNumber::EntryPointMissing,
-                           std::string("Cannot find the entry point ") + name + " in " + fileName_);
+                           Words::Fill(Words::translate("SharedLibrary", "Cannot find the entry point %1 in %2"),
+                                       {name, fileName_}));
     return entry;
 }

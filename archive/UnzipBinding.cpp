@@ -6,6 +6,7 @@
 #include "LineBreak.h"
 #include "UserPrompter.h"
 #include "unzip32.h"
+#include "Translation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -68,7 +69,8 @@ int ReplaceCallback(char* fileName, uint32_t bufferSize)
     try {
         std::string name = LibraryText::Read(fileName, std::min<std::size_t>(bufferSize, PrintBound));
         std::replace(name.begin(), name.end(), '\\', '/');
-        answer = Prompter().ShowMessageBox("Overwrite \"" + name + "\" ?", "VBUnZip32 - File Already Exists!",
+        answer = Prompter().ShowMessageBox(Words::Fill(Words::translate("UnzipBinding", "Overwrite \"%1\" ?"), {name}),
+                                           Words::translate("UnzipBinding", "VBUnZip32 - File Already Exists!"),
                                            MessageButtons::YesNoCancel, MessageIcon::Warning);
     } catch (...) {
     }
@@ -91,16 +93,18 @@ int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const cha
     try {
         const std::string libraryPrompt = LibraryText::Read(prompt, NameBound);
         const std::string shown = libraryPrompt.empty()
-                                      ? std::string("Please Enter The Password!")
+                                      ? Words::translate("UnzipBinding", "Please Enter The Password!")
                                       : libraryPrompt + " " + LibraryText::Read(entryName, NameBound);
         for (;;) {
             answer = Prompter().AskInput(shown, ApplicationTitle);
             if (static_cast<long>(answer.size()) < bufferSize)
                 break;
             const MessageAnswer again = Prompter().ShowMessageBox(
-                "The supplied password exceeds the maximum password length " + std::to_string(bufferSize - 1) +
-                    " supported by the UnZip DLL.",
-                "UnZip password too long", MessageButtons::RetryCancel, MessageIcon::Warning);
+                Words::Fill(Words::translate("UnzipBinding", "The supplied password exceeds the maximum password "
+                                                             "length %1 supported by the UnZip DLL."),
+                            {std::to_string(bufferSize - 1)}),
+                Words::translate("UnzipBinding", "UnZip password too long"), MessageButtons::RetryCancel,
+                MessageIcon::Warning);
             if (again != MessageAnswer::Retry) {
                 answer.clear();
                 break;
@@ -182,23 +186,28 @@ void CheckVersion(VersionFn version)
     std::memset(&g_version, 0, sizeof g_version);
     g_version.structlen = UZ_UZPVER2_LENGTH;
     const uint32_t needed = version(&g_version);
-    const std::string closing = std::string(LineBreak) + LineBreak + "The program cannot continue.";
+    const std::string closing =
+        std::string(LineBreak) + LineBreak + Words::translate("UnzipBinding", "The program cannot continue.");
+    const auto say = [&](const char* title, const std::string& detail) {
+        EndProgramWith(Words::translate("UnzipBinding", title) + LineBreak + detail + closing);
+    };
     if (needed != 0)
-        EndProgramWith("Incompatible DLL version discovered!" + std::string(LineBreak) +
-                       "The UnZip DLL requires a version structure of length " + std::to_string(needed) +
-                       ", but the VB frontend expects the DLL to need 68bytes." + closing);
+        say(QT_TRANSLATE_NOOP("UnzipBinding", "Incompatible DLL version discovered!"),
+            Words::Fill(Words::translate("UnzipBinding", "The UnZip DLL requires a version structure of length %1, "
+                                                         "but the VB frontend expects the DLL to need 68bytes."),
+                        {std::to_string(needed)}));
     const int32_t unzip = VersionNumber(g_version.unzip);
     if (unzip < Version600)
-        EndProgramWith("Incompatible old DLL version discovered!" + std::string(LineBreak) +
-                       "This program requires an UnZip DLL version of at least " +
-                       UnzipVersionText(Version600, false) + ", but the version reported by the found DLL is only " +
-                       UnzipVersionText(unzip, false) + "." + closing);
+        say(QT_TRANSLATE_NOOP("UnzipBinding", "Incompatible old DLL version discovered!"),
+            Words::Fill(Words::translate("UnzipBinding", "This program requires an UnZip DLL version of at least %1, "
+                                                         "but the version reported by the found DLL is only %2."),
+                        {UnzipVersionText(Version600, false), UnzipVersionText(unzip, false)}));
     const int32_t api = VersionNumber(g_version.dllapimin);
     if (api > Version600)
-        EndProgramWith("DLL version with incompatible API discovered!" + std::string(LineBreak) +
-                       "This program can only handle UnZip DLL API versions up to " +
-                       UnzipVersionText(Version600, true) + ", but the found DLL reports a newer API version of " +
-                       UnzipVersionText(api, true) + "." + closing);
+        say(QT_TRANSLATE_NOOP("UnzipBinding", "DLL version with incompatible API discovered!"),
+            Words::Fill(Words::translate("UnzipBinding", "This program can only handle UnZip DLL API versions up to "
+                                                         "%1, but the found DLL reports a newer API version of %2."),
+                        {UnzipVersionText(Version600, true), UnzipVersionText(api, true)}));
 }
 
 std::string Hex(int value)

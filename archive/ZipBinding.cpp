@@ -4,6 +4,7 @@
 #include "SharedLibrary.h"
 #include "UserPrompter.h"
 #include "zip32.h"
+#include "Translation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,7 +49,8 @@ int PrintCallback(char* buffer, uint32_t length)
 int16_t CommentCallback(char* buffer)
 {
     try {
-        const std::string answer = Prompter().AskInput("Enter the comment", ApplicationTitle);
+        const std::string answer =
+            Prompter().AskInput(Words::translate("ZipBinding", "Enter the comment"), ApplicationTitle);
         if (!answer.empty() && buffer)
             WriteAnswer(buffer, BufferBound, answer);
     } catch (...) {
@@ -59,7 +61,8 @@ int16_t CommentCallback(char* buffer)
 int16_t PasswordCallback(char* buffer, int bufferSize, const char*, const char*)
 {
     try {
-        const std::string answer = Prompter().AskInput("Please Enter The Password!", ApplicationTitle);
+        const std::string answer =
+            Prompter().AskInput(Words::translate("ZipBinding", "Please Enter The Password!"), ApplicationTitle);
         if (answer.empty() || !buffer || bufferSize <= 0)
             return 1;
         const std::size_t room = std::min<std::size_t>(static_cast<std::size_t>(bufferSize), BufferBound);
@@ -164,9 +167,9 @@ int32_t RunZip()
     SharedLibrary* library = Library();
     const auto init = EntryPoint<InitFn>(library, "ZpInit");
     if (!init || init(&g_functions) == 0) {
-        Prompter().ShowMessageBox(std::string("Zip32.dll did not initialize.  Is it in the current directory ") +
-                                      "or on the command path?",
-                                  "VB Zip", MessageButtons::Ok, MessageIcon::None);
+        Prompter().ShowMessageBox(Words::translate("ZipBinding", "Zip32.dll did not initialize.  Is it in the current "
+                                                                 "directory or on the command path?"),
+                                  Words::translate("ZipBinding", "VB Zip"), MessageButtons::Ok, MessageIcon::None);
         return RunZipNotInitialized;
     }
 

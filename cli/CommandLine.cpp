@@ -1,21 +1,24 @@
 #include "CommandLine.h"
 
 #include "SettingsStore.h"
+#include "Translation.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <map>
 
 namespace {
 
-const char Description[] =
+const char Description[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Fixes EPUB books as the Bindwell window does. Each PATH is a folder, whose books\n"
     "are found as the window finds them (same rules, same order), or an EPUB file.\n"
     "Books are fixed in the order given, each once.\n"
     "\n"
     "Options not given come from the settings store, as the window reads them.\n"
     "Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,\n"
-    "3 an UnZip library of the wrong version.";
+    "3 an UnZip library of the wrong version.");
 
 struct Switch {
     const char* name;
@@ -25,17 +28,27 @@ struct Switch {
 };
 
 const Switch Switches[] = {
-    {"font-sizes", OptionKey::FontSizes, true, "Remove fixed font sizes (option FontSizes) in this run."},
-    {"no-font-sizes", OptionKey::FontSizes, false, "Keep fixed font sizes in this run."},
-    {"justify", OptionKey::JustifyText, true, "Justify all paragraphs (option JustifyText) in this run."},
-    {"no-justify", OptionKey::JustifyText, false, "Do not justify paragraphs in this run."},
-    {"fonts", OptionKey::IntlFonts, true, "Install the Liberation fonts (option IntlFonts) in this run."},
-    {"no-fonts", OptionKey::IntlFonts, false, "Do not install the fonts in this run."},
-    {"delete-css", OptionKey::DeleteCSS, true, "Delete the stylesheets entirely (option DeleteCSS) in this run."},
-    {"keep-css", OptionKey::DeleteCSS, false, "Alter the stylesheets instead of deleting them in this run."},
+    {"font-sizes", OptionKey::FontSizes, true,
+        QT_TRANSLATE_NOOP("CommandLine", "Remove fixed font sizes (option FontSizes) in this run.")},
+    {"no-font-sizes", OptionKey::FontSizes, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Keep fixed font sizes in this run.")},
+    {"justify", OptionKey::JustifyText, true,
+        QT_TRANSLATE_NOOP("CommandLine", "Justify all paragraphs (option JustifyText) in this run.")},
+    {"no-justify", OptionKey::JustifyText, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Do not justify paragraphs in this run.")},
+    {"fonts", OptionKey::IntlFonts, true,
+        QT_TRANSLATE_NOOP("CommandLine", "Install the Liberation fonts (option IntlFonts) in this run.")},
+    {"no-fonts", OptionKey::IntlFonts, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Do not install the fonts in this run.")},
+    {"delete-css", OptionKey::DeleteCSS, true,
+        QT_TRANSLATE_NOOP("CommandLine", "Delete the stylesheets entirely (option DeleteCSS) in this run.")},
+    {"keep-css", OptionKey::DeleteCSS, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Alter the stylesheets instead of deleting them in this run.")},
     {"keep-originals", OptionKey::KeepOriginals, true,
-     "Move each replaced book's original to the Trash (option KeepOriginals) in this run."},
-    {"no-keep-originals", OptionKey::KeepOriginals, false, "Do not keep the originals in this run."},
+        QT_TRANSLATE_NOOP(
+            "CommandLine", "Move each replaced book's original to the Trash (option KeepOriginals) in this run.")},
+    {"no-keep-originals", OptionKey::KeepOriginals, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Do not keep the originals in this run.")},
 };
 
 // The arguments QCommandLineParser takes for positional ones, with their
@@ -57,18 +70,26 @@ std::vector<std::string> RawPositionals(const std::vector<std::string>& argument
 
 CommandLineParser::CommandLineParser()
 {
-    parser_.setApplicationDescription(QString::fromLatin1(Description));
+    const auto inLanguage = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
+    parser_.setApplicationDescription(inLanguage(Description));
     parser_.addHelpOption();
     parser_.addVersionOption();
-    parser_.addOption({QStringLiteral("list"), QStringLiteral("Print the books found, one a line, and change nothing.")});
+    parser_.addOption({QStringLiteral("list"),
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine",
+            "Print the books found, one a line, "
+            "and change nothing; a protected "
+            "book with the reason after a tab."))});
     for (const Switch& s : Switches)
-        parser_.addOption({QString::fromLatin1(s.name), QString::fromLatin1(s.description)});
-    parser_.addOption({QStringLiteral("save"), QStringLiteral("Also save the options given to the settings store.")});
+        parser_.addOption({QString::fromLatin1(s.name), inLanguage(s.description)});
+    parser_.addOption({QStringLiteral("save"),
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine", "Also save the options given to the settings store."))});
     parser_.addOption({QStringLiteral("keep-going"),
-                       QStringLiteral("Report a book that fails, leave it as it was, and go on with the next; list the "
-                                      "failed books at the end.")});
-    parser_.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("A folder of books, or an EPUB file."),
-                                  QStringLiteral("PATH..."));
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine",
+            "Report a book that fails, leave it as it was, and go on "
+            "with the next; list the failed books at the end."))});
+    //: PATH is the argument's name in the usage line; keep it.
+    parser_.addPositionalArgument(QStringLiteral("PATH"),
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine", "A folder of books, or an EPUB file.")), QStringLiteral("PATH..."));
 }
 
 CommandLine CommandLineParser::Parse(const std::vector<std::string>& arguments)
@@ -108,7 +129,7 @@ CommandLine CommandLineParser::Parse(const std::vector<std::string>& arguments)
     }
     if (line.paths.empty()) {
         line.action = CommandLine::Action::UsageError;
-        line.error = "no PATH given";
+        line.error = Words::translate("CommandLine", "no PATH given");
     }
     return line;
 }

@@ -1,5 +1,7 @@
 #include "ConsolePrompter.h"
 
+#include "Translation.h"
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -56,11 +58,18 @@ MessageAnswer ConsolePrompter::ShowMessageBox(const std::string& text, const std
     const MessageAnswer fallback = buttons == MessageButtons::YesNoCancel ? MessageAnswer::No : MessageAnswer::Cancel;
     std::cerr << title << ": " << shown;
     if (!InteractiveTerminal()) {
-        std::cerr << " -- " << (fallback == MessageAnswer::No ? "no" : "cancel") << " (no terminal)" << std::endl;
+        std::cerr << " -- "
+                  << (fallback == MessageAnswer::No ? Words::translate("Console", "no (no terminal)")
+                                                    : Words::translate("Console", "cancel (no terminal)"))
+                  << std::endl;
         return fallback;
     }
     const bool yesNo = buttons == MessageButtons::YesNoCancel;
-    std::cerr << (yesNo ? " [y]es, [n]o, [c]ancel: " : " [r]etry, [c]ancel: ") << std::flush;
+    //: the letters in brackets are the keys to type; keep them.
+    std::cerr << " "
+              << (yesNo ? Words::translate("Console", "[y]es, [n]o, [c]ancel:")
+                        : Words::translate("Console", "[r]etry, [c]ancel:"))
+              << " " << std::flush;
     const std::string answer = ReadLine(false);
     const char c = answer.empty() ? '\0' : static_cast<char>(answer[0] | 0x20);
     if (yesNo && c == 'y')
@@ -77,7 +86,9 @@ std::string ConsolePrompter::AskInput(const std::string& prompt, const std::stri
     if (!InteractiveTerminal())
         return {};
     std::cerr << ForTerminal(prompt) << " " << std::flush;
-    const bool hidden = prompt.find("assword") != std::string::npos;
+    const bool hidden = prompt.find("assword") != std::string::npos ||
+                        prompt == Words::translate("UnzipBinding", "Please Enter The Password!") ||
+                        prompt == Words::translate("ZipBinding", "Please Enter The Password!");
     return ReadLine(hidden);
 }
 

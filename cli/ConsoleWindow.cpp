@@ -1,5 +1,7 @@
 #include "ConsoleWindow.h"
 
+#include "Translation.h"
+
 #include <iostream>
 #include <unistd.h>
 
@@ -17,12 +19,14 @@ void ConsoleWindow::BookStarting(std::size_t number, std::size_t total, const st
 void ConsoleWindow::BookFinished(std::size_t index, BookOutcome outcome, const std::string& why)
 {
     if (outcome == BookOutcome::LeftAlone)
-        std::cerr << books_.at(index).shown << ": left as it was: " << why << std::endl;
+        std::cerr << Words::Fill(Words::translate("Console", "%1: left as it was: %2"), {books_.at(index).shown, why})
+                  << std::endl;
 }
 
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
     const std::string folder = kept.substr(0, kept.find_last_of(PathText::Separator));
     if (trashFolders_.insert(folder).second)
-        std::cerr << "The original books are in the Trash: " << folder << std::endl;
+        std::cerr << Words::Fill(Words::translate("Console", "The original books are in the Trash: %1"), {folder})
+                  << std::endl;
 }

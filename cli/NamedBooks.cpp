@@ -4,6 +4,7 @@
 #include "FileSystemObject.h"
 #include "NameSuffix.h"
 #include "PathText.h"
+#include "Translation.h"
 
 #include <set>
 #include <sys/stat.h>
@@ -53,7 +54,7 @@ NamedBooks FindNamedBooks(const std::vector<std::string>& paths)
             if (seen.FirstTime(path))
                 found.books.push_back({path, path});
         } else {
-            found.error = path + " is neither a folder nor an EPUB file";
+            found.error = Words::Fill(Words::translate("Console", "%1 is neither a folder nor an EPUB file"), {path});
             return found;
         }
     }

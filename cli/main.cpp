@@ -9,6 +9,7 @@
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
 #include "SettingsStore.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bindwell-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BINDWELL_VERSION));
+    InstallTranslations();
 
     CommandLineParser parser;
     const CommandLine line = parser.Parse(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,5 +1,7 @@
 #include "RunTimeError.h"
 
+#include "Translation.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -14,23 +16,23 @@ Meaning MeaningOf(int err)
 {
     switch (err) {
     case ENOENT:
-        return {ErrorNumber::FileNotFound, "File not found"};
+        return {ErrorNumber::FileNotFound, QT_TRANSLATE_NOOP("FileErrors", "File not found")};
     case ENOTDIR:
-        return {ErrorNumber::PathNotFound, "Path not found"};
+        return {ErrorNumber::PathNotFound, QT_TRANSLATE_NOOP("FileErrors", "Path not found")};
     case EEXIST:
     case ENOTEMPTY:
-        return {ErrorNumber::FileAlreadyExists, "File already exists"};
+        return {ErrorNumber::FileAlreadyExists, QT_TRANSLATE_NOOP("FileErrors", "File already exists")};
     case EACCES:
     case EPERM:
     case EROFS:
-        return {ErrorNumber::PermissionDenied, "Permission denied"};
+        return {ErrorNumber::PermissionDenied, QT_TRANSLATE_NOOP("FileErrors", "Permission denied")};
     case ENOSPC:
     case EDQUOT:
-        return {ErrorNumber::DiskFull, "Disk full"};
+        return {ErrorNumber::DiskFull, QT_TRANSLATE_NOOP("FileErrors", "Disk full")};
     case ENOMEM:
-        return {ErrorNumber::OutOfMemory, "Out of memory"};
+        return {ErrorNumber::OutOfMemory, QT_TRANSLATE_NOOP("FileErrors", "Out of memory")};
     default:
-        return {ErrorNumber::PathFileAccess, "Path/File access error"};
+        return {ErrorNumber::PathFileAccess, QT_TRANSLATE_NOOP("FileErrors", "Path/File access error")};
     }
 }
 
@@ -39,6 +41,11 @@ Meaning MeaningOf(int err)
 RunTimeError ErrorFromErrno(int err, const std::string& action, const std::string& path)
 {
     const Meaning m = MeaningOf(err);
-    std::string text = std::string(m.words) + " (" + action + " \"" + path + "\": " + std::strerror(err) + ")";
+    //: %1 says what went wrong, %2 what was being done, %3 the
+    //: file or folder, %4 the system's own words.
+    const std::string text =
+        Words::Fill(Words::translate("FileErrors", "%1 (%2 \"%3\": %4)"),
+                    {Words::translate("FileErrors", m.words), Words::translate("FileErrors", action.c_str()), path,
+                     std::strerror(err)});
     return RunTimeError(m.number, text);
 }

@@ -37,5 +37,7 @@ inline constexpr int InternalError = 51;
 }  // namespace ErrorNumber
 
 // Builds the error for a failed system call: the number that fits errno,
-// the action and path, and the system's own reason.
+// the action and path, and the system's own reason. The action is an
+// English phrase marked QT_TRANSLATE_NOOP("FileErrors", ...) where it is
+// written, and is shown translated.
 RunTimeError ErrorFromErrno(int err, const std::string& action, const std::string& path);

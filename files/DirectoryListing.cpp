@@ -1,6 +1,7 @@
 #include "DirectoryListing.h"
 
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +17,8 @@ DirectoryListing::DirectoryListing(const std::string& folderPath)
 {
     DIR* dir = ::opendir(folderPath.c_str());
     if (!dir)
-        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "listing folder", folderPath);
+        throw ErrorFromErrno(
+            errno == ENOENT ? ENOTDIR : errno, QT_TRANSLATE_NOOP("FileErrors", "listing folder"), folderPath);
     std::vector<std::string> found;
     while (dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;

@@ -1,6 +1,7 @@
 #include "FileHandle.h"
 
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -16,7 +17,7 @@ void FileHandle::Close(const std::string& path)
     const int fd = fd_;
     fd_ = -1;
     if (fd >= 0 && ::close(fd) != 0)
-        throw ErrorFromErrno(errno, "writing", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "writing"), path);
 }
 
 std::size_t FileHandle::ReadUpTo(char* data, std::size_t size, const std::string& path)
@@ -27,7 +28,7 @@ std::size_t FileHandle::ReadUpTo(char* data, std::size_t size, const std::string
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw ErrorFromErrno(errno, "reading", path);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "reading"), path);
         if (got == 0)
             break;
         done += static_cast<std::size_t>(got);
@@ -42,7 +43,7 @@ void FileHandle::WriteAll(const char* data, std::size_t size, const std::string&
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0)
-            throw ErrorFromErrno(errno, "writing", path);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "writing"), path);
         data += put;
         size -= static_cast<std::size_t>(put);
     }

@@ -3,6 +3,7 @@
 #include "FileHandle.h"
 #include "PathText.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <dirent.h>
@@ -28,7 +29,7 @@ void RemoveTree(const std::string& folder, bool force)
         ::chmod(folder.c_str(), S_IRWXU);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
-        throw ErrorFromErrno(errno, "deleting folder", folder);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting folder"), folder);
     std::vector<std::string> names;
     while (dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
@@ -41,24 +42,24 @@ void RemoveTree(const std::string& folder, bool force)
         const std::string path = PathText::Join(folder, name);
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0)
-            throw ErrorFromErrno(errno, "deleting", path);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting"), path);
         if (S_ISDIR(st.st_mode))
             RemoveTree(path, force);
         else if (::unlink(path.c_str()) != 0)
-            throw ErrorFromErrno(errno, "deleting file", path);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting file"), path);
     }
     if (::rmdir(folder.c_str()) != 0)
-        throw ErrorFromErrno(errno, "deleting folder", folder);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting folder"), folder);
 }
 
 void CopyBytes(const std::string& source, const std::string& destination)
 {
     FileHandle in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0)
-        throw ErrorFromErrno(errno, "copying", source);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "copying"), source);
     FileHandle out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
     if (out.get() < 0)
-        throw ErrorFromErrno(errno, "copying to", destination);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "copying to"), destination);
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const std::size_t got = in.ReadUpTo(buffer.data(), buffer.size(), source);
@@ -86,41 +87,42 @@ void FileSystemObject::DeleteFile(const std::string& path, bool /*force*/) const
 {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)
-        throw ErrorFromErrno(errno, "deleting file", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting file"), path);
     if (S_ISDIR(st.st_mode))
-        throw ErrorFromErrno(ENOENT, "deleting file (it is a folder)", path);
+        throw ErrorFromErrno(ENOENT, QT_TRANSLATE_NOOP("FileErrors", "deleting file (it is a folder)"), path);
     // Unlinking needs no write permission on the file itself, so a read-only
     // file goes as the force flag asks.
     if (::unlink(path.c_str()) != 0)
-        throw ErrorFromErrno(errno, "deleting file", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "deleting file"), path);
 }
 
 void FileSystemObject::DeleteFolder(const std::string& path, bool force) const
 {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)
-        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "deleting folder", path);
+        throw ErrorFromErrno(
+            errno == ENOENT ? ENOTDIR : errno, QT_TRANSLATE_NOOP("FileErrors", "deleting folder"), path);
     if (!S_ISDIR(st.st_mode))
-        throw ErrorFromErrno(ENOTDIR, "deleting folder", path);
+        throw ErrorFromErrno(ENOTDIR, QT_TRANSLATE_NOOP("FileErrors", "deleting folder"), path);
     RemoveTree(path, force);
 }
 
 void FileSystemObject::CreateFolder(const std::string& path) const
 {
     if (::mkdir(path.c_str(), 0777) != 0)
-        throw ErrorFromErrno(errno == ENOENT ? ENOTDIR : errno, "creating folder", path);
+        throw ErrorFromErrno(
+            errno == ENOENT ? ENOTDIR : errno, QT_TRANSLATE_NOOP("FileErrors", "creating folder"), path);
 }
 
-void FileSystemObject::CopyFile(const std::string& source, const std::string& destinationFolder,
-                                bool overwrite) const
+void FileSystemObject::CopyFile(const std::string& source, const std::string& destinationFolder, bool overwrite) const
 {
     if (!FileExists(source))
-        throw ErrorFromErrno(ENOENT, "copying", source);
+        throw ErrorFromErrno(ENOENT, QT_TRANSLATE_NOOP("FileErrors", "copying"), source);
     if (!FolderExists(destinationFolder))
-        throw ErrorFromErrno(ENOTDIR, "copying to", destinationFolder);
+        throw ErrorFromErrno(ENOTDIR, QT_TRANSLATE_NOOP("FileErrors", "copying to"), destinationFolder);
     const std::string destination = destinationFolder + PathText::FileName(source);
     if (!overwrite && FileExists(destination))
-        throw ErrorFromErrno(EEXIST, "copying to", destination);
+        throw ErrorFromErrno(EEXIST, QT_TRANSLATE_NOOP("FileErrors", "copying to"), destination);
     CopyBytes(source, destination);
 }
 
@@ -128,18 +130,18 @@ void FileSystemObject::MoveFile(const std::string& source, const std::string& de
 {
     struct stat st {};
     if (::lstat(source.c_str(), &st) != 0)
-        throw ErrorFromErrno(errno, "moving", source);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "moving"), source);
     if (::lstat(destination.c_str(), &st) == 0)
-        throw ErrorFromErrno(EEXIST, "moving to", destination);
+        throw ErrorFromErrno(EEXIST, QT_TRANSLATE_NOOP("FileErrors", "moving to"), destination);
     if (::rename(source.c_str(), destination.c_str()) != 0)
-        throw ErrorFromErrno(errno, "moving to", destination);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "moving to"), destination);
 }
 
 void FileSystemObject::PrepareReplacement(const std::string& source, const std::string& destination) const
 {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throw ErrorFromErrno(errno, "opening", source);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "opening"), source);
     struct stat old {};
     if (::stat(destination.c_str(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
@@ -147,14 +149,14 @@ void FileSystemObject::PrepareReplacement(const std::string& source, const std::
     const int flushError = errno;
     ::close(fd);
     if (!flushed)
-        throw ErrorFromErrno(flushError, "flushing", source);
+        throw ErrorFromErrno(flushError, QT_TRANSLATE_NOOP("FileErrors", "flushing"), source);
 }
 
 void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination) const
 {
     PrepareReplacement(source, destination);
     if (::rename(source.c_str(), destination.c_str()) != 0)
-        throw ErrorFromErrno(errno, "replacing", destination);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "replacing"), destination);
 
     // Make the rename itself last: flush the folder that holds both names.
     const auto cut = destination.find_last_of(PathText::Separator);

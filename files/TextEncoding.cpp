@@ -1,6 +1,7 @@
 #include "TextEncoding.h"
 
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cstdint>
 
@@ -86,7 +87,8 @@ std::string EncodeEdited(const std::string& text, TextEncoding encoding)
         const auto lead = static_cast<unsigned char>(text[at]);
         const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
         if (at + length > text.size())
-            throw RunTimeError(ErrorNumber::InternalError, "Internal error (a UTF-16 text was cut apart)");
+            throw RunTimeError(ErrorNumber::InternalError,
+                Words::translate("FileErrors", "Internal error (a UTF-16 text was cut apart)"));
         std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
         for (std::size_t i = 1; i < length; ++i)
             code = code << 6 | (static_cast<unsigned char>(text[at + i]) & 0x3F);

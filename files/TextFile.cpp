@@ -2,6 +2,7 @@
 
 #include "FileHandle.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,12 +12,12 @@ std::string ReadTextFile(const std::string& path)
 {
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
-        throw ErrorFromErrno(errno, "opening", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "opening"), path);
     struct stat st {};
     if (::fstat(file.get(), &st) != 0)
-        throw ErrorFromErrno(errno, "opening", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "opening"), path);
     if (S_ISDIR(st.st_mode))
-        throw ErrorFromErrno(EISDIR, "opening", path);
+        throw ErrorFromErrno(EISDIR, QT_TRANSLATE_NOOP("FileErrors", "opening"), path);
 
     std::string text(static_cast<std::size_t>(st.st_size), '\0');
     text.resize(file.ReadUpTo(text.data(), text.size(), path));  // a file that shrank meanwhile: what is there
@@ -29,7 +30,7 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (file.get() < 0)
-        throw ErrorFromErrno(errno, "opening for writing", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "opening for writing"), path);
     file.WriteAll(bytes.data(), bytes.size(), path);
     file.Close(path);
 }

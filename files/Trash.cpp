@@ -4,6 +4,7 @@
 #include "FileSystemObject.h"
 #include "PathText.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -31,14 +32,15 @@ std::string Uid()
 void PrivateFolder(const std::string& path)
 {
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-        throw ErrorFromErrno(errno, "creating the Trash folder", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "creating the Trash folder"), path);
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)
-        throw ErrorFromErrno(errno, "opening the Trash folder", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "opening the Trash folder"), path);
     if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
         throw RunTimeError(ErrorNumber::PermissionDenied,
-                           "Permission denied (the Trash folder \"" + path +
-                               "\" is a link, a file or another user's folder)");
+                           Words::Fill(Words::translate("Trash", "Permission denied (the Trash folder \"%1\" is a "
+                                                                 "link, a file or another user's folder)"),
+                                       {path}));
 }
 
 void FlushFolder(const std::string& folder)
@@ -72,7 +74,7 @@ std::string TopFolderOf(const std::string& folder)
     fs::path top = fs::path(folder).lexically_normal();
     dev_t device = 0;
     if (!DeviceOf(top.string(), device))
-        throw ErrorFromErrno(errno, "finding the filesystem of", folder);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "finding the filesystem of"), folder);
     while (top.has_relative_path()) {
         const fs::path parent = top.parent_path();
         dev_t above = 0;
@@ -95,6 +97,13 @@ bool OnHomeFilesystem(const std::string& homeTrash, dev_t device)
             break;
     }
     return false;
+}
+
+std::string NotTrashed(const std::string& path, const std::string& trash, const std::string& why)
+{
+    return Words::Fill(Words::translate("Trash", "The original of \"%1\" could not be put in the Trash \"%2\", so "
+                                                 "it was left as it was: %3"),
+                       {path, trash, why});
 }
 
 bool NoHardLinks(int err)
@@ -171,7 +180,7 @@ Trash Trash::For(const std::string& path)
     const std::string folder = FolderOf(fs::absolute(path).string());
     dev_t device = 0;
     if (!DeviceOf(folder, device))
-        throw ErrorFromErrno(errno, "finding the filesystem of", path);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "finding the filesystem of"), path);
     const std::string home = HomeTrash();
     if (OnHomeFilesystem(home, device)) {
         std::error_code ec;
@@ -200,7 +209,7 @@ std::string Trash::ReserveName(const std::string& path) const
         if (file.get() < 0) {
             if (errno == EEXIST)
                 continue;
-            throw ErrorFromErrno(errno, "creating", infoFile);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "creating"), infoFile);
         }
         struct stat st {};
         if (::lstat(PathText::Join(files, candidate).c_str(), &st) == 0) {
@@ -225,23 +234,21 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
     try {
         name = ReserveName(absolute);
     } catch (const RunTimeError& e) {
-        throw RunTimeError(e.number(), "The original of \"" + path + "\" could not be put in the Trash \"" +
-                                           folder_ + "\", so it was left as it was: " + e.description());
+        throw RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
     }
     const std::string filesFolder = PathText::Join(folder_, FilesFolder);
     const std::string kept = PathText::Join(filesFolder, name);
     const std::string infoFile = PathText::Join(PathText::Join(folder_, InfoFolder), name + InfoSuffix);
-    const auto fail = [&](int err, const std::string& action, const std::string& where) {
+    const auto fail = [&](int err, const char* action, const std::string& where) {
         ::unlink(infoFile.c_str());  // the original did not arrive
         const RunTimeError e = ErrorFromErrno(err, action, where);
-        return RunTimeError(e.number(), "The original of \"" + path + "\" could not be put in the Trash \"" +
-                                            folder_ + "\", so it was left as it was: " + e.description());
+        return RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
     };
 
     FileSystem().PrepareReplacement(replacement, path);
     const bool linked = links_ == HardLinks::Try && ::link(path.c_str(), kept.c_str()) == 0;
     if (!linked && links_ == HardLinks::Try && !NoHardLinks(errno))
-        throw fail(errno, "linking into the Trash", kept);
+        throw fail(errno, QT_TRANSLATE_NOOP("FileErrors", "linking into the Trash"), kept);
     if (linked) {
         // No flush between the link and the rename: a journalling
         // filesystem commits the two in order, and the flush of the book's
@@ -249,19 +256,22 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
         if (::rename(replacement.c_str(), path.c_str()) != 0) {
             const int err = errno;
             ::unlink(kept.c_str());
-            throw fail(err, "replacing", path);
+            throw fail(err, QT_TRANSLATE_NOOP("FileErrors", "replacing"), path);
         }
     } else {
         // No hard links: for this instant the book is whole in the Trash,
         // with its .trashinfo, though not at its path.
         if (::rename(path.c_str(), kept.c_str()) != 0)
-            throw fail(errno, "moving into the Trash", kept);
+            throw fail(errno, QT_TRANSLATE_NOOP("FileErrors", "moving into the Trash"), kept);
         FlushFolder(filesFolder);
         if (::rename(replacement.c_str(), path.c_str()) != 0) {
             const int err = errno;
             if (::rename(kept.c_str(), path.c_str()) != 0)
-                throw ErrorFromErrno(err, "replacing \"" + path + "\", whose original is in the Trash as", kept);
-            throw fail(err, "replacing", path);
+                throw RunTimeError(ErrorFromErrno(err, QT_TRANSLATE_NOOP("FileErrors", "replacing"), path).number(),
+                                   Words::Fill(Words::translate("Trash", "The book \"%1\" could not be replaced, "
+                                                                         "and its original is in the Trash as \"%2\"."),
+                                               {path, kept}));
+            throw fail(err, QT_TRANSLATE_NOOP("FileErrors", "replacing"), path);
         }
     }
     FlushFolder(FolderOf(path));

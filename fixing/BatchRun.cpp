@@ -9,7 +9,10 @@
 #include "TextFile.h"
 #include "UserPrompter.h"
 #include "WorkingFolder.h"
+#include "Translation.h"
 
+#include <algorithm>
+#include <climits>
 #include <exception>
 #include <new>
 #include <optional>
@@ -39,7 +42,9 @@ std::size_t TickedCount(const BatchWindow& window)
 
 std::string FailureText(const RunTimeError& e)
 {
-    return std::to_string(e.number()) + " " + "Error unzipping: " + " " + e.description();
+    //: %1 is the error's number, %2 its description.
+    return Words::Fill(
+        Words::translate("BatchRun", "%1 Error unzipping:  %2"), {std::to_string(e.number()), e.description()});
 }
 
 // Removes what a book's fix left on disk, the run's copies of the fonts
@@ -155,13 +160,14 @@ void ShowSummary(const RunState& state, long long begun, bool stopped)
 RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
     if (window.FolderText().empty()) {
-        ShowMessage("Please enter the path to the folder containing your ebooks.");
+        ShowMessage(Words::translate("BatchRun", "Please enter the path to the folder containing your ebooks."));
         return RunOutcome::EmptyFolderText;
     }
     const std::string workingFolder = WorkingFolderPath();
     if (!state.lock.Acquire(workingFolder)) {
-        ShowMessage("Another Bindwell run is using the working folder " + workingFolder + "." + LineBreak +
-                    "Wait until it has finished, then press Start again.");
+        ShowMessage(Words::Fill(Words::translate("BatchRun", "Another Bindwell run is using the working folder %1."),
+                                {workingFolder}) +
+                    LineBreak + Words::translate("BatchRun", "Wait until it has finished, then press Start again."));
         return RunOutcome::Busy;
     }
     state.scratch.workingFolder = workingFolder;
@@ -185,8 +191,9 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // The list may have shrunk since the run began.
         if (index >= window.EntryCount())
             throw RunTimeError(ErrorNumber::SubscriptOutOfRange,
-                               "Subscript out of range (the book list no longer has an entry " +
-                                   std::to_string(index + 1) + ")");
+                               Words::Fill(Words::translate("BatchRun", "Subscript out of range (the book list no "
+                                                                        "longer has an entry %1)"),
+                                           {std::to_string(index + 1)}));
         if (!window.EntryTicked(index))
             continue;
         ++fixedCount;
@@ -203,7 +210,8 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     if (fixedCount - failed != 0)
         ShowSummary(state, fixedCount, false);
     if (failed != 0) {
-        std::string list = std::to_string(failed) + " books failed:";
+        const int count = static_cast<int>(std::min<long long>(failed, INT_MAX));
+        std::string list = Words::translate("BatchRun", "%n books failed:", nullptr, count);
         for (const std::string& book : state.failedBooks)
             list += LineBreak + book;
         ShowMessage(list);
@@ -211,7 +219,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     }
     if (fixedCount != 0)
         return RunOutcome::Summary;
-    ShowMessage("No books fixed - no books selected.");
+    ShowMessage(Words::translate("BatchRun", "No books fixed - no books selected."));
     return RunOutcome::NoBooksSelected;
 }
 
@@ -256,14 +264,18 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept, bool stopped)
 {
-    std::string text = (stopped ? "Stopped. (" : "Okay, your books are all set. (") + std::to_string(fixedCount) +
-                       " epubs fixed.)";
-    if (leftAloneCount == 1)
-        text += " 1 book was left as it was: it cannot be fixed safely.";
-    else if (leftAloneCount > 1)
-        text += " " + std::to_string(leftAloneCount) + " books were left as they were: they cannot be fixed safely.";
+    const int fixed = static_cast<int>(std::min<long long>(fixedCount, INT_MAX));
+    std::string text = stopped ? Words::translate("BatchRun", "Stopped. (%n epubs fixed.)", nullptr, fixed)
+                               : Words::translate("BatchRun", "Okay, your books are all set. (%n epubs fixed.)",
+                                                  nullptr, fixed);
+    // The sentences that follow are each one text, with the blank before it.
+    if (leftAloneCount > 0) {
+        const int books = static_cast<int>(std::min<long long>(leftAloneCount, INT_MAX));
+        text += Words::translate("BatchRun", " %n books were left as they were: they cannot be fixed safely.", nullptr,
+                                 books);
+    }
     if (originalsKept)
-        text += " The original books are in the Trash.";
+        text += Words::translate("BatchRun", " The original books are in the Trash.");
     return text;
 }
 
@@ -290,11 +302,12 @@ RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
         state.lock.Release();
         throw;
     } catch (const std::bad_alloc&) {
-        failure = RunTimeError(ErrorNumber::OutOfMemory, "Out of memory");
+        failure = RunTimeError(ErrorNumber::OutOfMemory, Words::translate("FileErrors", "Out of memory"));
     } catch (const std::exception& e) {
-        failure = RunTimeError(ErrorNumber::InternalError, std::string("Internal error (") + e.what() + ")");
+        failure = RunTimeError(ErrorNumber::InternalError,
+                               Words::Fill(Words::translate("BatchRun", "Internal error (%1)"), {e.what()}));
     } catch (...) {
-        failure = RunTimeError(ErrorNumber::InternalError, "Internal error");
+        failure = RunTimeError(ErrorNumber::InternalError, Words::translate("BatchRun", "Internal error"));
     }
     return Cleanup(window, state, failure, outcome);
 }

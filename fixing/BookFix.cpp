@@ -16,6 +16,7 @@
 #include "UnzipBinding.h"
 #include "WorkingFolder.h"
 #include "ZipBinding.h"
+#include "Translation.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -113,12 +114,14 @@ BookResult Pack(const std::string& bookPath, const std::string& book, const File
     scratch.temporaryArchive = temporaryArchive;
     const int32_t packed = RunZip();
     if (packed < INT16_MIN || packed > INT16_MAX)
-        throw RunTimeError(ErrorNumber::Overflow, "Overflow (Zip result " + std::to_string(packed) + ")");
+        throw RunTimeError(ErrorNumber::Overflow,
+            Words::Fill(Words::translate("BookFix", "Overflow (Zip result %1)"), {std::to_string(packed)}));
     if (packed != 0) {
         DeleteFileIfExists(temporaryArchive);
         scratch.temporaryArchive.clear();
         const std::string words = PackFailureWords(packed);
-        return Failure("Zip error: " + std::to_string(packed) + (words.empty() ? "" : LineBreak + words));
+        return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
+                       (words.empty() ? "" : LineBreak + words));
     }
     return {BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked}};
 }

@@ -6,6 +6,7 @@
 #include "NameSuffix.h"
 #include "PathText.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 #include "WorkingFolder.h"
 
 #include <QFile>
@@ -58,7 +59,8 @@ std::optional<std::vector<Declared>> ReadDeclarations(QFile& file, std::string& 
         }
     }
     if (xml.hasError()) {
-        error = "line " + std::to_string(xml.lineNumber()) + ": " + xml.errorString().toStdString();
+        error = Words::Fill(Words::translate("Protection", "line %1: %2"),
+                            {std::to_string(xml.lineNumber()), xml.errorString().toStdString()});
         return std::nullopt;
     }
     return declared;
@@ -83,34 +85,41 @@ std::optional<std::string> ProtectionOf(const std::string& unpackedFolder, bool 
     QFile file(QFile::decodeName(QByteArray::fromStdString(PathText::Join(unpackedFolder, EncryptionEntry))));
     if (!file.exists())
         return std::nullopt;
-    const std::string said = std::string("protected: ") + EncryptionEntry;
     if (!file.open(QIODevice::ReadOnly))
-        return said + " cannot be read";
+        return Words::Fill(Words::translate("Protection", "protected: %1 cannot be read"), {EncryptionEntry});
     std::string error;
     const std::optional<std::vector<Declared>> declared = ReadDeclarations(file, error);
     if (!declared)
-        return said + " is not well-formed (" + error + ")";
+        return Words::Fill(Words::translate("Protection", "protected: %1 is not well-formed (%2)"),
+                           {EncryptionEntry, error});
 
     std::vector<std::string> encrypted;
     for (const Declared& d : *declared) {
         if (!d.obfuscated)
-            encrypted.push_back(d.resource.empty() ? "a resource it does not name" : d.resource);
+            encrypted.push_back(d.resource.empty() ? Words::translate("Protection", "a resource it does not name")
+                                                   : d.resource);
         else if (FixWritesOver(d.resource, fontsCopied))
-            return said + " obfuscates " + d.resource + ", which the fix would write over";
+            return Words::Fill(Words::translate("Protection", "protected: %1 obfuscates %2, which the fix would "
+                                                              "write over"),
+                               {EncryptionEntry, d.resource});
     }
     if (encrypted.empty())
         return std::nullopt;
-    std::string reason = said + " encrypts " + encrypted.front();
-    if (encrypted.size() > 1)
-        reason += " and " + std::to_string(encrypted.size() - 1) + " more";
-    return reason;
+    if (encrypted.size() == 1)
+        return Words::Fill(Words::translate("Protection", "protected: %1 encrypts %2"),
+                           {EncryptionEntry, encrypted.front()});
+    //: %1 is META-INF/encryption.xml, %2 the first resource it
+    //: encrypts, %n how many more it encrypts.
+    const int more = static_cast<int>(encrypted.size() - 1);
+    return Words::Fill(Words::translate("Protection", "protected: %1 encrypts %2 and %n more", nullptr, more),
+                       {EncryptionEntry, encrypted.front()});
 }
 
 std::optional<std::string> PackedBookProtection(const std::string& book, bool fontsCopied)
 {
     std::string scratch = WorkingFolderPath() + ".probe-XXXXXX";
     if (!::mkdtemp(scratch.data()))
-        throw ErrorFromErrno(errno, "creating", scratch);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "creating"), scratch);
     SetRunWideUnzipValues();
     std::optional<std::string> protection;
     try {

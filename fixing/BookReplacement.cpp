@@ -4,6 +4,7 @@
 #include "LineBreak.h"
 #include "SettingsStore.h"
 #include "Trash.h"
+#include "Translation.h"
 
 void BookReplacer::Hand(NewArchive archive)
 {
@@ -24,8 +25,9 @@ std::optional<ReplacementFailure> BookReplacer::Finish()
         inHand_.archive.clear();
         return ReplacementFailure{inHand_.bookPath,
                                   inHand_.bookPath + LineBreak +
-                                      "The book changed on disk while Bindwell was fixing it, so Bindwell left it as "
-                                      "the other program wrote it."};
+                                      Words::translate("BookFix", "The book changed on disk while Bindwell was "
+                                                                  "fixing it, so Bindwell left it as the other "
+                                                                  "program wrote it.")};
     }
     if (SettingsStore::IsOptionOn(OptionKey::KeepOriginals))
         keptOriginal_ = Trash::For(inHand_.book).ReplaceKeepingOriginal(inHand_.archive, inHand_.book);

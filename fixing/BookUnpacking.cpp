@@ -2,6 +2,7 @@
 
 #include "RunTimeError.h"
 #include "UnzipBinding.h"
+#include "Translation.h"
 
 #include <optional>
 
@@ -12,7 +13,8 @@ using Names = std::array<UnzipRequest::Text, 100>;
 int32_t FillNames(Names& array, const std::vector<std::string>& names)
 {
     if (names.size() > array.size())
-        throw RunTimeError(ErrorNumber::InvalidCall, "Too many entry names for the UnZip library");
+        throw RunTimeError(
+            ErrorNumber::InvalidCall, Words::translate("BookFix", "Too many entry names for the UnZip library"));
     array.fill(std::nullopt);
     for (std::size_t i = 0; i < names.size(); ++i)
         array[i] = names[i];

@@ -1,6 +1,7 @@
 #include "RegexReplacer.h"
 
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
@@ -28,12 +29,14 @@ RegexReplacer::RegexReplacer(const std::string& pattern, bool ignoreCase)
                           nullptr);
     if (!code_)
         throw RunTimeError(ErrorNumber::InvalidCall,
-                           "Regular expression \"" + pattern + "\" is invalid: " + ErrorText(error));
+                           Words::Fill(Words::translate("BookFix", "Regular expression \"%1\" is invalid: %2"),
+                                       {pattern, ErrorText(error)}));
     pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);  // falls back to the interpreter when JIT is missing
     context_ = pcre2_match_context_create(nullptr);
     if (!context_) {
         pcre2_code_free(code_);
-        throw RunTimeError(ErrorNumber::OutOfMemory, "Out of memory creating a regular expression");
+        throw RunTimeError(
+            ErrorNumber::OutOfMemory, Words::translate("BookFix", "Out of memory creating a regular expression"));
     }
     // Whole stylesheets are one subject; do not let the default limits cut
     // off a long but harmless match.
@@ -57,7 +60,8 @@ std::string RegexReplacer::ReplaceEach(const std::string& subject, char lastByte
     const std::unique_ptr<pcre2_match_data, void (*)(pcre2_match_data*)> match(
         pcre2_match_data_create_from_pattern(code_, nullptr), pcre2_match_data_free);
     if (!match)
-        throw RunTimeError(ErrorNumber::OutOfMemory, "Out of memory matching a regular expression");
+        throw RunTimeError(
+            ErrorNumber::OutOfMemory, Words::translate("BookFix", "Out of memory matching a regular expression"));
     std::string out;
     out.reserve(subject.size());
     std::size_t from = 0;
@@ -66,7 +70,8 @@ std::string RegexReplacer::ReplaceEach(const std::string& subject, char lastByte
         if (rc == PCRE2_ERROR_NOMATCH)
             break;
         if (rc < 0)
-            throw RunTimeError(ErrorNumber::InvalidCall, "Regular expression match failed: " + ErrorText(rc));
+            throw RunTimeError(ErrorNumber::InvalidCall,
+                Words::Fill(Words::translate("BookFix", "Regular expression match failed: %1"), {ErrorText(rc)}));
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(match.get());
         Groups groups(pcre2_get_ovector_count(match.get()));
         for (std::size_t g = 0; g < groups.size(); ++g)

@@ -3,6 +3,7 @@
 #include "FileSystemObject.h"
 #include "PathText.h"
 #include "RunTimeError.h"
+#include "Translation.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -38,11 +39,13 @@ std::string PrivateTemporaryFolder()
         return {};
     const std::string mine = PathText::Join(system.string(), "bindwell-" + std::to_string(::getuid()));
     if (::mkdir(mine.c_str(), 0700) != 0 && errno != EEXIST)
-        throw ErrorFromErrno(errno, "creating the private temporary folder", mine);
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "creating the private temporary folder"), mine);
     if (!IsPrivateFolder(mine))
         throw RunTimeError(ErrorNumber::PermissionDenied,
-                           "Permission denied (the temporary folder \"" + mine +
-                               "\" is a link, another user's, or open to others; remove it and start again)");
+                           Words::Fill(Words::translate("BatchRun", "Permission denied (the temporary folder \"%1\" "
+                                                                    "is a link, another user's, or open to others; "
+                                                                    "remove it and start again)"),
+                                       {mine}));
     return PathText::AsFolder(mine);
 }
 
@@ -78,7 +81,7 @@ bool WorkingFolderLock::Acquire(const std::string& workingFolder)
     for (;;) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0)
-            throw ErrorFromErrno(errno, "creating the lock", path);
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "creating the lock"), path);
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             ::close(fd);
             return false;

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libpcre2-dev
   libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh xvfb imagemagick icewm xdotool x11-utils
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target bindwell
+cmake --build build -j"$(nproc)" --target bindwell bindwell_translations_lrelease
 
 work=$(mktemp -d /tmp/bindwell-shots.XXXX)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -90,5 +90,20 @@ sleep 0.3
 import -frame -window "$window" docs/run-outcomes.png
 unzip -l "$library/Emma.epub" >"$work/listing"
 grep -q LiberationSerif-Regular.ttf "$work/listing"
-echo "Wrote docs/main-window.png, docs/options-dialog.png, docs/run-progress.png, docs/run-summary.png," \
+# The main window in two other languages, the session's as Bindwell reads it.
+for session in de_DE fr_FR; do
+  xdotool search --name '^Bindwell$' windowkill 2>/dev/null || true
+  sleep 0.5
+  LANG=$session.UTF-8 LANGUAGE= LC_ALL= XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    build/bin/bindwell >/dev/null 2>&1 &
+  sleep 2
+  window=$(xdotool search --sync --name '^Bindwell$' | tail -1)
+  xdotool windowactivate --sync "$window"
+  xdotool type --delay 5 "$library"
+  xdotool key Tab
+  sleep 0.5
+  import -frame -window "$window" "docs/main-window-${session%_*}.png"
+done
+
+echo "Wrote docs/main-window.png, docs/main-window-de.png, docs/main-window-fr.png, docs/options-dialog.png, docs/run-progress.png, docs/run-summary.png," \
      "docs/summary-details.png and docs/run-outcomes.png; the books were fixed"

@@ -1,8 +1,10 @@
 // Both windows at the size and places given in twips, in whatever font the
 // machine has, with every caption readable and the tab order as designed.
 #include "Form1.h"
+#include "LayoutChecks.h"
 #include "Options.h"
 #include "TestFiles.h"
+#include "Translations.h"
 #include "WindowLayout.h"
 
 #include <QAbstractButton>
@@ -25,86 +27,6 @@ TEST(WindowLayout, TwipsBecomePixelsAtTheScreensResolution)
     EXPECT_EQ(TwipsToPixels(6525, 144), 653);
     EXPECT_EQ(TwipsToPixels(7, 96), 0);
     EXPECT_EQ(TwipsToPixels(8, 96), 1);
-}
-
-// The caption of a control, and whether its place shows all of it.
-std::string CutOffCaption(const QWidget& control)
-{
-    QString caption;
-    if (auto* label = qobject_cast<const QLabel*>(&control))
-        caption = label->text();
-    else if (auto* button = qobject_cast<const QAbstractButton*>(&control))
-        caption = button->text();
-    caption.remove(QLatin1Char('&'));  // a mnemonic's marker is not drawn
-    if (caption.isEmpty())
-        return {};
-    bool fits = true;
-    if (qobject_cast<const QPushButton*>(&control)) {
-        const int margin = control.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &control);
-        fits = control.fontMetrics().horizontalAdvance(caption) + margin <= control.width() &&
-               control.fontMetrics().height() <= control.height();
-    } else {
-        const int lineHeight = qobject_cast<const QLabel*>(&control) ? control.sizeHint().height()
-                                                                      : control.fontMetrics().height();
-        fits = control.sizeHint().width() <= control.width() && lineHeight <= control.height();
-    }
-    return fits ? std::string() : caption.toStdString();
-}
-
-// A control of the design, not one of the parts Qt builds inside a control.
-bool Designed(const QWidget& control)
-{
-    return !control.objectName().isEmpty() && !control.objectName().startsWith(QLatin1String("qt_"));
-}
-
-void ExpectReadableAndApart(QWidget& window, int widthTwips, int heightTwips)
-{
-    const int dpi = ScreenDotsPerInch();
-    EXPECT_EQ(window.size(), QSize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size";
-    EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!Designed(*control))
-            continue;
-        EXPECT_EQ(CutOffCaption(*control), "") << control->objectName().toStdString();
-        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
-            << control->objectName().toStdString() << " lies outside its window or frame";
-        for (QWidget* sibling :
-             control->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            // The design lets a note's top touch the box above it by a pixel.
-            if (sibling != control && Designed(*sibling)) {
-                EXPECT_LE(control->geometry().intersected(sibling->geometry()).height(), 1)
-                    << control->objectName().toStdString() << " covers " << sibling->objectName().toStdString();
-            }
-        }
-    }
-}
-
-// Every button and label of the window has its own key (Alt and a
-// letter), the Stop caption that Cancel takes during a run included.
-void ExpectDistinctMnemonics(QWidget& window)
-{
-    std::map<QChar, std::string> taken;
-    auto take = [&](const QString& caption, const std::string& name) {
-        const int at = caption.indexOf(QLatin1Char('&'));
-        if (at < 0 || at + 1 >= caption.size())
-            return false;
-        const QChar key = caption[at + 1].toLower();
-        EXPECT_TRUE(taken.emplace(key, name).second) << name << " and " << taken[key] << " share Alt+"
-                                                     << QString(key).toStdString();
-        return true;
-    };
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            EXPECT_TRUE(take(button->text(), control->objectName().toStdString()))
-                << control->objectName().toStdString() << " has no key";
-        } else if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy()) {
-            EXPECT_TRUE(take(label->text(), control->objectName().toStdString()));
-        }
-    }
-    if (window.objectName() == QLatin1String("Form1"))
-        take(QStringLiteral("S&top"), "Stop");
 }
 
 std::vector<std::string> TabOrder(QWidget& window, const char* first)
@@ -147,5 +69,29 @@ TEST(WindowLayout, TheOptionsDialog)
                                         "checkIntlFonts", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
     ExpectDistinctMnemonics(dialog);
 }
+
+// Every language the program speaks fits the fixed windows, and gives
+// each button and tick box a key of its own.
+class WindowsInEveryLanguage : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { InstallTranslations(QLocale(QLocale::C)); }
+    ScratchSettings settings;
+};
+
+TEST_P(WindowsInEveryLanguage, AreReadableWithTheirOwnKeys)
+{
+    InstallTranslations(QLocale(QString::fromLatin1(GetParam())));
+    Form1 window;
+    window.show();
+    ExpectReadableAndApart(window, 6525, 4935);
+    ExpectDistinctMnemonics(window);
+    Options dialog;
+    dialog.show();
+    ExpectReadableAndApart(dialog, 5520, 4215);
+    ExpectDistinctMnemonics(dialog);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, WindowsInEveryLanguage,
+                         ::testing::Values("en_US", "de_DE", "fr_FR", "es_ES", "pt_BR", "pl_PL", "ru_RU", "zh_CN"));
 
 }  // namespace

@@ -19,11 +19,13 @@ struct Result {
     std::string out, err;
 };
 
-// Runs the program with no terminal, in a scratch environment.
-Result RunCli(const std::string& arguments, const TempFolder& home)
+// Runs the program with no terminal, in a scratch environment, in the
+// language session names (empty: as the test runs).
+Result RunCli(const std::string& arguments, const TempFolder& home, const std::string& session = "")
 {
     const std::string out = home / "out.txt", err = home / "err.txt";
-    const std::string command = "env XDG_CONFIG_HOME='" + home / "config" + "' XDG_DATA_HOME='" + home / "data" +
+    const std::string language = session.empty() ? "" : "LANG=" + session + " LANGUAGE= LC_ALL= LC_MESSAGES= ";
+    const std::string command = "env " + language + "XDG_CONFIG_HOME='" + home / "config" + "' XDG_DATA_HOME='" + home / "data" +
                                 "' XDG_RUNTIME_DIR= TMPDIR='" +
                                 home.path() + "' '" + ProgramFolder() + "bindwell-cli' " + arguments + " > '" + out +
                                 "' 2> '" + err + "' < /dev/null";
@@ -79,6 +81,22 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
 
     RunCli("--no-fonts --save '" + home / "books" + "'", home);
     EXPECT_NE(ReadFile(home / "config/Bindwell/Bindwell.ini").find("IntlFonts=No"), std::string::npos);
+}
+
+// The help and the messages in the session's language, Qt's own words
+// (the usage line) included.
+TEST(BindwellCli, SpeaksTheSessionsLanguage)
+{
+    TempFolder home;
+    const Result help = RunCli("--help", home, "fr_FR.UTF-8");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Utilisation"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("Corrige des livres EPUB comme le fait la fenêtre de Bindwell."), std::string::npos);
+    EXPECT_NE(help.out.find("Mettre l'original de chaque livre"), std::string::npos);
+    EXPECT_EQ(RunCli("'" + home / "none" + "'", home, "fr_FR.UTF-8").err,
+              "bindwell-cli: " + home / "none" + " n'est ni un dossier ni un fichier EPUB\n");
+    EXPECT_NE(RunCli("--help", home, "en_US.UTF-8").out.find("Fixes EPUB books as the Bindwell window does."),
+              std::string::npos);
 }
 
 TEST(BindwellCli, ExitStatusSaysHowTheRunEnded)

@@ -20,6 +20,9 @@ for file in /usr/bin/bindwell /usr/bin/bindwell-cli /usr/lib/bindwell/libunzip32
             /usr/share/man/man1/bindwell-cli.1.gz; do
   grep -qx "$file" "$work/files" || fail "not in the package: $file"
 done
+for language in en de fr es pt_BR pl ru zh_CN; do
+  grep -qx "/usr/share/bindwell/translations/bindwell_$language.qm" "$work/files" || fail "no $language translation"
+done
 if grep -v '^/usr/' "$work/files" | grep -q .; then fail "files outside /usr: $(grep -v '^/usr/' "$work/files")"; fi
 if grep -q '\.ttf$' "$work/files"; then fail "the package copies the fonts"; fi
 
@@ -29,7 +32,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
 depends=$(field Depends)
-for package in libqt6widgets6 libzip4 libpcre2-8-0 fonts-liberation2; do
+for package in libqt6widgets6 libzip4 libpcre2-8-0 fonts-liberation2 qt6-translations-l10n; do
   grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
@@ -52,8 +55,9 @@ printf 'application/epub+zip' >"$src/mimetype"
 printf '<container/>' >"$src/META-INF/container.xml"
 printf 'p { font-size: 12pt; }\r\n' >"$src/OEBPS/style.css"
 (cd "$src" && zip -qX0 "$book" mimetype && zip -qXr "$book" META-INF OEBPS)
-(cd / && XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$work/root/usr/bin/bindwell-cli" "$work/Books" \
-  >/dev/null)
+(cd / && LANG=de_DE.UTF-8 XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+  "$work/root/usr/bin/bindwell-cli" "$work/Books" >"$work/summary")
+grep -q "Fertig, Ihre Bücher sind bereit" "$work/summary" || fail "the packaged translation is not found: $(cat "$work/summary")"
 unzip -l "$book" >"$work/listing"
 grep -q LiberationSerif-BoldItalic.ttf "$work/listing" || fail "fonts not embedded"
 echo "package $(basename "$deb") holds what it should"

@@ -1,0 +1,62 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>BatchRun</name>
+    <message numerus="yes">
+        <source>%n books failed:</source>
+        <translation>
+            <numerusform>%n books failed:</numerusform>
+            <numerusform>%n books failed:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped. (%n epubs fixed.)</source>
+        <translation>
+            <numerusform>Stopped. (%n epubs fixed.)</numerusform>
+            <numerusform>Stopped. (%n epubs fixed.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Okay, your books are all set. (%n epubs fixed.)</source>
+        <translation>
+            <numerusform>Okay, your books are all set. (%n epubs fixed.)</numerusform>
+            <numerusform>Okay, your books are all set. (%n epubs fixed.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books were left as they were: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n book was left as it was: it cannot be fixed safely.</numerusform>
+            <numerusform> %n books were left as they were: they cannot be fixed safely.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>about %n minute left</numerusform>
+            <numerusform>about %n minutes left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n books</source>
+        <translation>
+            <numerusform>%1 of %n book</numerusform>
+            <numerusform>%1 of %n books</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Protection</name>
+    <message numerus="yes">
+        <source>protected: %1 encrypts %2 and %n more</source>
+        <translation>
+            <numerusform>protected: %1 encrypts %2 and %n more</numerusform>
+            <numerusform>protected: %1 encrypts %2 and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,718 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ArchiveFailure</name>
+    <message>
+        <source>it holds no files at all.</source>
+        <translation>no contiene ningún archivo.</translation>
+    </message>
+    <message>
+        <source>some of its entries have unsafe names, are links or appear twice, so it cannot be unpacked exactly as it is.</source>
+        <translation>algunas de sus entradas tienen nombres inseguros, son enlaces o aparecen dos veces, así que no se puede descomprimir tal como está.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be unpacked completely.</source>
+        <translation>está dañado y no se pudo descomprimir por completo.</translation>
+    </message>
+    <message>
+        <source>it could not be opened as an EPUB (ZIP) archive.</source>
+        <translation>no se pudo abrir como archivo EPUB (ZIP).</translation>
+    </message>
+    <message>
+        <source>there was not enough memory to unpack it.</source>
+        <translation>no había memoria suficiente para descomprimirlo.</translation>
+    </message>
+    <message>
+        <source>the disk is full, so it could not be unpacked.</source>
+        <translation>el disco está lleno, así que no se pudo descomprimir.</translation>
+    </message>
+    <message>
+        <source>unpacking it was stopped.</source>
+        <translation>se detuvo su descompresión.</translation>
+    </message>
+    <message>
+        <source>it is encrypted and no correct password was given.</source>
+        <translation>está cifrado y no se dio ninguna contraseña correcta.</translation>
+    </message>
+    <message>
+        <source>it would expand to far more than its own size (it may be a zip bomb).</source>
+        <translation>ocuparía muchísimo más que su propio tamaño al descomprimirse (puede ser una bomba ZIP).</translation>
+    </message>
+    <message>
+        <source>unpacking it failed (UnZip error %1).</source>
+        <translation>falló su descompresión (error de UnZip %1).</translation>
+    </message>
+    <message>
+        <source>Bindwell left this book as it was: %1</source>
+        <extracomment>%1 is one of the reasons, which begin in lower case.</extracomment>
+        <translation>Bindwell dejó este libro como estaba: %1</translation>
+    </message>
+    <message>
+        <source>The disk is full; the book was left as it was.</source>
+        <translation>El disco está lleno; el libro se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The new book could not be written beside the old one; the book was left as it was.</source>
+        <translation>No se pudo escribir el libro nuevo junto al antiguo; el libro se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>A file of the unpacked book could not be read; the book was left as it was.</source>
+        <translation>No se pudo leer un archivo del libro descomprimido; el libro se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>There was nothing to pack; the book was left as it was.</source>
+        <translation>No había nada que comprimir; el libro se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The Zip library could not be used; the book was left as it was.</source>
+        <translation>No se pudo usar la biblioteca Zip; el libro se dejó como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRun</name>
+    <message>
+        <source>%1 Error unzipping:  %2</source>
+        <extracomment>%1 is the error&apos;s number, %2 its description.</extracomment>
+        <translation>%1 Error al descomprimir:  %2</translation>
+    </message>
+    <message>
+        <source>Please enter the path to the folder containing your ebooks.</source>
+        <translation>Escriba la ruta de la carpeta que contiene sus libros electrónicos.</translation>
+    </message>
+    <message>
+        <source>Another Bindwell run is using the working folder %1.</source>
+        <translation>Otra ejecución de Bindwell está usando la carpeta de trabajo %1.</translation>
+    </message>
+    <message>
+        <source>Wait until it has finished, then press Start again.</source>
+        <translation>Espere a que termine y vuelva a pulsar Iniciar.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range (the book list no longer has an entry %1)</source>
+        <translation>Subíndice fuera del intervalo (la lista de libros ya no tiene una entrada %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n books failed:</source>
+        <translation>
+            <numerusform>%n libro falló:</numerusform>
+            <numerusform>%n libros fallaron:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No books fixed - no books selected.</source>
+        <translation>No se corrigió ningún libro: no hay libros seleccionados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped. (%n epubs fixed.)</source>
+        <translation>
+            <numerusform>Detenido. (%n EPUB corregido.)</numerusform>
+            <numerusform>Detenido. (%n EPUB corregidos.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Okay, your books are all set. (%n epubs fixed.)</source>
+        <translation>
+            <numerusform>Listo, sus libros están preparados. (%n EPUB corregido.)</numerusform>
+            <numerusform>Listo, sus libros están preparados. (%n EPUB corregidos.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books were left as they were: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n libro se dejó como estaba: no se puede corregir sin riesgo.</numerusform>
+            <numerusform> %n libros se dejaron como estaban: no se pueden corregir sin riesgo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> The original books are in the Trash.</source>
+        <translation> Los libros originales están en la papelera.</translation>
+    </message>
+    <message>
+        <source>Internal error (%1)</source>
+        <translation>Error interno (%1)</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Error interno</translation>
+    </message>
+    <message>
+        <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
+        <translation>Permiso denegado (la carpeta temporal «%1» es un enlace, es de otro usuario o está abierta a otros; elimínela y vuelva a empezar)</translation>
+    </message>
+</context>
+<context>
+    <name>BookFix</name>
+    <message>
+        <source>Overflow (Zip result %1)</source>
+        <translation>Desbordamiento (resultado de Zip %1)</translation>
+    </message>
+    <message>
+        <source>Zip error: %1</source>
+        <translation>Error de Zip: %1</translation>
+    </message>
+    <message>
+        <source>The book changed on disk while Bindwell was fixing it, so Bindwell left it as the other program wrote it.</source>
+        <translation>El libro cambió en el disco mientras Bindwell lo corregía, así que Bindwell lo dejó como lo escribió el otro programa.</translation>
+    </message>
+    <message>
+        <source>Too many entry names for the UnZip library</source>
+        <translation>Demasiados nombres de entradas para la biblioteca UnZip</translation>
+    </message>
+    <message>
+        <source>Regular expression &quot;%1&quot; is invalid: %2</source>
+        <translation>La expresión regular «%1» no es válida: %2</translation>
+    </message>
+    <message>
+        <source>Out of memory creating a regular expression</source>
+        <translation>Memoria insuficiente para crear una expresión regular</translation>
+    </message>
+    <message>
+        <source>Out of memory matching a regular expression</source>
+        <translation>Memoria insuficiente para aplicar una expresión regular</translation>
+    </message>
+    <message>
+        <source>Regular expression match failed: %1</source>
+        <translation>Falló la aplicación de la expresión regular: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Fixes EPUB books as the Bindwell window does. Each PATH is a folder, whose books
+are found as the window finds them (same rules, same order), or an EPUB file.
+Books are fixed in the order given, each once.
+
+Options not given come from the settings store, as the window reads them.
+Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
+3 an UnZip library of the wrong version.</source>
+        <translation>Corrige libros EPUB como lo hace la ventana de Bindwell. Cada PATH es una carpeta,
+cuyos libros se buscan como en la ventana (mismas reglas, mismo orden), o un archivo
+EPUB. Los libros se corrigen en el orden indicado, cada uno una vez.
+
+Las opciones no indicadas se toman de la configuración guardada, como en la ventana.
+Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de uso,
+3 una biblioteca UnZip de versión incorrecta.</translation>
+    </message>
+    <message>
+        <source>Remove fixed font sizes (option FontSizes) in this run.</source>
+        <translation>Quitar los tamaños de letra fijos (opción FontSizes) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep fixed font sizes in this run.</source>
+        <translation>Conservar los tamaños de letra fijos en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Justify all paragraphs (option JustifyText) in this run.</source>
+        <translation>Justificar todos los párrafos (opción JustifyText) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Do not justify paragraphs in this run.</source>
+        <translation>No justificar los párrafos en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Install the Liberation fonts (option IntlFonts) in this run.</source>
+        <translation>Instalar las fuentes Liberation (opción IntlFonts) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Do not install the fonts in this run.</source>
+        <translation>No instalar las fuentes en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Delete the stylesheets entirely (option DeleteCSS) in this run.</source>
+        <translation>Eliminar por completo las hojas de estilo (opción DeleteCSS) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Alter the stylesheets instead of deleting them in this run.</source>
+        <translation>Modificar las hojas de estilo en lugar de eliminarlas en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Move each replaced book&apos;s original to the Trash (option KeepOriginals) in this run.</source>
+        <translation>Mover el original de cada libro sustituido a la papelera (opción KeepOriginals) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Do not keep the originals in this run.</source>
+        <translation>No conservar los originales en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>no se indicó ningún PATH</translation>
+    </message>
+    <message>
+        <source>Print the books found, one a line, and change nothing; a protected book with the reason after a tab.</source>
+        <translation>Mostrar los libros encontrados, uno por línea, sin cambiar nada; en un libro protegido, el motivo sigue tras un tabulador.</translation>
+    </message>
+    <message>
+        <source>Also save the options given to the settings store.</source>
+        <translation>Guardar también las opciones indicadas en la configuración.</translation>
+    </message>
+    <message>
+        <source>Report a book that fails, leave it as it was, and go on with the next; list the failed books at the end.</source>
+        <translation>Informar de un libro que falla, dejarlo como estaba y seguir con el siguiente; listar al final los libros que fallaron.</translation>
+    </message>
+    <message>
+        <source>A folder of books, or an EPUB file.</source>
+        <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
+        <translation>Una carpeta de libros o un archivo EPUB.</translation>
+    </message>
+</context>
+<context>
+    <name>Console</name>
+    <message>
+        <source>no (no terminal)</source>
+        <translation>no (sin terminal)</translation>
+    </message>
+    <message>
+        <source>cancel (no terminal)</source>
+        <translation>cancelar (sin terminal)</translation>
+    </message>
+    <message>
+        <source>[y]es, [n]o, [c]ancel:</source>
+        <extracomment>the letters in brackets are the keys to type; keep them.</extracomment>
+        <translation>[y] sí, [n] no, [c] cancelar:</translation>
+    </message>
+    <message>
+        <source>[r]etry, [c]ancel:</source>
+        <translation>[r] reintentar, [c] cancelar:</translation>
+    </message>
+    <message>
+        <source>%1: left as it was: %2</source>
+        <translation>%1: se dejó como estaba: %2</translation>
+    </message>
+    <message>
+        <source>The original books are in the Trash: %1</source>
+        <translation>Los libros originales están en la papelera: %1</translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder nor an EPUB file</source>
+        <translation>%1 no es ni una carpeta ni un archivo EPUB</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>No se encontró la ruta</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Error de acceso a la ruta o al archivo</translation>
+    </message>
+    <message>
+        <source>%1 (%2 &quot;%3&quot;: %4)</source>
+        <extracomment>%1 says what went wrong, %2 what was being done, %3 the file or folder, %4 the system&apos;s own words.</extracomment>
+        <translation>%1 (%2 «%3»: %4)</translation>
+    </message>
+    <message>
+        <source>listing folder</source>
+        <translation>al listar la carpeta</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>al escribir</translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation>al leer</translation>
+    </message>
+    <message>
+        <source>deleting folder</source>
+        <translation>al eliminar la carpeta</translation>
+    </message>
+    <message>
+        <source>deleting</source>
+        <translation>al eliminar</translation>
+    </message>
+    <message>
+        <source>deleting file</source>
+        <translation>al eliminar el archivo</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>al copiar</translation>
+    </message>
+    <message>
+        <source>copying to</source>
+        <translation>al copiar a</translation>
+    </message>
+    <message>
+        <source>deleting file (it is a folder)</source>
+        <translation>al eliminar el archivo (es una carpeta)</translation>
+    </message>
+    <message>
+        <source>creating folder</source>
+        <translation>al crear la carpeta</translation>
+    </message>
+    <message>
+        <source>moving</source>
+        <translation>al mover</translation>
+    </message>
+    <message>
+        <source>moving to</source>
+        <translation>al mover a</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>al abrir</translation>
+    </message>
+    <message>
+        <source>flushing</source>
+        <translation>al volcar al disco</translation>
+    </message>
+    <message>
+        <source>replacing</source>
+        <translation>al sustituir</translation>
+    </message>
+    <message>
+        <source>Internal error (a UTF-16 text was cut apart)</source>
+        <translation>Error interno (se cortó un texto UTF-16)</translation>
+    </message>
+    <message>
+        <source>opening for writing</source>
+        <translation>al abrir para escribir</translation>
+    </message>
+    <message>
+        <source>creating the Trash folder</source>
+        <translation>al crear la carpeta de la papelera</translation>
+    </message>
+    <message>
+        <source>opening the Trash folder</source>
+        <translation>al abrir la carpeta de la papelera</translation>
+    </message>
+    <message>
+        <source>finding the filesystem of</source>
+        <translation>al buscar el sistema de archivos de</translation>
+    </message>
+    <message>
+        <source>creating</source>
+        <translation>al crear</translation>
+    </message>
+    <message>
+        <source>linking into the Trash</source>
+        <translation>al enlazar en la papelera</translation>
+    </message>
+    <message>
+        <source>moving into the Trash</source>
+        <translation>al mover a la papelera</translation>
+    </message>
+    <message>
+        <source>creating the private temporary folder</source>
+        <translation>al crear la carpeta temporal privada</translation>
+    </message>
+    <message>
+        <source>creating the lock</source>
+        <translation>al crear el bloqueo</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>less than a minute left</source>
+        <translation>queda menos de un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minutes left</source>
+        <translation>
+            <numerusform>queda %n minuto aproximadamente</numerusform>
+            <numerusform>quedan unos %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min left</source>
+        <translation>quedan unas %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Corregido</translation>
+    </message>
+    <message>
+        <source>Already as the options ask: left untouched</source>
+        <translation>Ya estaba como piden las opciones: no se tocó</translation>
+    </message>
+    <message>
+        <source>Left as it was: </source>
+        <translation>Se dejó como estaba: </translation>
+    </message>
+    <message>
+        <source>Failed: </source>
+        <translation>Falló: </translation>
+    </message>
+    <message>
+        <source>&amp;Load EBook from:</source>
+        <translation>Ca&amp;rgar libros desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Books done</source>
+        <translation>Libros procesados</translation>
+    </message>
+    <message>
+        <source>Check the boo&amp;ks you want to fix:</source>
+        <translation>Marque los &amp;libros que quiere corregir:</translation>
+    </message>
+    <message>
+        <source>Select:</source>
+        <translation>Seleccionar:</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todos</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>Select a folder...</source>
+        <translation>Seleccionar una carpeta...</translation>
+    </message>
+    <message>
+        <source>Stopping after %1</source>
+        <translation>Deteniendo después de %1</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Trabajando</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Fixing %1 of %2: %3</source>
+        <translation>Corrigiendo %1 de %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n books</source>
+        <translation>
+            <numerusform>%1 de %n libro</numerusform>
+            <numerusform>%1 de %n libros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>Text styling</source>
+        <translation>Estilo del texto</translation>
+    </message>
+    <message>
+        <source>(Otherwise, we&apos;ll just remove all the font sizes.)</source>
+        <translation>(Si no, solo se quitan los tamaños de letra.)</translation>
+    </message>
+    <message>
+        <source>&amp;Alter the stylesheet:</source>
+        <translation>&amp;Modificar el estilo:</translation>
+    </message>
+    <message>
+        <source>&amp;Delete CSS entirely?</source>
+        <translation>¿&amp;Eliminar el CSS?</translation>
+    </message>
+    <message>
+        <source>&amp;Justify all paragraphs.</source>
+        <translation>&amp;Justificar todos los párrafos.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove fixed font sizes.</source>
+        <translation>&amp;Quitar los tamaños de letra fijos.</translation>
+    </message>
+    <message>
+        <source>&amp;Install Liberation fonts.</source>
+        <translation>&amp;Instalar las fuentes Liberation.</translation>
+    </message>
+    <message>
+        <source>(Allows display of international characters.)</source>
+        <translation>(Muestra caracteres internacionales.)</translation>
+    </message>
+    <message>
+        <source>&amp;Move the original books to the Trash</source>
+        <translation>Mover los libros originales a la &amp;papelera</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Protection</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>protected: %1 cannot be read</source>
+        <translation>protegido: no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>protected: %1 is not well-formed (%2)</source>
+        <translation>protegido: %1 no está bien formado (%2)</translation>
+    </message>
+    <message>
+        <source>a resource it does not name</source>
+        <translation>un recurso que no nombra</translation>
+    </message>
+    <message>
+        <source>protected: %1 obfuscates %2, which the fix would write over</source>
+        <translation>protegido: %1 ofusca %2, que la corrección sobrescribiría</translation>
+    </message>
+    <message>
+        <source>protected: %1 encrypts %2</source>
+        <translation>protegido: %1 cifra %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>protected: %1 encrypts %2 and %n more</source>
+        <translation>
+            <numerusform>protegido: %1 cifra %2 y %n más</numerusform>
+            <numerusform>protegido: %1 cifra %2 y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SharedLibrary</name>
+    <message>
+        <source>Cannot load the library %1 (%2)</source>
+        <translation>No se puede cargar la biblioteca %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot load the library %1</source>
+        <translation>No se puede cargar la biblioteca %1</translation>
+    </message>
+    <message>
+        <source>Cannot find the entry point %1 in %2</source>
+        <translation>No se encuentra el punto de entrada %1 en %2</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Permission denied (the Trash folder &quot;%1&quot; is a link, a file or another user&apos;s folder)</source>
+        <translation>Permiso denegado (la carpeta de la papelera «%1» es un enlace, un archivo o la carpeta de otro usuario)</translation>
+    </message>
+    <message>
+        <source>The original of &quot;%1&quot; could not be put in the Trash &quot;%2&quot;, so it was left as it was: %3</source>
+        <translation>No se pudo poner el original de «%1» en la papelera «%2», así que se dejó como estaba: %3</translation>
+    </message>
+    <message>
+        <source>The book &quot;%1&quot; could not be replaced, and its original is in the Trash as &quot;%2&quot;.</source>
+        <translation>No se pudo sustituir el libro «%1», y su original está en la papelera como «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>UnzipBinding</name>
+    <message>
+        <source>Overwrite &quot;%1&quot; ?</source>
+        <translation>¿Sobrescribir «%1»?</translation>
+    </message>
+    <message>
+        <source>VBUnZip32 - File Already Exists!</source>
+        <translation>VBUnZip32: ¡el archivo ya existe!</translation>
+    </message>
+    <message>
+        <source>Please Enter The Password!</source>
+        <translation>¡Escriba la contraseña!</translation>
+    </message>
+    <message>
+        <source>The supplied password exceeds the maximum password length %1 supported by the UnZip DLL.</source>
+        <translation>La contraseña indicada supera la longitud máxima de %1 caracteres que admite la DLL de UnZip.</translation>
+    </message>
+    <message>
+        <source>UnZip password too long</source>
+        <translation>Contraseña de UnZip demasiado larga</translation>
+    </message>
+    <message>
+        <source>The program cannot continue.</source>
+        <translation>El programa no puede continuar.</translation>
+    </message>
+    <message>
+        <source>Incompatible DLL version discovered!</source>
+        <translation>¡Se encontró una versión de DLL incompatible!</translation>
+    </message>
+    <message>
+        <source>The UnZip DLL requires a version structure of length %1, but the VB frontend expects the DLL to need 68bytes.</source>
+        <translation>La DLL de UnZip requiere una estructura de versión de longitud %1, pero la interfaz VB espera que necesite 68 bytes.</translation>
+    </message>
+    <message>
+        <source>Incompatible old DLL version discovered!</source>
+        <translation>¡Se encontró una versión antigua de DLL incompatible!</translation>
+    </message>
+    <message>
+        <source>This program requires an UnZip DLL version of at least %1, but the version reported by the found DLL is only %2.</source>
+        <translation>Este programa requiere una DLL de UnZip de la versión %1 como mínimo, pero la DLL encontrada solo indica la versión %2.</translation>
+    </message>
+    <message>
+        <source>DLL version with incompatible API discovered!</source>
+        <translation>¡Se encontró una versión de DLL con una API incompatible!</translation>
+    </message>
+    <message>
+        <source>This program can only handle UnZip DLL API versions up to %1, but the found DLL reports a newer API version of %2.</source>
+        <translation>Este programa solo admite versiones de la API de la DLL de UnZip hasta la %1, pero la DLL encontrada indica una versión más reciente, la %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ZipBinding</name>
+    <message>
+        <source>Enter the comment</source>
+        <translation>Escriba el comentario</translation>
+    </message>
+    <message>
+        <source>Please Enter The Password!</source>
+        <translation>¡Escriba la contraseña!</translation>
+    </message>
+    <message>
+        <source>Zip32.dll did not initialize.  Is it in the current directory or on the command path?</source>
+        <translation>Zip32.dll no se inicializó.  ¿Está en la carpeta actual o en la ruta de búsqueda?</translation>
+    </message>
+    <message>
+        <source>VB Zip</source>
+        <translation>VB Zip</translation>
+    </message>
+</context>
+</TS>
