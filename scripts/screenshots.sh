@@ -14,17 +14,8 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 # A library to list: a few books at the top, a long series in a
 # sub-folder, each book with a long chapter so that the run takes a while.
 for _ in 1 2 3 4; do cat /usr/share/common-licenses/*; done >"$work/chapter.xhtml"
-make_book() {
-  local book="$1" encryption="${2:-}" dir="$work/src"
-  rm -rf "$dir" && mkdir -p "$dir/META-INF" "$dir/OEBPS" "$(dirname "$book")"
-  [ -z "$encryption" ] || printf '%s' "$encryption" >"$dir/META-INF/encryption.xml"
-  printf 'application/epub+zip' >"$dir/mimetype"
-  printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' >"$dir/META-INF/container.xml"
-  printf '<package><manifest></manifest></package>' >"$dir/OEBPS/content.opf"
-  printf 'p { font-size: 11pt; }' >"$dir/OEBPS/style.css"
-  cp "$work/chapter.xhtml" "$dir/OEBPS/"
-  (cd "$dir" && zip -qX0 "$book" mimetype && zip -qXr9 "$book" META-INF OEBPS)
-}
+. tests/support/make_epub.sh
+make_book() { make_epub "$1" "$work/chapter.xhtml" "${2:-}"; }
 library="$work/Books"
 for name in "Emma.epub" "Moby Dick.epub" "Pride and Prejudice.epub" "Sherlock Holmes/A Study in Scarlet.epub" \
             "Sherlock Holmes/The Sign of the Four.epub"; do

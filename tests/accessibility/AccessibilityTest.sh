@@ -17,15 +17,10 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Books with long chapters, so that the run lasts long enough to be read.
 for _ in 1 2 3 4; do cat /usr/share/common-licenses/*; done >"$work/chapter.xhtml"
-mkdir -p "$work/src/META-INF" "$work/src/OEBPS" "$work/Books" "$work/runtime"
+mkdir -p "$work/Books" "$work/runtime"
 chmod 700 "$work/runtime"
-printf 'application/epub+zip' >"$work/src/mimetype"
-printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' \
-  >"$work/src/META-INF/container.xml"
-printf '<package><manifest></manifest></package>' >"$work/src/OEBPS/content.opf"
-printf 'p { font-size: 11pt; }' >"$work/src/OEBPS/style.css"
-cp "$work/chapter.xhtml" "$work/src/OEBPS/"
-(cd "$work/src" && zip -qX0 "$work/book.epub" mimetype && zip -qXr9 "$work/book.epub" META-INF OEBPS)
+. "$here/../support/make_epub.sh"
+make_epub "$work/book.epub" "$work/chapter.xhtml"
 for n in $(seq 1 40); do cp "$work/book.epub" "$work/Books/Book $n.epub"; done
 
 display=:$((70 + RANDOM % 19))

@@ -11,14 +11,10 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/src/META-INF" "$work/src/OEBPS" "$work/Books/Les Mis$(printf '\303\251')rables" "$work/runtime"
+mkdir -p "$work/Books/Les Mis$(printf '\303\251')rables" "$work/runtime"
 chmod 700 "$work/runtime"
-printf 'application/epub+zip' >"$work/src/mimetype"
-printf '<?xml version="1.0"?><container version="1.0" xmlns="urn:oasis:names:tc:opendocument:xmlns:container"><rootfiles><rootfile full-path="OEBPS/content.opf" media-type="application/oebps-package+xml"/></rootfiles></container>' \
-  >"$work/src/META-INF/container.xml"
-printf '<package><manifest></manifest></package>' >"$work/src/OEBPS/content.opf"
-printf 'p { font-size: 11pt; }' >"$work/src/OEBPS/style.css"
-(cd "$work/src" && zip -qX0 "$work/one.epub" mimetype && zip -qXr9 "$work/one.epub" META-INF OEBPS)
+. "$(dirname "$0")/../support/make_epub.sh"
+make_epub "$work/one.epub"
 first="$work/Books/Les Mis$(printf '\303\251')rables/Tome 1.epub"
 second="$work/Books/Tome 1.epub"
 cp "$work/one.epub" "$first"
