@@ -29,6 +29,10 @@ sleep 1
 export DISPLAY=$display XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  sleep 1
+  # The accessibility bus answers once the launcher has started it.
+  for _ in $(seq 100); do
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+  done
   /usr/bin/python3 "$1" "$2" "$3"
 ' sh "$here/read_windows.py" "$build/bin/bindwell" "$work/Books" 2> >(grep -v '^dbus-daemon' >&2)

@@ -92,8 +92,9 @@ def main():
     process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     failures = []
     try:
-        app = wait_for("the program on the AT-SPI bus", lambda: application("bindwell"))
-        main_window = wait_for("the main window", lambda: window(app, "Bindwell"))
+        # A machine busy with other tests may take a while to start it.
+        app = wait_for("the program on the AT-SPI bus", lambda: application("bindwell"), 90)
+        main_window = wait_for("the main window", lambda: window(app, "Bindwell"), 60)
         count, missing = unnamed_controls(main_window)
         print(f"main window: {count} controls, {len(missing)} without a name")
         failures += [f"main window: {m}" for m in missing]
