@@ -25,7 +25,7 @@ void ConsoleWindow::BookFinished(std::size_t index, BookOutcome outcome, const s
 
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
-    const std::string folder = kept.substr(0, kept.find_last_of(PathText::Separator));
+    const std::string folder = PathText::FolderOf(kept);
     if (trashFolders_.insert(folder).second)
         std::cerr << Words::Fill(Words::translate("Console", "The original books are in the Trash: %1"), {folder})
                   << std::endl;

@@ -21,6 +21,14 @@ inline std::string AsFolder(const std::string& folder)
     return folder + Separator;
 }
 
+// The folder that holds path: the text before the last separator, "/" for
+// a name at the root, "." for a bare name.
+inline std::string FolderOf(const std::string& path)
+{
+    const auto cut = path.find_last_of(Separator);
+    return cut == std::string::npos ? "." : cut == 0 ? std::string(1, Separator) : path.substr(0, cut);
+}
+
 // The last component of a path (the text after the last separator).
 inline std::string FileName(const std::string& path)
 {

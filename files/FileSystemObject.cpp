@@ -159,8 +159,11 @@ void FileSystemObject::ReplaceFile(const std::string& source, const std::string&
         throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "replacing"), destination);
 
     // Make the rename itself last: flush the folder that holds both names.
-    const auto cut = destination.find_last_of(PathText::Separator);
-    const std::string folder = cut == std::string::npos ? "." : destination.substr(0, cut + 1);
+    FlushFolder(PathText::FolderOf(destination));
+}
+
+void FileSystemObject::FlushFolder(const std::string& folder) const
+{
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);

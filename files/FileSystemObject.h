@@ -31,6 +31,10 @@ public:
     // new one.
     void ReplaceFile(const std::string& source, const std::string& destination) const;
 
+    // Makes what was created, renamed or removed in folder last on disk.
+    // Does nothing where the folder cannot be opened.
+    void FlushFolder(const std::string& folder) const;
+
     // The first half of ReplaceFile: source takes destination's permission
     // bits and is flushed to disk, ready to be renamed over it.
     void PrepareReplacement(const std::string& source, const std::string& destination) const;

@@ -43,21 +43,6 @@ void PrivateFolder(const std::string& path)
                                        {path}));
 }
 
-void FlushFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const auto cut = path.find_last_of(PathText::Separator);
-    return cut == std::string::npos ? "." : cut == 0 ? "/" : path.substr(0, cut);
-}
-
 bool DeviceOf(const std::string& path, dev_t& device)
 {
     struct stat st {};
@@ -177,7 +162,7 @@ std::string TrashInfo(const std::string& absolutePath, long long secondsSinceEpo
 
 Trash Trash::For(const std::string& path)
 {
-    const std::string folder = FolderOf(fs::absolute(path).string());
+    const std::string folder = PathText::FolderOf(fs::absolute(path).string());
     dev_t device = 0;
     if (!DeviceOf(folder, device))
         throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "finding the filesystem of"), path);
@@ -263,7 +248,7 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
         // with its .trashinfo, though not at its path.
         if (::rename(path.c_str(), kept.c_str()) != 0)
             throw fail(errno, QT_TRANSLATE_NOOP("FileErrors", "moving into the Trash"), kept);
-        FlushFolder(filesFolder);
+        FileSystem().FlushFolder(filesFolder);
         if (::rename(replacement.c_str(), path.c_str()) != 0) {
             const int err = errno;
             if (::rename(kept.c_str(), path.c_str()) != 0)
@@ -274,6 +259,6 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
             throw fail(err, QT_TRANSLATE_NOOP("FileErrors", "replacing"), path);
         }
     }
-    FlushFolder(FolderOf(path));
+    FileSystem().FlushFolder(PathText::FolderOf(path));
     return kept;
 }

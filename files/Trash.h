@@ -2,9 +2,8 @@
 
 #include <string>
 
-// The desktop's Trash, laid out as the freedesktop.org Trash specification
-// (version 1.0) has it, so that a file manager lists what is put there and
-// its Restore puts it back: a trash folder holds files/NAME and
+// The desktop's Trash, laid out as file managers read it, so that they
+// list what is put there and their Restore puts it back: a trash folder holds files/NAME and
 // info/NAME.trashinfo, which says where NAME came from and when.
 class Trash {
 public:
