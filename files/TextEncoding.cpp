@@ -4,6 +4,7 @@
 #include "Translation.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -46,19 +47,28 @@ void AppendUnit(std::string& out, std::uint32_t unit, bool littleEndian)
     out += littleEndian ? hi : lo;
 }
 
-}  // namespace
-
-std::optional<EditableText> DecodeForEditing(const std::string& bytes)
+// The encoding the first bytes announce; nullopt for a UTF-32 mark.
+std::optional<TextEncoding> MarkedEncoding(const std::string& bytes)
 {
     if (StartsWith(bytes, "\xFF\xFE\0\0", 4) || StartsWith(bytes, "\0\0\xFE\xFF", 4))
         return std::nullopt;
-    const bool littleEndian = StartsWith(bytes, "\xFF\xFE", 2);
-    if (!littleEndian && !StartsWith(bytes, "\xFE\xFF", 2))
-        return EditableText{bytes, TextEncoding::Bytes};
-    if (bytes.size() % 2 != 0)
-        return std::nullopt;
+    if (StartsWith(bytes, "\xFF\xFE", 2))
+        return TextEncoding::Utf16LE;
+    return StartsWith(bytes, "\xFE\xFF", 2) ? TextEncoding::Utf16BE : TextEncoding::Bytes;
+}
 
-    EditableText decoded{{}, littleEndian ? TextEncoding::Utf16LE : TextEncoding::Utf16BE};
+}  // namespace
+
+std::optional<EditableText> DecodeForEditing(std::string bytes)
+{
+    const std::optional<TextEncoding> marked = MarkedEncoding(bytes);
+    if (marked == TextEncoding::Bytes)
+        return EditableText{std::move(bytes), TextEncoding::Bytes};
+    if (!marked || bytes.size() % 2 != 0)
+        return std::nullopt;
+    const bool littleEndian = marked == TextEncoding::Utf16LE;
+
+    EditableText decoded{{}, *marked};
     decoded.text.reserve(bytes.size());
     for (std::size_t at = 2; at < bytes.size(); at += 2) {
         const std::uint16_t unit = UnitAt(bytes, at, littleEndian);
@@ -105,6 +115,5 @@ std::string EncodeEdited(const std::string& text, TextEncoding encoding)
 
 bool KeepsItsEncoding(const std::string& text, TextEncoding encoding)
 {
-    const std::optional<EditableText> again = DecodeForEditing(text);
-    return encoding != TextEncoding::Bytes || (again && again->encoding == TextEncoding::Bytes);
+    return encoding != TextEncoding::Bytes || MarkedEncoding(text) == TextEncoding::Bytes;
 }

@@ -17,7 +17,7 @@ struct EditableText {
 
 // nullopt when the file cannot be edited safely: a UTF-16 mark on an odd
 // number of bytes, or a UTF-32 mark.
-std::optional<EditableText> DecodeForEditing(const std::string& bytes);
+std::optional<EditableText> DecodeForEditing(std::string bytes);
 
 // The bytes to write for text: as they are, or in UTF-16 with the mark.
 // Exactly undoes DecodeForEditing.
