@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -84,9 +85,10 @@ void QtPrompter::ShowDetailedMessage(const std::string& text, const std::string&
     box.exec();
 }
 
-std::string QtPrompter::AskInput(const std::string& prompt, const std::string& title)
+std::string QtPrompter::AskInput(const std::string& prompt, const std::string& title, InputEcho echo)
 {
     QInputDialog box(QApplication::activeWindow());
+    box.setTextEchoMode(echo == InputEcho::Hidden ? QLineEdit::Password : QLineEdit::Normal);
     box.setWindowTitle(TitleOrApplication(title));
     box.setLabelText(ShownText(prompt));
     for (QLabel* label : box.findChildren<QLabel*>())

@@ -14,7 +14,7 @@ public:
     MessageAnswer ShowMessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                                  MessageIcon icon) override;
     void ShowDetailedMessage(const std::string& text, const std::string& details, MessageIcon icon) override;
-    std::string AskInput(const std::string& prompt, const std::string& title) override;
+    std::string AskInput(const std::string& prompt, const std::string& title, InputEcho echo) override;
     void PrintOnWindow(const std::string& text) override;
     void ProcessPendingEvents() override;
 

@@ -96,7 +96,7 @@ int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const cha
                                       ? Words::translate("UnzipBinding", "Please Enter The Password!")
                                       : libraryPrompt + " " + LibraryText::Read(entryName, NameBound);
         for (;;) {
-            answer = Prompter().AskInput(shown, ApplicationTitle);
+            answer = Prompter().AskInput(shown, ApplicationTitle, InputEcho::Hidden);
             if (static_cast<long>(answer.size()) < bufferSize)
                 break;
             const MessageAnswer again = Prompter().ShowMessageBox(

@@ -49,8 +49,8 @@ int PrintCallback(char* buffer, uint32_t length)
 int16_t CommentCallback(char* buffer)
 {
     try {
-        const std::string answer =
-            Prompter().AskInput(Words::translate("ZipBinding", "Enter the comment"), ApplicationTitle);
+        const std::string answer = Prompter().AskInput(Words::translate("ZipBinding", "Enter the comment"),
+                                                       ApplicationTitle, InputEcho::Shown);
         if (!answer.empty() && buffer)
             WriteAnswer(buffer, BufferBound, answer);
     } catch (...) {
@@ -62,7 +62,8 @@ int16_t PasswordCallback(char* buffer, int bufferSize, const char*, const char*)
 {
     try {
         const std::string answer =
-            Prompter().AskInput(Words::translate("ZipBinding", "Please Enter The Password!"), ApplicationTitle);
+            Prompter().AskInput(Words::translate("ZipBinding", "Please Enter The Password!"), ApplicationTitle,
+                                InputEcho::Hidden);
         if (answer.empty() || !buffer || bufferSize <= 0)
             return 1;
         const std::size_t room = std::min<std::size_t>(static_cast<std::size_t>(bufferSize), BufferBound);

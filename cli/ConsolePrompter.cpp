@@ -81,15 +81,12 @@ MessageAnswer ConsolePrompter::ShowMessageBox(const std::string& text, const std
     return yesNo && c != 'c' ? MessageAnswer::No : MessageAnswer::Cancel;
 }
 
-std::string ConsolePrompter::AskInput(const std::string& prompt, const std::string&)
+std::string ConsolePrompter::AskInput(const std::string& prompt, const std::string&, InputEcho echo)
 {
     if (!InteractiveTerminal())
         return {};
     std::cerr << ForTerminal(prompt) << " " << std::flush;
-    const bool hidden = prompt.find("assword") != std::string::npos ||
-                        prompt == Words::translate("UnzipBinding", "Please Enter The Password!") ||
-                        prompt == Words::translate("ZipBinding", "Please Enter The Password!");
-    return ReadLine(hidden);
+    return ReadLine(echo == InputEcho::Hidden);
 }
 
 void ConsolePrompter::PrintOnWindow(const std::string& text)

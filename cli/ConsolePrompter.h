@@ -16,7 +16,7 @@ public:
     {
         ShowMessageBox(text, ApplicationTitle, MessageButtons::Ok, icon);
     }
-    std::string AskInput(const std::string& prompt, const std::string& title) override;
+    std::string AskInput(const std::string& prompt, const std::string& title, InputEcho echo) override;
     void PrintOnWindow(const std::string& text) override;
     void ProcessPendingEvents() override {}
 };

@@ -8,7 +8,7 @@ public:
     {
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
-    std::string AskInput(const std::string&, const std::string&) override { return {}; }
+    std::string AskInput(const std::string&, const std::string&, InputEcho) override { return {}; }
     void PrintOnWindow(const std::string&) override {}
     void ProcessPendingEvents() override {}
 };

@@ -10,6 +10,7 @@
 enum class MessageButtons { Ok, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Warning, Critical };
 enum class MessageAnswer { Ok, Yes, No, Cancel, Retry };
+enum class InputEcho { Shown, Hidden };  // Hidden: a password, not shown as it is typed
 
 inline constexpr char ApplicationTitle[] = "Bindwell";
 
@@ -31,7 +32,7 @@ public:
     }
 
     // A modal input box with no default text; empty when cancelled.
-    virtual std::string AskInput(const std::string& prompt, const std::string& title) = 0;
+    virtual std::string AskInput(const std::string& prompt, const std::string& title, InputEcho echo) = 0;
 
     // Plain text drawn on the main window's own surface.
     virtual void PrintOnWindow(const std::string& text) = 0;

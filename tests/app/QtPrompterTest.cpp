@@ -65,13 +65,13 @@ TEST(QtPrompter, InputBoxesGiveWhatWasTypedOrNothingWhenCancelled)
         box->setTextValue("s3cret");
         box->accept();
     });
-    EXPECT_EQ(prompter.AskInput("Please Enter The Password!", ""), "s3cret");
+    EXPECT_EQ(prompter.AskInput("Please Enter The Password!", "", InputEcho::Hidden), "s3cret");
 
     WhenModal([](QWidget& modal) {
         static_cast<QDialog&>(modal).findChild<QLineEdit*>()->setText("typed");
         static_cast<QDialog&>(modal).reject();
     });
-    EXPECT_EQ(prompter.AskInput("Enter the comment", ""), "");
+    EXPECT_EQ(prompter.AskInput("Enter the comment", "", InputEcho::Shown), "");
 }
 
 }  // namespace

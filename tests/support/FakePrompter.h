@@ -50,7 +50,7 @@ public:
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 
-    std::string AskInput(const std::string& prompt, const std::string& title) override
+    std::string AskInput(const std::string& prompt, const std::string& title, InputEcho) override
     {
         questions.push_back({prompt, title});
         if (inputAnswers.empty())
