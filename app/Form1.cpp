@@ -45,11 +45,9 @@ QString TimeLeft(qint64 seconds)
 {
     if (seconds < 60)
         return translate("Form1", "less than a minute left");
+    const int minutes = static_cast<int>((seconds + 59) / 60);
     if (seconds < 3600)
-    {
-        const int minutes = static_cast<int>((seconds + 59) / 60);
         return translate("Form1", "about %n minutes left", nullptr, minutes);
-    }
     return translate("Form1", "about %1 h %2 min left").arg(seconds / 3600).arg((seconds % 3600 + 59) / 60);
 }
 
@@ -351,7 +349,7 @@ void Form1::BookStarting(std::size_t number, std::size_t total, const std::strin
         shown = translate("Form1", "%1, %2")
                     .arg(shown, TimeLeft(perBook * static_cast<qint64>(total - done) / 1000));
     }
-    progressBar->setMaximum(static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+    progressBar->setMaximum(books);
     progressBar->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
     progressBar->setFormat(shown.replace(QLatin1Char('%'), QStringLiteral("%%")));
     progressBar->show();
