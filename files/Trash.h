@@ -3,8 +3,9 @@
 #include <string>
 
 // The desktop's Trash, laid out as file managers read it, so that they
-// list what is put there and their Restore puts it back: a trash folder holds files/NAME and
-// info/NAME.trashinfo, which says where NAME came from and when.
+// list what is put there and their Restore puts it back: a trash folder
+// holds files/NAME and info/NAME.trashinfo, which says where NAME came from
+// and when.
 class Trash {
 public:
     enum class HardLinks { Try, Never };
