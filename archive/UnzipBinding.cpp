@@ -40,9 +40,14 @@ std::string Column(const std::string& number, std::size_t pads, char pad, std::s
     return text.substr(text.size() - std::min(width, text.size()));
 }
 
+// Writes text over the line from column (1-based) on. Copied byte by
+// byte: GCC 12 takes std::string::replace of short texts here for an
+// overlapping copy and warns.
 void Place(std::string& line, std::size_t column, const std::string& text)
 {
-    line.replace(column - 1, text.size(), text);
+    if (line.size() < column - 1 + text.size())
+        line.resize(column - 1 + text.size(), ' ');
+    std::copy(text.begin(), text.end(), line.begin() + static_cast<std::ptrdiff_t>(column - 1));
 }
 
 int PrintCallback(char* buffer, uint32_t length)
