@@ -19,6 +19,9 @@ using InitFn = int (*)(ZIPUSERFUNCTIONS*);
 using SetOptionsFn = int (*)(ZPOPT*);
 using ArchiveFn = int (*)(ZCL);
 using SetReferenceFn = int (*)(const char*);
+using CarryReferenceFn = int (*)(int, const char* const*);
+
+static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
 // The records handed to the library, filled anew on every call; our
 // library reads them only during the call they are handed to.
@@ -178,8 +181,17 @@ int32_t RunZip()
     if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
         setOptions(&g_options);
 
-    if (const auto setReference = EntryPoint<SetReferenceFn>(library, "ZpSetReference"))
+    const auto setReference = EntryPoint<SetReferenceFn>(library, "ZpSetReference");
+    if (setReference)
         setReference(LibraryText::Pointer(request.szReferenceZip));
+    if (request.carryAllBut) {
+        const auto carry = EntryPoint<CarryReferenceFn>(library, "ZpCarryReference");
+        std::vector<const char*> patterns;
+        for (const std::string& pattern : *request.carryAllBut)
+            patterns.push_back(pattern.c_str());
+        if (!setReference || !carry || carry(static_cast<int>(patterns.size()), patterns.data()) < 0)
+            return RunZipCarriedEntryRefused;
+    }
 
     std::vector<char*> names = LibraryText::Pointers(request.fileNames);
     const auto archive = EntryPoint<ArchiveFn>(library, "ZpArchive");

@@ -12,6 +12,11 @@ int32_t RunZip();
 
 inline constexpr int32_t RunZipNotInitialized = 60;
 
+// RunZip's result when the entries the request asks to carry
+// (carryAllBut) cannot be carried as unpacking and packing them would, or
+// one of them turned out damaged: the archive was not written.
+inline constexpr int32_t RunZipCarriedEntryRefused = 61;
+
 // The library's file name, found beside the program first. Tests point
 // the binding at a library of their own; the next call loads it.
 inline constexpr char ZipLibraryName[] = "libzip32.so";

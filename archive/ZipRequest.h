@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The zip binding's process-wide request record. The caller fills it and
 // calls RunZip; every field keeps its value from one call to the next. A
@@ -51,6 +52,14 @@ struct ZipRequest {
     // that what a fix did not change is not deflated again. Ignored by a
     // library without that entry point.
     Text szReferenceZip;
+
+    // Our addition: when set, the archive also carries every entry of the
+    // reference archive that matches none of these patterns (case ignored)
+    // and that no file below szRootDir stands for, as if it had been
+    // unpacked there (ZpCarryReference). When the library cannot carry them
+    // so, or lacks that entry point, nothing is written and RunZip returns
+    // RunZipCarriedEntryRefused.
+    std::optional<std::vector<std::string>> carryAllBut;
 };
 
 ZipRequest& TheZipRequest();

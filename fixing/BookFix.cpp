@@ -28,7 +28,7 @@ constexpr char TemporarySuffix[] = ".tmp";
 
 // What the fix reads or edits in a book, besides the package documents
 // the container names. These are unpacked and fixed first; the rest of the
-// book is unpacked only when it must be packed anew.
+// book never becomes files: the new archive carries it over from the book.
 const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry, EncryptionEntry};
 
 // The most names one request to the unzip library takes.
@@ -85,7 +85,14 @@ bool FolderIsEmpty(const std::string& folder)
     return std::filesystem::is_empty(folder, ec) || ec;
 }
 
-void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder, const std::string& book)
+// How the entries the fix does not read reach the new book: carried over
+// from the book, checked on the way, or unpacked and packed again where
+// they cannot be carried exactly so (and where one turned out damaged, so
+// that the book fails as its unpacking fails).
+enum class Untouched { Carried, Unpacked };
+
+void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder, const std::string& book,
+                  std::optional<std::vector<std::string>> carryAllBut)
 {
     ZipRequest& r = TheZipRequest();
     r.fJunkDir = 0;
@@ -102,17 +109,27 @@ void SetZipValues(const std::string& temporaryArchive, const std::string& workin
     r.szRootDir = workingFolder;
     // What the fix did not change keeps the book's own compressed bytes.
     r.szReferenceZip = book;
+    r.carryAllBut = std::move(carryAllBut);
 }
 
-BookResult Pack(const std::string& bookPath, const std::string& book, const FileIdentity& asUnpacked,
-                BookScratch& scratch)
+// Packs the working folder, carrying from the book every entry that
+// matches none of carryAllBut when given; nullopt when those cannot be
+// carried.
+std::optional<BookResult> Pack(const std::string& bookPath, const std::string& book, const FileIdentity& asUnpacked,
+                               BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut)
 {
     const std::string temporaryArchive = book + TemporarySuffix;
-    SetZipValues(temporaryArchive, scratch.workingFolder, book);
+    SetZipValues(temporaryArchive, scratch.workingFolder, book, std::move(carryAllBut));
     // A leftover of an earlier run must not add its entries to the new book.
     DeleteFileIfExists(temporaryArchive);
     scratch.temporaryArchive = temporaryArchive;
     const int32_t packed = RunZip();
+    TheZipRequest().carryAllBut.reset();
+    if (packed == RunZipCarriedEntryRefused) {
+        DeleteFileIfExists(temporaryArchive);
+        scratch.temporaryArchive.clear();
+        return std::nullopt;
+    }
     if (packed < INT16_MIN || packed > INT16_MAX)
         throw RunTimeError(ErrorNumber::Overflow,
             Words::Fill(Words::translate("BookFix", "Overflow (Zip result %1)"), {std::to_string(packed)}));
@@ -123,7 +140,7 @@ BookResult Pack(const std::string& bookPath, const std::string& book, const File
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words));
     }
-    return {BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked}};
+    return BookResult{BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked}};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -152,13 +169,14 @@ std::optional<std::string> UnpackEditedEntries(const std::string& book, const st
     return UnpackProblem(bookPath, UnpackBookEntries(book, folder, documents, Selection::Only), true);
 }
 
-}  // namespace
-
-BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
+// Fixes the book once, its untouched entries reaching the new book as
+// untouched says; nullopt when they were to be carried and cannot be.
+// asUnpacked is the book as it was when it was first unpacked: a second
+// try replaces only that book.
+std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::string& book,
+                                      const FileIdentity& asUnpacked, BookScratch& scratch, Untouched untouched)
 {
-    const std::string book = RealFilePath(bookPath);
     const std::string& folder = scratch.workingFolder;
-    const FileIdentity asUnpacked = IdentityOf(book);
     RecreateFolder(folder);
 
     // A book that already holds the fonts, and that the edits leave as it
@@ -177,12 +195,15 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
         return Failure(*problem);
     // A protected book is judged before anything in it is edited.
     if (auto protection = ProtectionOf(folder, SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
-        return {BookResult::LeftAlone, std::move(*protection), std::nullopt};
+        return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt};
     const bool changed = FindCSS(PathText::AsFolder(folder));
     if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
-        return {BookResult::AlreadyFixed, {}, std::nullopt};
+        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt};
 
-    if (!edited.empty()) {
+    // A book of which nothing was unpacked is unpacked whole, so that one
+    // that unpacks to nothing fails below.
+    const bool carry = untouched == Untouched::Carried && !edited.empty() && !FolderIsEmpty(folder);
+    if (!carry && !edited.empty()) {
         const int rest = UnpackBookEntries(book, folder, edited, Selection::AllBut);
         if (const auto problem = UnpackProblem(bookPath, rest, false))
             return Failure(*problem);
@@ -194,5 +215,18 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
     if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
         scratch.fonts.PutInto(PathText::AsFolder(folder));
 
-    return Pack(bookPath, book, asUnpacked, scratch);
+    return Pack(bookPath, book, asUnpacked, scratch, carry ? std::optional(edited) : std::nullopt);
+}
+
+}  // namespace
+
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
+{
+    const std::string book = RealFilePath(bookPath);
+    const FileIdentity asUnpacked = IdentityOf(book);
+    if (std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Carried))
+        return std::move(*fixed);
+    // Unpacked, the book fails as its unpacking fails, or is fixed as before.
+    std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Unpacked);
+    return fixed ? std::move(*fixed) : Failure(bookPath);
 }

@@ -27,6 +27,7 @@ extern "C" {
 #define ZE_OPEN 18     /* the folder or an existing archive could not be opened */
 #define ZE_DISKFULL 50 /* the disk is full */
 #define ZE_NOINIT 60   /* ZpInit was not called, or refused */
+#define ZE_CARRIED 61  /* an entry to carry from the reference is damaged, or a file contradicts it */
 
 /* Password and comment buffers the library hands to the callbacks. */
 #define ZP_PASSWORD_BUFFER 81
@@ -100,6 +101,22 @@ ZIP32_API int ZpArchive(ZCL C);
  * entry's compressed bytes, once they are seen to inflate to the file's
  * own bytes, instead of being deflated anew. Non-zero when accepted. */
 ZIP32_API int ZpSetReference(const char* archivePath);
+
+/* Our extension, looked up like ZpSetReference: the next archive written
+ * also carries the entries of the reference archive that match none of the
+ * patterns (case ignored; * and ? as wildcards) and that no file below the
+ * root folder stands for, as if unpacking had put their files there: in
+ * the place the folder walk gives them, with their folders' entries, and
+ * packed as such files would be, their compressed bytes taken as they are
+ * where they may. Each is checked once, by inflating it in memory against
+ * its declared size and CRC-32; a damaged one, or a file or folder where
+ * the other is carried, fails the archive with ZE_CARRIED. Returns how many
+ * file entries will be carried; -1 when some entry would not come out of
+ * unpacking and packing as it is (a name unpacking changes or refuses, a
+ * file named twice, an encrypted entry, one neither stored nor deflated),
+ * or there is no reference: then none is carried. Applies to the next
+ * archive only. */
+ZIP32_API int ZpCarryReference(int patternCount, const char* const* patterns);
 
 #ifdef __cplusplus
 }

@@ -3,11 +3,13 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
 #include <set>
+#include <string_view>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -140,15 +142,123 @@ bool InflatesTo(const std::string& packed, const std::string& raw, const std::fu
     return same && rc == Z_STREAM_END && compared == raw.size() && z.avail_in == 0;
 }
 
-// Whether deflating raw at level gains at least 1%, judged by a sample of
-// its beginning; small files are deflated and judged whole.
-bool WorthDeflating(const std::string& raw, int level)
+constexpr std::size_t Sample = 64u << 10;
+
+// Whether deflating a file of size bytes that begin with start gains at
+// least 1% at level, judged by a sample of its beginning; small files are
+// deflated and judged whole.
+bool WorthDeflating(std::string_view start, std::uint64_t size, int level)
 {
-    constexpr std::size_t Sample = 64u << 10;
-    if (raw.size() <= Sample)
+    if (size <= Sample)
         return true;
     std::string packed;
-    return Deflate(raw.substr(0, Sample), level, packed, {}) && packed.size() * 100 < Sample * 99;
+    return Deflate(std::string(start.substr(0, Sample)), level, packed, {}) && packed.size() * 100 < Sample * 99;
+}
+
+std::uint32_t Crc(std::uint32_t crc, const char* data, std::size_t length)
+{
+    return static_cast<std::uint32_t>(crc32_z(crc, reinterpret_cast<const Bytef*>(data), length));
+}
+
+// Reads a carried entry's compressed bytes and checks them once: inflated
+// as they are read (stored ones as they are), they must give exactly the
+// size and CRC-32 the archive declares. packed, when given, receives the
+// compressed bytes; raw receives up to rawLimit of the inflated ones. out
+// receives the CRC-32 of the compressed bytes. False when the entry is
+// damaged or cannot be read.
+bool CheckCarried(const ReferenceEntry& entry, ReferenceReader& reader, std::string* packed, std::string& raw,
+                  std::size_t rawLimit, PackedBytes& out, const std::function<void()>& progress)
+{
+    z_stream z{};
+    if (entry.deflated && inflateInit2(&z, -MAX_WBITS) != Z_OK)
+        return false;
+    std::string piece(entry.deflated ? 256u << 10 : 0, '\0');
+    std::uint64_t size = 0;
+    std::uint32_t crc = Crc(0, nullptr, 0), packedCrc = crc;
+    int rc = entry.deflated ? Z_OK : Z_STREAM_END;
+    // Takes inflated bytes: counted, summed, and kept up to rawLimit.
+    auto take = [&](const char* data, std::size_t length) {
+        size += length;
+        crc = Crc(crc, data, length);
+        if (raw.size() < rawLimit)
+            raw.append(data, std::min(length, rawLimit - raw.size()));
+        return size <= entry.size;
+    };
+    const bool read = reader.ReadPackedPieces(entry, [&](const char* data, std::size_t length) {
+        packedCrc = Crc(packedCrc, data, length);
+        if (packed)
+            packed->append(data, length);
+        if (progress)
+            progress();
+        if (!entry.deflated)
+            return take(data, length);
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+        z.avail_in = static_cast<uInt>(length);
+        // Until the piece is used up and inflate has nothing more to give.
+        while (rc == Z_OK) {
+            z.next_out = reinterpret_cast<Bytef*>(piece.data());
+            z.avail_out = static_cast<uInt>(piece.size());
+            rc = inflate(&z, Z_NO_FLUSH);
+            if (rc == Z_BUF_ERROR && z.avail_in == 0) {
+                rc = Z_OK;  // wants the next piece
+                break;
+            }
+            if ((rc != Z_OK && rc != Z_STREAM_END) || !take(piece.data(), piece.size() - z.avail_out))
+                return false;
+            if (z.avail_in == 0 && z.avail_out != 0)
+                break;
+        }
+        return z.avail_in == 0;  // no bytes after the end of the deflate stream
+    });
+    if (entry.deflated)
+        inflateEnd(&z);
+    out.packedCrc = packedCrc;
+    return read && rc == Z_STREAM_END && size == entry.size && crc == entry.crc;
+}
+
+// Reads and checks a carried entry (see PackFile). True with raw holding
+// its bytes, or with out complete when it goes in as the reference holds
+// it; false with out damaged when it is not what the archive declares.
+bool TakeCarried(const PackJob& job, ReferenceReader* reader, std::string& raw, PackedBytes& out,
+                 const std::function<void()>& progress)
+{
+    const ReferenceEntry& entry = *job.reference;
+    out.mtime = entry.mtime;
+    out.size = entry.size;
+    out.crc = entry.crc;
+    const bool large = entry.packedSize > KeepLimit;
+    // A deflated entry smaller than its bytes goes in as it is, and so does
+    // a large stored one that deflating would not make smaller: their bytes
+    // are only checked, not kept (a small one's compressed bytes are).
+    const bool asItIs = job.level > 0 && entry.deflated && entry.packedSize < entry.size;
+    const bool storedLarge = !entry.deflated && large;
+    std::string packed;
+    const std::size_t rawLimit = asItIs ? 0 : storedLarge ? Sample : SIZE_MAX;
+    if (!reader || !CheckCarried(entry, *reader, asItIs && !large ? &packed : nullptr, raw, rawLimit, out, progress)) {
+        out.damaged = true;
+        return false;
+    }
+    out.ok = true;
+    if (storedLarge && (job.level <= 0 || !WorthDeflating(raw, entry.size, job.level))) {
+        out.streamed = out.fromReference = true;
+        raw.clear();
+        return true;
+    }
+    if (storedLarge) {
+        // Deflating gains: the whole of it is wanted after all.
+        if (!reader->ReadPacked(entry, raw) || Crc(Crc(0, nullptr, 0), raw.data(), raw.size()) != entry.crc) {
+            out.ok = false;
+            out.damaged = true;
+            return false;
+        }
+        return true;
+    }
+    if (asItIs) {
+        out.deflated = out.fromReference = true;
+        out.streamed = large;
+        out.data = std::move(packed);
+    }
+    return true;
 }
 
 // Takes what the reference entry gives, when it may: see PackFile.
@@ -166,7 +276,7 @@ bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string&
         out.data = std::move(packed);
         return true;
     }
-    if (!entry->deflated && WorthDeflating(raw, job.level))
+    if (!entry->deflated && WorthDeflating(raw, raw.size(), job.level))
         return false;
     out.data = std::move(raw);
     return true;
@@ -178,12 +288,16 @@ PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::fun
 {
     PackedBytes out;
     std::string raw;
-    if (!ReadWhole(job.path, raw, out.mtime, out.systemError))
-        return out;
-    out.ok = true;
-    out.size = raw.size();
-    out.crc = static_cast<std::uint32_t>(
-        crc32_z(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(raw.data()), raw.size()));
+    if (job.carried) {
+        if (!TakeCarried(job, reader, raw, out, progress) || out.deflated || out.streamed)
+            return out;
+    } else {
+        if (!ReadWhole(job.path, raw, out.mtime, out.systemError))
+            return out;
+        out.ok = true;
+        out.size = raw.size();
+        out.crc = Crc(Crc(0, nullptr, 0), raw.data(), raw.size());
+    }
     const int level = job.level;
     if (level <= 0) {
         out.data = std::move(raw);

@@ -1,13 +1,15 @@
 #include "PackedSource.h"
 
+#include <zlib.h>
+
 #include <cstring>
 
 namespace platform {
 namespace {
 
-// Files up to this size keep their packed bytes from the decision until
-// libzip reads them.
-constexpr std::size_t KeepLimit = 8u << 20;
+// The most bytes an archive's sources keep in memory until libzip reads
+// them, which it does only once the archive is being written.
+constexpr std::size_t HeldLimit = 24u << 20;
 
 class Source {
 public:
@@ -17,25 +19,42 @@ public:
         zip_error_init(&error_);
         Take(std::move(packed));
         if (!packed_.ok)
-            zip_error_set(&error_, ZIP_ER_OPEN, packed_.systemError);
+            zip_error_set(&error_, packed_.damaged ? ZIP_ER_CRC : ZIP_ER_OPEN, packed_.systemError);
     }
-    ~Source() { zip_error_fini(&error_); }
+    ~Source()
+    {
+        CloseStream();
+        zip_error_fini(&error_);
+    }
 
     bool ok() const { return packed_.ok; }
 
     Packing packing() const { return stat_.comp_method == ZIP_CM_STORE ? Packing::Stored : Packing::Deflated; }
     const std::string& errorText() { return reason_ = zip_error_strerror(&error_); }
 
-    void DropIfLarge()
+    // Keeps the packed bytes until libzip reads them while they are small
+    // and the archive's sources hold few bytes in all (held); otherwise a
+    // carried entry is read again from the reference, and a file packed
+    // again.
+    void KeepOrDrop(std::size_t& held)
     {
-        if (packed_.data.size() > KeepLimit)
+        const std::size_t size = packed_.data.size();
+        if (size <= KeepLimit && held + size <= HeldLimit) {
+            held += size;
+        } else if (job_.carried && packed_.fromReference) {
+            packed_.streamed = true;
+            std::string().swap(packed_.data);
+        } else {
             Drop();
+        }
     }
 
     zip_int64_t Command(void* data, zip_uint64_t length, zip_source_cmd_t command)
     {
         switch (command) {
         case ZIP_SOURCE_OPEN:
+            if (packed_.streamed)
+                return OpenStream();
             if (dropped_) {
                 const zip_stat_t before = stat_;
                 bool goOn = true;
@@ -61,6 +80,8 @@ public:
                 zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
                 return -1;
             }
+            if (packed_.streamed)
+                return ReadStream(data, length);
             const std::size_t left = packed_.data.size() - offset_;
             const std::size_t n = length < left ? static_cast<std::size_t>(length) : left;
             std::memcpy(data, packed_.data.data() + offset_, n);
@@ -68,6 +89,7 @@ public:
             return static_cast<zip_int64_t>(n);
         }
         case ZIP_SOURCE_CLOSE:
+            CloseStream();
             Drop();
             return 0;
         case ZIP_SOURCE_STAT:
@@ -107,7 +129,47 @@ private:
         stat_.mtime = packed_.mtime;
         stat_.encryption_method = ZIP_EM_NONE;
         stat_.comp_method = packed_.deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
-        stat_.comp_size = packed_.data.size();
+        stat_.comp_size = packed_.streamed ? job_.reference->packedSize : packed_.data.size();
+    }
+
+    // A streamed entry's compressed bytes are read from the reference as
+    // libzip takes them, and must be those that were checked.
+    zip_int64_t OpenStream()
+    {
+        CloseStream();
+        stream_ = reader_.OpenPacked(*job_.reference);
+        if (!stream_) {
+            zip_error_set(&error_, ZIP_ER_OPEN, 0);
+            return -1;
+        }
+        streamCrc_ = static_cast<std::uint32_t>(crc32(0, nullptr, 0));
+        offset_ = 0;
+        return 0;
+    }
+
+    zip_int64_t ReadStream(void* data, zip_uint64_t length)
+    {
+        const std::uint64_t left = stat_.comp_size - offset_;
+        const zip_int64_t got = zip_fread(stream_, data, length < left ? length : left);
+        if (got < 0 || (got == 0 && left > 0)) {
+            zip_error_set(&error_, ZIP_ER_READ, 0);
+            return -1;
+        }
+        const auto n = static_cast<std::size_t>(got);
+        streamCrc_ = static_cast<std::uint32_t>(crc32_z(streamCrc_, static_cast<const Bytef*>(data), n));
+        offset_ += n;
+        if (offset_ == stat_.comp_size && streamCrc_ != packed_.packedCrc) {
+            zip_error_set(&error_, ZIP_ER_CHANGED, 0);  // the book changed since it was checked
+            return -1;
+        }
+        return got;
+    }
+
+    void CloseStream()
+    {
+        if (stream_)
+            zip_fclose(stream_);
+        stream_ = nullptr;
     }
 
     void Drop()
@@ -123,6 +185,8 @@ private:
     PackedBytes packed_;
     std::size_t offset_ = 0;
     bool dropped_ = false;
+    zip_file_t* stream_ = nullptr;
+    std::uint32_t streamCrc_ = 0;
     zip_error_t error_;
     std::string reason_;
 };
@@ -130,7 +194,7 @@ private:
 }  // namespace
 
 PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, ReferenceReader& reader,
-                            std::function<bool()> keepAlive)
+                            std::function<bool()> keepAlive, std::size_t& held)
 {
     PackedFile out;
     auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive));
@@ -140,7 +204,7 @@ PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, Ref
         return out;
     }
     out.packing = source->packing();
-    source->DropIfLarge();
+    source->KeepOrDrop(held);
     out.source = zip_source_function(archive, &Source::Callback, source);
     if (!out.source) {
         out.error = zip_strerror(archive);

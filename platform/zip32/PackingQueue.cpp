@@ -20,6 +20,7 @@ PackingQueue::~PackingQueue()
         std::lock_guard<std::mutex> hold(mutex_);
         stopping_ = true;
     }
+    room_.notify_all();
     for (std::thread& worker : workers_)
         worker.join();
 }
@@ -30,7 +31,11 @@ void PackingQueue::Work()
     for (;;) {
         std::size_t index;
         {
-            std::lock_guard<std::mutex> hold(mutex_);
+            // Only so far ahead of the caller: what waits to be taken is
+            // held in memory. The job the caller waits for is always begun
+            // before any job after it, so the caller is never kept waiting.
+            std::unique_lock<std::mutex> hold(mutex_);
+            room_.wait(hold, [this] { return stopping_ || waitingBytes_ <= AheadLimit; });
             if (stopping_ || next_ == jobs_.size())
                 return;
             index = next_++;
@@ -38,6 +43,7 @@ void PackingQueue::Work()
         PackedBytes packed = PackFile(jobs_[index], &reader);
         {
             std::lock_guard<std::mutex> hold(mutex_);
+            waitingBytes_ += packed.data.size();
             done_[index] = std::move(packed);
         }
         ready_.notify_all();
@@ -54,6 +60,9 @@ PackedBytes PackingQueue::Take(std::size_t index, const std::function<void()>& w
     }
     PackedBytes packed = std::move(*done_[index]);
     done_[index].reset();
+    waitingBytes_ -= packed.data.size();
+    hold.unlock();
+    room_.notify_all();
     return packed;
 }
 

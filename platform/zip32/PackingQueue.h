@@ -14,9 +14,10 @@
 namespace platform {
 
 // Packs an archive's files on every core, ahead of the caller, who takes
-// them one by one in archive order. Only the packing runs on the other
-// threads; the caller's callbacks and libzip stay on the caller's thread,
-// and the packed bytes are the same as packing the files one after another.
+// them one by one in archive order, never more than a few megabytes ahead.
+// Only the packing runs on the other threads; the caller's callbacks and
+// libzip stay on the caller's thread, and the packed bytes are the same as
+// packing the files one after another.
 class PackingQueue {
 public:
     // referencePath names the reference archive the jobs' entries are in;
@@ -36,10 +37,15 @@ private:
     std::vector<PackJob> jobs_;
     std::string referencePath_;
     std::vector<std::optional<PackedBytes>> done_;
+    // How many bytes of packed files may wait for the caller.
+    static constexpr std::size_t AheadLimit = 16u << 20;
+
     std::size_t next_ = 0;
+    std::size_t waitingBytes_ = 0;
     bool stopping_ = false;
     std::mutex mutex_;
     std::condition_variable ready_;
+    std::condition_variable room_;
     std::vector<std::thread> workers_;
 };
 

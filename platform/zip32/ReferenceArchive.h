@@ -3,6 +3,8 @@
 #include <zip.h>
 
 #include <cstdint>
+#include <ctime>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -18,7 +20,12 @@ struct ReferenceEntry {
     std::uint32_t crc = 0;       // as the archive declares it
     std::uint64_t packedSize = 0;
     bool deflated = false;
+    std::time_t mtime = 0;
 };
+
+// The entry at index when its bytes can be referred to (stored or
+// deflated, not encrypted); st receives its raw stat.
+std::optional<ReferenceEntry> ReadReferenceEntry(zip_t* archive, zip_uint64_t index, zip_stat_t& st);
 
 // The entries of a reference archive by name, read from its directory on
 // the caller's thread. An archive that cannot be opened has none.
@@ -44,6 +51,15 @@ public:
 
     // False when they cannot be read whole.
     bool ReadPacked(const ReferenceEntry& entry, std::string& bytes);
+
+    // Hands them to take piece by piece, so that a large entry is never
+    // held whole; false when they cannot be read whole or take says stop.
+    using Pieces = std::function<bool(const char* data, std::size_t length)>;
+    bool ReadPackedPieces(const ReferenceEntry& entry, const Pieces& take);
+
+    // The entry's compressed bytes opened for reading; nullptr when they
+    // cannot be. The caller closes it.
+    zip_file_t* OpenPacked(const ReferenceEntry& entry);
 
 private:
     std::string path_;

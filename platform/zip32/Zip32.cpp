@@ -4,6 +4,7 @@
 // valid container. Nothing is left out for its name: on this platform a
 // leading dot marks no file as hidden or system, and a book's own
 // ".DS_Store" or ".extra.css" is part of the book.
+#include "CarriedEntries.h"
 #include "PackedSource.h"
 #include "MemoryOutput.h"
 #include "PackingQueue.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <memory>
 #include <optional>
@@ -26,18 +28,20 @@
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int DefaultLevel = 6;
 // New archives of files up to this size are written in memory first.
-constexpr std::uint64_t MemoryLimit = 64ull << 20;
+constexpr std::uint64_t MemoryLimit = 32ull << 20;
 
 ZIPUSERFUNCTIONS g_functions{};
 bool g_initialized = false;
 ZPOPT g_options{};
 std::optional<std::string> g_reference;
+std::optional<platform::CarriedEntries> g_carried;  // for the next archive only
 
 constexpr char MimetypeName[] = "mimetype";
 
@@ -46,6 +50,7 @@ struct Item {
     std::string name;  // in the archive
     bool folder = false;
     struct stat st {};
+    const platform::CarriedEntry* carried = nullptr;  // an entry of the reference that has no file
 };
 
 class Packer {
@@ -66,6 +71,7 @@ public:
         while (root_.size() > 1 && root_.back() == '/')
             root_.pop_back();
         archivePath_ = command_.lpszZipFN;  // a relative name is relative to the current directory
+        carried_ = std::exchange(g_carried, std::nullopt);
 
         struct stat rootStat {};
         if (::stat(root_.c_str(), &rootStat) != 0 || !S_ISDIR(rootStat.st_mode)) {
@@ -77,9 +83,17 @@ public:
         if (archiveExists)
             archiveId_ = {archiveStat.st_dev, archiveStat.st_ino};
 
+        if (carried_ && (g_options.fEncrypt || g_options.fDeleteEntries || carried_->path() != ReferencePath())) {
+            Warn("zip error: entries can be carried only from the reference into a new unencrypted archive\n");
+            return ZE_PARMS;
+        }
         for (int i = 0; command_.FNV && i < command_.argc; ++i)
             if (command_.FNV[i])
                 Collect(command_.FNV[i]);
+        if (!clash_.empty()) {
+            Warn("zip error: " + clash_ + " is a file in one place and a folder in the other\n");
+            return ZE_CARRIED;
+        }
         if (items_.empty() && !g_options.fDeleteEntries) {
             Warn("zip warning: nothing to do! (" + archivePath_ + ")\n");
             return ZE_NONE;
@@ -106,7 +120,9 @@ public:
         const std::string reference = password.empty() ? ReferencePath() : std::string();
         const platform::ReferenceIndex index(reference);
         for (const Item& item : items_)
-            if (!item.folder)
+            if (item.carried && !item.folder)
+                jobs_.push_back({{}, LevelFor(item), item.carried->entry, true});
+            else if (!item.folder)
                 jobs_.push_back({item.path, LevelFor(item), index.Find(item.name)});
         reader_ = std::make_unique<platform::ReferenceReader>(reference);
         platform::PackingQueue packing(jobs_, reference);
@@ -128,22 +144,43 @@ private:
         const auto cut = pattern.find_last_of('/');
         const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
         const std::string namePattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
-        for (const std::string& name : SortedNames(root_ + "/" + folder))
+        for (const std::string& name : SortedNames(folder.empty() ? folder : folder.substr(0, folder.size() - 1)))
             if (platform::WildcardMatch(namePattern, name))
                 AddPath(folder + name, true);
+    }
+
+    // What is at relative: the file or folder there, else a carried entry
+    // (a folder as unpacking would have made it). False when nothing is.
+    bool Find(const std::string& relative, Item& item)
+    {
+        item.path = root_ + "/" + relative;
+        const platform::CarriedEntry* carried = carried_ ? carried_->Find(relative) : nullptr;
+        if (::lstat(item.path.c_str(), &item.st) == 0) {
+            // A file of the folder stands for the carried entry of its name.
+            if (carried && carried->folder != S_ISDIR(item.st.st_mode))
+                clash_ = relative;
+            return true;
+        }
+        if (!carried)
+            return false;
+        item.carried = carried;
+        item.st = {};
+        item.st.st_mode = carried->folder ? S_IFDIR | carried_->folderMode() : S_IFREG | carried_->fileMode();
+        item.st.st_mtime = carried->folder ? startTime_ : carried->entry.mtime;
+        item.st.st_size = carried->folder ? 0 : static_cast<off_t>(carried->entry.size);
+        return true;
     }
 
     void AddPath(const std::string& relative, bool topLevel)
     {
         Item item;
-        item.path = root_ + "/" + relative;
-        if (::lstat(item.path.c_str(), &item.st) != 0)
+        if (!Find(relative, item))
             return;
         if (S_ISLNK(item.st.st_mode)) {
             Warn("zip warning: skipping symbolic link " + relative + "\n");
             return;
         }
-        if (std::pair(item.st.st_dev, item.st.st_ino) == archiveId_)
+        if (!item.carried && std::pair(item.st.st_dev, item.st.st_ino) == archiveId_)
             return;  // never the archive itself
         item.folder = S_ISDIR(item.st.st_mode);
         if (!item.folder && !S_ISREG(item.st.st_mode))
@@ -151,9 +188,9 @@ private:
         item.name = g_options.fJunkDir ? relative.substr(relative.find_last_of('/') + 1) : relative;
         if (item.folder && (topLevel || g_options.fRecurse)) {
             if (!g_options.fNoDirEntries && !g_options.fJunkDir)
-                Push(Item{item.path, item.name + "/", true, item.st});
+                Push(Item{item.path, item.name + "/", true, item.st, item.carried});
             if (g_options.fRecurse)
-                for (const std::string& name : SortedNames(item.path))
+                for (const std::string& name : SortedNames(relative))
                     AddPath(relative + "/" + name, false);
             return;
         }
@@ -175,10 +212,14 @@ private:
             std::rotate(items_.begin(), it, it + 1);
     }
 
-    static std::vector<std::string> SortedNames(const std::string& folder)
+    // The names in a folder below the root ("" for the root itself) and
+    // those carried into it, in the order they are packed.
+    std::vector<std::string> SortedNames(const std::string& relative) const
     {
         std::vector<std::string> names;
-        if (DIR* dir = ::opendir(folder.c_str())) {
+        if (carried_)
+            names = carried_->NamesIn(relative);
+        if (DIR* dir = ::opendir((relative.empty() ? root_ : root_ + "/" + relative).c_str())) {
             while (dirent* entry = ::readdir(dir)) {
                 const std::string name = entry->d_name;
                 if (name != "." && name != "..")
@@ -190,6 +231,7 @@ private:
             const int folded = ::strcasecmp(a.c_str(), b.c_str());
             return folded != 0 ? folded < 0 : a < b;
         });
+        names.erase(std::unique(names.begin(), names.end()), names.end());
         return names;
     }
 
@@ -229,8 +271,13 @@ private:
             platform::PackedBytes bytes = packing.Take(fileNumber, [&] { KeepAlive(name); });
             if (stopped_)
                 return Stopped();
-            platform::PackedFile packed = platform::MakePackedSource(
-                archive_, jobs_[fileNumber], std::move(bytes), *reader_, [this, name] { return KeepAlive(name); });
+            if (bytes.damaged) {
+                Warn("zip error: " + name + " is damaged in " + carried_->path() + "\n");
+                return ZE_CARRIED;
+            }
+            platform::PackedFile packed =
+                platform::MakePackedSource(archive_, jobs_[fileNumber], std::move(bytes), *reader_,
+                                           [this, name] { return KeepAlive(name); }, heldBytes_);
             index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
                                                  ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
                                   : -1;
@@ -291,7 +338,8 @@ private:
     {
         std::uint64_t total = 0;
         for (const Item& item : items_)
-            total += item.folder ? 0 : static_cast<std::uint64_t>(item.st.st_size);
+            if (!item.folder)
+                total += item.carried ? item.carried->entry.packedSize : static_cast<std::uint64_t>(item.st.st_size);
         return total;
     }
 
@@ -346,7 +394,7 @@ private:
             ReportAdded();
             if (g_options.fMove)
                 for (const Item& item : items_)
-                    if (!item.folder)
+                    if (!item.folder && !item.carried)
                         ::unlink(item.path.c_str());
             return ZE_OK;
         }
@@ -420,6 +468,10 @@ private:
     bool inMemory_ = false;  // a new archive small enough is written in memory first
     platform::MemoryOutput memory_;
     std::vector<platform::PackJob> jobs_;              // one per file, in archive order
+    std::optional<platform::CarriedEntries> carried_;  // entries of the reference that have no file
+    std::string clash_;                                 // a carried entry that a file or folder contradicts
+    std::time_t startTime_ = std::time(nullptr);        // carried folders' time, as unpacking would give it
+    std::size_t heldBytes_ = 0;                         // what the sources keep until libzip reads them
     std::unique_ptr<platform::ReferenceReader> reader_;  // the caller's own
 };
 
@@ -447,6 +499,28 @@ extern "C" int ZpSetReference(const char* archivePath)
         return 1;
     } catch (...) {
         return 0;
+    }
+}
+
+extern "C" int ZpCarryReference(int patternCount, const char* const* patterns)
+{
+    try {
+        g_carried.reset();
+        if (!g_reference || patternCount < 0 || (patternCount > 0 && !patterns))
+            return -1;
+        std::vector<std::string> allBut;
+        for (int i = 0; i < patternCount; ++i)
+            if (patterns[i])
+                allBut.emplace_back(patterns[i]);
+        g_carried = platform::CarriedEntries::Read(*g_reference, allBut);
+        if (!g_carried || g_carried->FileCount() > INT32_MAX) {
+            g_carried.reset();
+            return -1;
+        }
+        return static_cast<int>(g_carried->FileCount());
+    } catch (...) {
+        g_carried.reset();
+        return -1;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -164,6 +165,105 @@ TEST_F(ArchiveRoundTrip, AReferenceArchiveGivesTheCompressedBytesOfUnchangedFile
     EXPECT_EQ(methods.at("stored-text.txt"), 8) << "deflating it gains";
     EXPECT_EQ(methods.at("stored-noise.bin"), 0);
     EXPECT_EQ(methods.at("grown.bin"), 0) << "deflated to more than its size";
+}
+
+// Every entry of an archive as a packer leaves it, in order: name, method,
+// CRC-32, size, compressed bytes, attributes, and the time of a file.
+std::vector<std::string> EntryRecords(const std::string& archive)
+{
+    std::vector<std::string> records;
+    zip_t* za = zip_open(archive.c_str(), ZIP_RDONLY, nullptr);
+    for (zip_int64_t i = 0; za && i < zip_get_num_entries(za, 0); ++i) {
+        zip_stat_t st;
+        zip_stat_index(za, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW, &st);
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        zip_file_get_external_attributes(za, static_cast<zip_uint64_t>(i), 0, &system, &attributes);
+        const bool folder = std::string(st.name).ends_with('/');
+        records.push_back(std::string(st.name) + " method " + std::to_string(st.comp_method) + " crc " +
+                          std::to_string(st.crc) + " size " + std::to_string(st.size) + " attributes " +
+                          std::to_string(attributes) + (folder ? "" : " time " + std::to_string(st.mtime)) +
+                          (folder ? "" : " bytes " + std::to_string(std::hash<std::string>()(PackedEntryBytes(archive, st.name)))));
+    }
+    if (za)
+        zip_discard(za);
+    return records;
+}
+
+// Entries carried from the book, never unpacked, come out as unpacking and
+// packing them gives them, byte for byte and in the same places: stored,
+// deflated, empty, larger than what is held in memory, in folders of their
+// own or none; a deleted stylesheet stays out. A damaged one fails the
+// archive, and nothing is written.
+TEST_F(ArchiveRoundTrip, CarriedEntriesComeOutAsUnpackingAndPackingGivesThem)
+{
+    std::string text;
+    for (int i = 0; text.size() < 100000; ++i)
+        text += "Line " + std::to_string(i) + " of a page that the fix leaves alone.\n";
+    const std::string book = dir / "book.epub";
+    zip_t* za = zip_open(book.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    ASSERT_NE(za, nullptr);
+    const std::vector<std::tuple<std::string, std::string, int>> entries = {
+        {"mimetype", "application/epub+zip", ZIP_CM_STORE},
+        {"META-INF/container.xml", "<container/>", ZIP_CM_DEFLATE},
+        {"OEBPS/content.opf", "<package><manifest></manifest></package>", ZIP_CM_DEFLATE},
+        {"OEBPS/Text/page.xhtml", text, ZIP_CM_DEFLATE},
+        {"OEBPS/Text/stored.xhtml", text, ZIP_CM_STORE},
+        {"OEBPS/Text/Empty.xhtml", "", ZIP_CM_STORE},
+        {"OEBPS/Text/empty-deflated.xhtml", "", ZIP_CM_DEFLATE},
+        {"OEBPS/Images/noise.bin", RandomBytes(30000, 4), ZIP_CM_DEFLATE},
+        {"OEBPS/Images/scan.bin", RandomBytes(9u << 20, 5), ZIP_CM_STORE},
+        {"OEBPS/Styles/book.css", "p { margin: 0; }", ZIP_CM_DEFLATE},
+        {"OEBPS/Empty/", "", ZIP_CM_STORE},
+        {"cover.jpg", RandomBytes(3000, 6), ZIP_CM_STORE},
+    };
+    for (const auto& [name, bytes, method] : entries) {
+        const zip_int64_t at = name.ends_with('/') ? zip_dir_add(za, name.c_str(), 0)
+                                                   : zip_file_add(za, name.c_str(),
+                                                                  zip_source_buffer(za, bytes.data(), bytes.size(), 0), 0);
+        ASSERT_GE(at, 0) << name;
+        zip_set_file_compression(za, static_cast<zip_uint64_t>(at), method, 1);
+        zip_file_set_mtime(za, static_cast<zip_uint64_t>(at), 1700000000, 0);
+    }
+    ASSERT_EQ(zip_close(za), 0);
+
+    // As the fix did it before: everything unpacked, the stylesheet
+    // deleted, the folder packed with the book as the reference.
+    const std::vector<std::string> edited = {"*.css", "*content.opf", "META-INF/container.xml"};
+    ASSERT_EQ(Unpack(book, dir / "all"), 0);
+    std::filesystem::remove(dir / "all/OEBPS/Styles/book.css");
+    ASSERT_EQ(Pack(dir / "all", dir / "unpacked.epub"), 0);
+    ZipRequest& r = TheZipRequest();
+    r.szReferenceZip = book;
+    r.zipFileName = dir / "unpacked.epub";
+    std::filesystem::remove(dir / "unpacked.epub");
+    ASSERT_EQ(RunZip(), 0);
+
+    // Only what the fix edits unpacked; the rest carried.
+    UnzipRequest& u = TheUnzipRequest();
+    u.C_flag = 1;
+    u.includeCount = 3;
+    for (int i = 0; i < 3; ++i)
+        u.includeNames[static_cast<std::size_t>(i)] = edited[static_cast<std::size_t>(i)];
+    u.lpszExtractDir = dir / "some";
+    ASSERT_EQ(RunUnzip(), 0);
+    u = UnzipRequest{};
+    std::filesystem::remove(dir / "some/OEBPS/Styles/book.css");
+    r.szRootDir = dir / "some";
+    r.zipFileName = dir / "carried.epub";
+    r.carryAllBut = edited;
+    ASSERT_EQ(RunZip(), 0);
+    ASSERT_EQ(EntryRecords(dir / "unpacked.epub").size(), 16u) << "every entry and folder but the stylesheet";
+    EXPECT_EQ(EntryRecords(dir / "carried.epub"), EntryRecords(dir / "unpacked.epub"));
+    EXPECT_EQ(ZipEntryNames(dir / "carried.epub").front(), "mimetype");
+    EXPECT_FALSE(std::filesystem::exists(dir / "some/OEBPS/Text")) << "nothing carried is written out";
+
+    DamageEntryData(book, "OEBPS/Text/page.xhtml");
+    r.zipFileName = dir / "damaged.epub";
+    r.carryAllBut = edited;
+    EXPECT_EQ(RunZip(), RunZipCarriedEntryRefused);
+    EXPECT_FALSE(std::filesystem::exists(dir / "damaged.epub"));
+    r = ZipRequest{};
 }
 
 TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)

@@ -47,14 +47,15 @@ private:
     std::string reason_;
 };
 
-// A book of pictures that do not compress.
-void MakePictureBook(const std::string& path, std::size_t pictureBytes)
+// A book of pictures that do not compress; what the fix unpacks is the
+// picture when it is named as a stylesheet.
+void MakePictureBook(const std::string& path, std::size_t pictureBytes, const std::string& name = "OEBPS/photo.jpg")
 {
     BuildZip(path, {{"mimetype", "application/epub+zip", EntrySpec::File, true},
                     {"META-INF/container.xml", "<container/>"},
                     {"OEBPS/content.opf", "<package><manifest></manifest></package>"},
                     {"OEBPS/book.css", "p { font-size: 12pt; }"},
-                    {"OEBPS/photo.jpg", RandomBytes(pictureBytes, 3)}});
+                    {name, RandomBytes(pictureBytes, 3)}});
 }
 
 std::vector<std::string> Entries(const std::string& folder)
@@ -86,7 +87,7 @@ TEST_F(FullDisk, WhileUnpacking)
     SmallDisk disk("1m");
     if (!disk.mounted())
         GTEST_SKIP() << "cannot mount a tmpfs here (" << disk.reason() << "); needs root";
-    MakePictureBook(library / "book.epub", 3 << 20);
+    MakePictureBook(library / "book.epub", 3 << 20, "OEBPS/scans.css");
     const std::string before = ReadFile(library / "book.epub");
     ::setenv("XDG_RUNTIME_DIR", disk.path().c_str(), 1);  // the working folder on the small disk
     window.folder = library.path();

@@ -102,6 +102,15 @@ const HostileCase Cases[] = {
                    0);
      },
      Outcome::LeftAlone, "password"},
+    {"DamagedUntouchedEntry",
+     [](const std::string& b) {
+         std::string page;
+         while (page.size() < 20000)
+             page += "<p>A page the fix never reads.</p>\r\n";
+         Basic(b, {{"OEBPS/page.xhtml", page}});
+         DamageEntryData(b, "OEBPS/page.xhtml");
+     },
+     Outcome::LeftAlone, "error:  OEBPS/page.xhtml"},
     {"NotAnArchive", [](const std::string& b) { WriteFile(b, "just some text that calls itself a book"); },
      Outcome::LeftAlone, "could not be opened"},
     {"AFolderNamedLikeABook", [](const std::string& b) { fs::create_directories(b + "/inside"); },

@@ -1,0 +1,143 @@
+#include "CarriedEntries.h"
+
+#include "Wildcard.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace platform {
+namespace {
+
+// The process's file mode creation mask, read where it can be without
+// changing it (changing it for a moment would race other threads).
+mode_t CreationMask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+// Whether name is a path that unpacking keeps exactly: relative, with '/'
+// only between non-empty parts that are neither "." nor "..".
+bool IsPlainName(const std::string& name)
+{
+    if (name.empty() || name.find('\\') != std::string::npos ||
+        (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))))
+        return false;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part(name.data() + start, end - start);
+        if (part.empty() || part == "." || part == "..")
+            return false;
+        if (end == name.size())
+            return true;
+        start = end + 1;
+    }
+}
+
+bool IsSymbolicLink(zip_t* archive, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    return zip_file_get_external_attributes(archive, index, 0, &system, &attributes) == 0 &&
+           system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+}
+
+std::string FolderPart(const std::string& path)
+{
+    const std::size_t cut = path.find_last_of('/');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+}  // namespace
+
+std::optional<CarriedEntries> CarriedEntries::Read(const std::string& path, const std::vector<std::string>& allBut)
+{
+    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, nullptr);
+    if (!archive)
+        return std::nullopt;
+    CarriedEntries out;
+    out.path_ = path;
+    const mode_t mask = CreationMask();
+    out.fileMode_ = 0666 & ~mask;
+    out.folderMode_ = 0777 & ~mask;
+    bool exact = true;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; exact && i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        zip_stat_t st;
+        if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &st) != 0 || !st.name) {
+            exact = false;
+            break;
+        }
+        std::string name = st.name;
+        if (std::any_of(allBut.begin(), allBut.end(),
+                        [&](const std::string& pattern) { return WildcardMatch(pattern, name, true); }))
+            continue;
+        CarriedEntry carried;
+        carried.folder = name.back() == '/';
+        if (carried.folder)
+            name.pop_back();
+        exact = IsPlainName(name) && !IsSymbolicLink(archive, index);
+        if (exact && !carried.folder) {
+            const std::optional<ReferenceEntry> entry = ReadReferenceEntry(archive, index, st);
+            exact = entry.has_value();
+            if (exact)
+                carried.entry = *entry;
+        }
+        carried.name = std::move(name);
+        exact = exact && out.Add(std::move(carried));
+    }
+    zip_discard(archive);
+    if (!exact)
+        return std::nullopt;
+    return out;
+}
+
+// Adds carried and the folders its name goes through; false when a name
+// is already a file, or a file's name already a folder.
+bool CarriedEntries::Add(CarriedEntry carried)
+{
+    for (std::string folder = FolderPart(carried.name);; folder = FolderPart(folder)) {
+        const std::string name = folder;
+        const auto [it, fresh] = byPath_.try_emplace(name, CarriedEntry{name, true, {}});
+        if (!it->second.folder)
+            return false;
+        if (name.empty() || !fresh)
+            break;
+        children_[FolderPart(name)].insert(name.substr(name.find_last_of('/') + 1));
+    }
+    const std::string name = carried.name;
+    const bool folder = carried.folder;
+    const auto [it, fresh] = byPath_.try_emplace(name, std::move(carried));
+    if (!fresh)
+        return folder && it->second.folder;
+    if (!folder)
+        ++files_;
+    children_[FolderPart(name)].insert(name.substr(name.find_last_of('/') + 1));
+    return true;
+}
+
+const CarriedEntry* CarriedEntries::Find(const std::string& relative) const
+{
+    const auto it = byPath_.find(relative);
+    return it == byPath_.end() || relative.empty() ? nullptr : &it->second;
+}
+
+std::vector<std::string> CarriedEntries::NamesIn(const std::string& folder) const
+{
+    const auto it = children_.find(folder);
+    return it == children_.end() ? std::vector<std::string>() : std::vector<std::string>(it->second.begin(), it->second.end());
+}
+
+}  // namespace platform
