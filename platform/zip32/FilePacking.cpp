@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <mutex>
 #include <set>
 #include <string_view>
@@ -17,16 +18,15 @@
 namespace platform {
 namespace {
 
-bool ReadWhole(const std::string& path, std::string& bytes, std::time_t& mtime, int& err)
+bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, int& err)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         err = errno;
         return false;
     }
-    struct stat st {};
+    st = {};
     ::fstat(fd, &st);
-    mtime = st.st_mtime;
     bytes.resize(static_cast<std::size_t>(st.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -75,6 +75,36 @@ bool Deflate(const std::string& in, int level, std::string& out, const std::func
 class RepeatCache {
 public:
     using Key = std::tuple<std::uint64_t, std::uint32_t, int>;
+    // A file as the system knows it: device, inode, size, and the times of
+    // its last change, to the nanosecond.
+    using FileKey = std::tuple<dev_t, ino_t, off_t, long long, long long, long long, long long>;
+
+    static FileKey KeyOf(const struct stat& st)
+    {
+        return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec,
+                st.st_ctim.tv_nsec};
+    }
+
+    // The key of the content last packed from this file at level, to try
+    // before its CRC-32 is known (the same file hard-linked into every
+    // book); Find still compares the bytes.
+    std::optional<Key> KeyFor(const FileKey& file, int level)
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        const auto it = byFile_.find(file);
+        if (it == byFile_.end() || std::get<2>(it->second) != level)
+            return std::nullopt;
+        return it->second;
+    }
+
+    void NoteFile(const FileKey& file, const Key& key)
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        if (byFile_.size() >= FileLimit)
+            byFile_.clear();
+        byFile_[file] = key;
+    }
+
     struct Kept {
         std::string raw;
         bool deflated;
@@ -92,12 +122,15 @@ public:
         return true;
     }
 
-    void Offer(const Key& key, const std::string& raw, const PackedBytes& packed)
+    // A file with more than one link is kept at once: it is most likely the
+    // same file linked into each folder packed.
+    void Offer(const Key& key, const std::string& raw, const PackedBytes& packed, bool linked)
     {
         if (raw.size() > EntryLimit)
             return;
         std::lock_guard<std::mutex> hold(mutex_);
-        if (seen_.insert(key).second || kept_.count(key) || keptBytes_ + raw.size() + packed.data.size() > TotalLimit)
+        if ((seen_.insert(key).second && !linked) || kept_.count(key) ||
+            keptBytes_ + raw.size() + packed.data.size() > TotalLimit)
             return;
         keptBytes_ += raw.size() + packed.data.size();
         kept_.emplace(key, Kept{raw, packed.deflated, packed.data});
@@ -111,6 +144,8 @@ private:
     std::set<Key> seen_;
     std::map<Key, Kept> kept_;
     std::size_t keptBytes_ = 0;
+    static constexpr std::size_t FileLimit = 256;
+    std::map<FileKey, Key> byFile_;
 };
 
 RepeatCache g_repeats;
@@ -160,61 +195,85 @@ std::uint32_t Crc(std::uint32_t crc, const char* data, std::size_t length)
     return static_cast<std::uint32_t>(crc32_z(crc, reinterpret_cast<const Bytef*>(data), length));
 }
 
-// Reads a carried entry's compressed bytes and checks them once: inflated
-// as they are read (stored ones as they are), they must give exactly the
-// size and CRC-32 the archive declares. packed, when given, receives the
-// compressed bytes; raw receives up to rawLimit of the inflated ones. out
-// receives the CRC-32 of the compressed bytes. False when the entry is
-// damaged or cannot be read.
-bool CheckCarried(const ReferenceEntry& entry, ReferenceReader& reader, std::string* packed, std::string& raw,
-                  std::size_t rawLimit, PackedBytes& out, const std::function<void()>& progress)
-{
-    z_stream z{};
-    if (entry.deflated && inflateInit2(&z, -MAX_WBITS) != Z_OK)
-        return false;
-    std::string piece(entry.deflated ? 256u << 10 : 0, '\0');
-    std::uint64_t size = 0;
-    std::uint32_t crc = Crc(0, nullptr, 0), packedCrc = crc;
-    int rc = entry.deflated ? Z_OK : Z_STREAM_END;
-    // Takes inflated bytes: counted, summed, and kept up to rawLimit.
-    auto take = [&](const char* data, std::size_t length) {
-        size += length;
-        crc = Crc(crc, data, length);
-        if (raw.size() < rawLimit)
-            raw.append(data, std::min(length, rawLimit - raw.size()));
-        return size <= entry.size;
-    };
-    const bool read = reader.ReadPackedPieces(entry, [&](const char* data, std::size_t length) {
-        packedCrc = Crc(packedCrc, data, length);
-        if (packed)
-            packed->append(data, length);
-        if (progress)
-            progress();
-        if (!entry.deflated)
-            return take(data, length);
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-        z.avail_in = static_cast<uInt>(length);
+// Inflates a carried entry's compressed bytes as they come, piece by
+// piece, and checks that they give exactly the size and CRC-32 the archive
+// declares; stored bytes are only summed. raw keeps up to rawLimit of the
+// inflated bytes.
+class CarriedCheck {
+public:
+    CarriedCheck(const ReferenceEntry& entry, std::string& raw, std::size_t rawLimit)
+        : entry_(entry), raw_(raw), rawLimit_(rawLimit)
+    {
+        // Room for what is kept, as far as the declared size can be
+        // believed before it is seen.
+        raw_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({entry.size, rawLimit, KeepLimit})));
+        inflating_ = entry.deflated && inflateInit2(&z_, -MAX_WBITS) == Z_OK;
+        rc_ = entry.deflated ? Z_OK : Z_STREAM_END;
+        failed_ = entry.deflated && !inflating_;
+    }
+    ~CarriedCheck()
+    {
+        if (inflating_)
+            inflateEnd(&z_);
+    }
+    CarriedCheck(const CarriedCheck&) = delete;
+    CarriedCheck& operator=(const CarriedCheck&) = delete;
+
+    // False once the bytes cannot be what the archive declares.
+    bool Take(const char* data, std::size_t length)
+    {
+        if (failed_)
+            return false;
+        if (!entry_.deflated)
+            return Count(data, length);
+        // A buffer per thread: a fresh one per entry would cost more than
+        // inflating a small entry.
+        thread_local std::string piece(256u << 10, '\0');
+        z_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+        z_.avail_in = static_cast<uInt>(length);
         // Until the piece is used up and inflate has nothing more to give.
-        while (rc == Z_OK) {
-            z.next_out = reinterpret_cast<Bytef*>(piece.data());
-            z.avail_out = static_cast<uInt>(piece.size());
-            rc = inflate(&z, Z_NO_FLUSH);
-            if (rc == Z_BUF_ERROR && z.avail_in == 0) {
-                rc = Z_OK;  // wants the next piece
+        while (rc_ == Z_OK) {
+            z_.next_out = reinterpret_cast<Bytef*>(piece.data());
+            z_.avail_out = static_cast<uInt>(piece.size());
+            rc_ = inflate(&z_, Z_NO_FLUSH);
+            if (rc_ == Z_BUF_ERROR && z_.avail_in == 0) {
+                rc_ = Z_OK;  // wants the next piece
                 break;
             }
-            if ((rc != Z_OK && rc != Z_STREAM_END) || !take(piece.data(), piece.size() - z.avail_out))
+            if ((rc_ != Z_OK && rc_ != Z_STREAM_END) || !Count(piece.data(), piece.size() - z_.avail_out)) {
+                failed_ = true;
                 return false;
-            if (z.avail_in == 0 && z.avail_out != 0)
+            }
+            if (z_.avail_in == 0 && z_.avail_out != 0)
                 break;
         }
-        return z.avail_in == 0;  // no bytes after the end of the deflate stream
-    });
-    if (entry.deflated)
-        inflateEnd(&z);
-    out.packedCrc = packedCrc;
-    return read && rc == Z_STREAM_END && size == entry.size && crc == entry.crc;
-}
+        failed_ = z_.avail_in != 0;  // bytes after the end of the deflate stream
+        return !failed_;
+    }
+
+    bool Whole() const { return !failed_ && rc_ == Z_STREAM_END && size_ == entry_.size && crc_ == entry_.crc; }
+
+private:
+    bool Count(const char* data, std::size_t length)
+    {
+        size_ += length;
+        crc_ = Crc(crc_, data, length);
+        if (raw_.size() < rawLimit_)
+            raw_.append(data, std::min(length, rawLimit_ - raw_.size()));
+        failed_ = size_ > entry_.size;
+        return !failed_;
+    }
+
+    const ReferenceEntry& entry_;
+    std::string& raw_;
+    std::size_t rawLimit_;
+    z_stream z_{};
+    bool inflating_ = false;
+    bool failed_ = false;
+    int rc_ = Z_OK;
+    std::uint64_t size_ = 0;
+    std::uint32_t crc_ = Crc(0, nullptr, 0);
+};
 
 // Reads and checks a carried entry (see PackFile). True with raw holding
 // its bytes, or with out complete when it goes in as the reference holds
@@ -226,37 +285,58 @@ bool TakeCarried(const PackJob& job, ReferenceReader* reader, std::string& raw, 
     out.mtime = entry.mtime;
     out.size = entry.size;
     out.crc = entry.crc;
-    const bool large = entry.packedSize > KeepLimit;
-    // A deflated entry smaller than its bytes goes in as it is, and so does
-    // a large stored one that deflating would not make smaller: their bytes
-    // are only checked, not kept (a small one's compressed bytes are).
-    const bool asItIs = job.level > 0 && entry.deflated && entry.packedSize < entry.size;
-    const bool storedLarge = !entry.deflated && large;
-    std::string packed;
-    const std::size_t rawLimit = asItIs ? 0 : storedLarge ? Sample : SIZE_MAX;
-    if (!reader || !CheckCarried(entry, *reader, asItIs && !large ? &packed : nullptr, raw, rawLimit, out, progress)) {
-        out.damaged = true;
+    out.damaged = true;
+    if (!reader)
         return false;
+    // A deflated entry smaller than its bytes goes in as it is, and so does
+    // a large stored one that deflating would not make smaller.
+    const bool asItIs = job.level > 0 && entry.deflated && entry.packedSize < entry.size;
+    if (entry.packedSize <= KeepLimit) {
+        // Read whole, in one piece: kept when it goes in as it is, and
+        // what a stored entry gives as it is.
+        std::string packed;
+        if (!reader->ReadPacked(entry, packed))
+            return false;
+        CarriedCheck check(entry, raw, asItIs || !entry.deflated ? 0 : SIZE_MAX);
+        if (!check.Take(packed.data(), packed.size()) || !check.Whole())
+            return false;
+        out.ok = true;
+        out.damaged = false;
+        if (asItIs) {
+            out.deflated = out.fromReference = true;
+            out.data = std::move(packed);
+        } else if (!entry.deflated) {
+            raw = std::move(packed);
+        }
+        return true;
     }
+    // A large entry is checked as it is read, and not held when it goes in
+    // as it is: then its compressed bytes are read again as libzip takes
+    // them, against their CRC-32.
+    const bool stored = !entry.deflated;
+    std::uint32_t packedCrc = Crc(0, nullptr, 0);
+    CarriedCheck check(entry, raw, asItIs ? 0 : stored ? Sample : SIZE_MAX);
+    const bool read = reader->ReadPackedPieces(entry, [&](const char* data, std::size_t length) {
+        packedCrc = Crc(packedCrc, data, length);
+        if (progress)
+            progress();
+        return check.Take(data, length);
+    });
+    if (!read || !check.Whole())
+        return false;
     out.ok = true;
-    if (storedLarge && (job.level <= 0 || !WorthDeflating(raw, entry.size, job.level))) {
+    out.damaged = false;
+    out.packedCrc = packedCrc;
+    if (asItIs || (stored && (job.level <= 0 || !WorthDeflating(raw, entry.size, job.level)))) {
+        out.deflated = !stored;
         out.streamed = out.fromReference = true;
         raw.clear();
         return true;
     }
-    if (storedLarge) {
-        // Deflating gains: the whole of it is wanted after all.
-        if (!reader->ReadPacked(entry, raw) || Crc(Crc(0, nullptr, 0), raw.data(), raw.size()) != entry.crc) {
-            out.ok = false;
-            out.damaged = true;
-            return false;
-        }
-        return true;
-    }
-    if (asItIs) {
-        out.deflated = out.fromReference = true;
-        out.streamed = large;
-        out.data = std::move(packed);
+    if (stored && (!reader->ReadPacked(entry, raw) || Crc(Crc(0, nullptr, 0), raw.data(), raw.size()) != entry.crc)) {
+        out.ok = false;  // deflating gains, so the whole of it is wanted after all
+        out.damaged = true;
+        return false;
     }
     return true;
 }
@@ -288,17 +368,29 @@ PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::fun
 {
     PackedBytes out;
     std::string raw;
-    if (job.carried) {
-        if (!TakeCarried(job, reader, raw, out, progress) || out.deflated || out.streamed)
-            return out;
-    } else {
-        if (!ReadWhole(job.path, raw, out.mtime, out.systemError))
+    if (job.carried && (!TakeCarried(job, reader, raw, out, progress) || out.deflated || out.streamed))
+        return out;
+    const int level = job.level;
+    std::optional<RepeatCache::FileKey> file;
+    bool linked = false;
+    if (!job.carried) {
+        struct stat st;
+        if (!ReadWhole(job.path, raw, st, out.systemError))
             return out;
         out.ok = true;
+        out.mtime = st.st_mtime;
         out.size = raw.size();
+        file = RepeatCache::KeyOf(st);
+        linked = st.st_nlink > 1;
+        // A file packed before whose bytes are still the same needs no
+        // CRC-32 of its own: it is the one it had then.
+        if (level > 0 && !job.reference && static_cast<std::uint64_t>(st.st_size) == out.size)
+            if (const auto known = g_repeats.KeyFor(*file, level); known && g_repeats.Find(*known, raw, out)) {
+                out.crc = std::get<1>(*known);
+                return out;
+            }
         out.crc = Crc(Crc(0, nullptr, 0), raw.data(), raw.size());
     }
-    const int level = job.level;
     if (level <= 0) {
         out.data = std::move(raw);
         return out;
@@ -306,12 +398,14 @@ PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::fun
     if (TakeFromReference(job, reader, raw, out, progress))
         return out;
     const RepeatCache::Key key{out.size, out.crc, level};
+    if (file)
+        g_repeats.NoteFile(*file, key);
     if (g_repeats.Find(key, raw, out))
         return out;
     std::string packed;
     out.deflated = Deflate(raw, level, packed, progress) && packed.size() < raw.size();
     out.data = out.deflated ? std::move(packed) : raw;
-    g_repeats.Offer(key, raw, out);
+    g_repeats.Offer(key, raw, out, linked);
     return out;
 }
 

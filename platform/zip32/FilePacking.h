@@ -27,7 +27,8 @@ struct PackedBytes {
     bool damaged = false;        // a carried entry that is not what the archive declares
     // A carried entry larger than KeepLimit that goes in as the reference
     // holds it: data stay empty, and the bytes are read again as libzip
-    // takes them, against packedCrc, the CRC-32 of those bytes.
+    // takes them, against packedCrc, the CRC-32 of those bytes (set only
+    // for such an entry).
     bool streamed = false;
     std::uint32_t packedCrc = 0;
     std::string data;  // what goes into the archive

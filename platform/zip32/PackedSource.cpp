@@ -43,6 +43,8 @@ public:
             held += size;
         } else if (job_.carried && packed_.fromReference) {
             packed_.streamed = true;
+            packed_.packedCrc = static_cast<std::uint32_t>(crc32_z(
+                crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(packed_.data.data()), packed_.data.size()));
             std::string().swap(packed_.data);
         } else {
             Drop();
