@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Times bindwell-cli's first pass over a library (A), the same keeping the
-originals in the Trash, its second pass over the books it fixed (A2), against the same fix scripted with the
-stock tools (B: stock_pipeline.sh), and against unpacking alone (unzip -t
-of every book), alternating A K A2 B unpack A K A2 B unpack ..., and prints one
-table of medians. Checks first that A and B wrote the same stylesheet and
-package bytes.
+"""Times bindwell-cli's first pass over a library (A), with the working
+folder in a tmpfs folder and on the disk beside the library, the same
+keeping the originals in the Trash (K), its second pass over the books it
+fixed (A2), the same fix scripted with the stock tools (B:
+stock_pipeline.sh, its unpacking in the same two places), and unpacking
+alone (unzip -t of every book), all side by side in one run, alternating,
+and prints one table of medians. Checks first that A and B wrote the same
+stylesheet and package bytes.
 
     pipeline_bench.py --cli build/bin/bindwell-cli --fonts /usr/share/fonts/truetype/liberation2
-                      [--library DIR] [--books N] [--runs R]
+                      [--library DIR] [--books N] [--small] [--runs R]
 """
 import argparse
 import os
@@ -62,36 +64,40 @@ def main():
     parser.add_argument("--fonts", required=True)
     parser.add_argument("--library", default=None, help="where the benchmark library is kept between runs")
     parser.add_argument("--books", type=int, default=120)
+    parser.add_argument("--small", action="store_true", help="a library of small books (make_library.py --small)")
     parser.add_argument("--runs", type=int, default=3)
-    parser.add_argument("--work-on-disk", action="store_true",
-                        help="unpack beside the library instead of in a tmpfs folder (/dev/shm)")
     args = parser.parse_args()
     cli, fonts = str(Path(args.cli).resolve()), str(Path(args.fonts).resolve())
 
     scratch = Path(tempfile.mkdtemp(prefix="bindwell-bench-"))
-    library = Path(args.library or scratch / "library") / f"Books-{args.books}"
+    library = Path(args.library or scratch / "library") / (f"Small-{args.books}" if args.small else f"Books-{args.books}")
     if not library.exists():
-        subprocess.run([sys.executable, str(HERE / "make_library.py"), str(library), "--books", str(args.books)],
-                       check=True)
-    # Both pipelines unpack into the same temporary folder: by default a
-    # tmpfs one, as Bindwell's working folder is on a desktop
-    # ($XDG_RUNTIME_DIR); --work-on-disk puts it beside the library.
-    work_root = scratch if args.work_on_disk else Path(tempfile.mkdtemp(prefix="bindwell-bench-", dir="/dev/shm"))
-    # The home Trash beside the library, on its filesystem, as a user's is.
-    env = dict(os.environ, TMPDIR=str(work_root / "tmp"), XDG_CONFIG_HOME=str(scratch / "config"),
-               XDG_DATA_HOME=str(scratch / "data"))
-    env.pop("XDG_RUNTIME_DIR", None)
-    (work_root / "tmp").mkdir()
+        subprocess.run([sys.executable, str(HERE / "make_library.py"), str(library), "--books", str(args.books)] +
+                       (["--small"] if args.small else []), check=True)
+    # The working folders: a tmpfs one, as Bindwell's is on a desktop
+    # ($XDG_RUNTIME_DIR), and one on the disk beside the library. The home
+    # Trash beside the library, on its filesystem, as a user's is.
+    shm = Path(tempfile.mkdtemp(prefix="bindwell-bench-", dir="/dev/shm"))
+    envs = {}
+    for place, root in (("tmpfs", shm), ("disk", scratch)):
+        (root / f"tmp-{place}").mkdir()
+        envs[place] = dict(os.environ, TMPDIR=str(root / f"tmp-{place}"), XDG_CONFIG_HOME=str(scratch / "config"),
+                           XDG_DATA_HOME=str(scratch / "data"))
+        envs[place].pop("XDG_RUNTIME_DIR", None)
 
     fix = lambda d: [cli, "--font-sizes", "--justify", "--fonts", "--keep-css", "--no-keep-originals", d]
     keeping = lambda d: [cli, "--font-sizes", "--justify", "--fonts", "--keep-css", "--keep-originals", d]
-    # name: (command, folder it works in, whether that folder is copied afresh first)
+    stock = lambda d: [str(HERE / "stock_pipeline.sh"), d, fonts]
+    # name: (command, folder it works in, whether that folder is copied afresh first, working folder's place)
     pipelines = {
-        "A bindwell-cli": (fix, "A", True),
-        "A, originals to the Trash": (keeping, "K", True),
-        "A2 second pass": (fix, "A", False),
-        "B stock tools": (lambda d: [str(HERE / "stock_pipeline.sh"), d, fonts], "B", True),
-        "unpack only (unzip -t)": (lambda d: [str(HERE / "stock_pipeline.sh"), "--unpack-only", d, fonts], "U", True),
+        "A bindwell-cli, tmpfs": (fix, "A", True, "tmpfs"),
+        "A bindwell-cli, disk": (fix, "D", True, "disk"),
+        "K originals to the Trash, tmpfs": (keeping, "K", True, "tmpfs"),
+        "A2 second pass, tmpfs": (fix, "A", False, "tmpfs"),
+        "B stock tools, tmpfs": (stock, "B", True, "tmpfs"),
+        "B stock tools, disk": (stock, "C", True, "disk"),
+        "unpack only (unzip -t)": (lambda d: [str(HERE / "stock_pipeline.sh"), "--unpack-only", d, fonts], "U", True,
+                                   "tmpfs"),
     }
     results = {name: [] for name in pipelines}
     size_in = megabytes(library)
@@ -99,7 +105,7 @@ def main():
     size_out = {}
     try:
         for round_ in range(args.runs):
-            for name, (command, folder, fresh) in pipelines.items():
+            for name, (command, folder, fresh, place) in pipelines.items():
                 # A fresh copy of the library for each run, and nothing deleted
                 # until the end: thousands of files deleted just before a run
                 # slow down the file system's allocation of new ones (ext4
@@ -109,10 +115,10 @@ def main():
                 if fresh:
                     shutil.copytree(library, work)
                 subprocess.run(["sync"], check=True)
-                results[name].append(run(command(str(work)), env))
+                results[name].append(run(command(str(work)), envs[place]))
                 size_out[name] = megabytes(work)
             print(f"round {round_ + 1} of {args.runs} done", file=sys.stderr)
-        fair = same_edits(scratch / "A-0", scratch / "B-0")
+        fair = same_edits(scratch / "A-0", scratch / "B-0") and same_edits(scratch / "D-0", scratch / "B-0")
 
         # Peak memory of A on the largest book alone.
         largest = max(books(library), key=lambda p: p.stat().st_size)
@@ -120,13 +126,12 @@ def main():
         shutil.rmtree(single, ignore_errors=True)
         single.mkdir()
         shutil.copy(largest, single / largest.name)
-        _, _, peak_large = run(fix(str(single)), env)
+        _, _, peak_large = run(fix(str(single)), envs["tmpfs"])
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
-        shutil.rmtree(work_root, ignore_errors=True)
+        shutil.rmtree(shm, ignore_errors=True)
 
-    where = "beside the library" if args.work_on_disk else "in a tmpfs folder"
-    print(f"\n{count} books, {size_in:.1f} MB in, unpacked {where}; medians of {args.runs} alternating runs\n")
+    print(f"\n{count} books, {size_in:.1f} MB in; medians of {args.runs} alternating runs\n")
     print("| pipeline | MB out | wall s | CPU s | books/s | peak MB |")
     print("|---|---|---|---|---|---|")
     medians = {}
@@ -134,11 +139,16 @@ def main():
         wall, cpu, peak = (statistics.median(r[i] for r in runs) for i in range(3))
         medians[name] = wall
         print(f"| {name} | {size_out[name]:.1f} | {wall:.2f} | {cpu:.2f} | {count / wall:.1f} | {peak:.0f} |")
-    a, kept, a2, b, unpack = (medians[n] for n in pipelines)
-    print(f"\nKeeping the originals in the Trash takes {kept / a:.2f} times as long as A.")
-    print(f"A is {b / a:.2f} times as fast as B (B wall / A wall) and takes {a / unpack:.2f} times as long as "
-          f"unpacking alone; the second pass is {a / a2:.1f} times as fast as the first.")
-    print(f"A's output is {size_out['A bindwell-cli'] / size_out['B stock tools'] * 100:.1f}% of B's.")
+    unpack = medians["unpack only (unzip -t)"]
+    print()
+    for place in ("tmpfs", "disk"):
+        a, b = medians[f"A bindwell-cli, {place}"], medians[f"B stock tools, {place}"]
+        print(f"Working folder on {place}: A takes {a / unpack:.2f} times as long as unzip -t and is "
+              f"{b / a:.1f} times as fast as B.")
+    a = medians["A bindwell-cli, tmpfs"]
+    print(f"Keeping the originals takes {medians['K originals to the Trash, tmpfs'] / a:.2f} times as long as A; "
+          f"the second pass is {a / medians['A2 second pass, tmpfs']:.1f} times as fast as the first.")
+    print(f"A's output is {size_out['A bindwell-cli, tmpfs'] / size_out['B stock tools, tmpfs'] * 100:.1f}% of B's.")
     print(f"A on the largest book alone ({largest.stat().st_size / 1e6:.1f} MB): peak {peak_large:.0f} MB.")
     print("Stylesheet and package bytes: " + ("the same in A and B." if fair else "DIFFERENT between A and B."))
     return 0 if fair else 1

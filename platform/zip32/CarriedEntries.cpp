@@ -67,41 +67,39 @@ std::optional<CarriedEntries> CarriedEntries::Read(const std::string& path, cons
     if (!archive)
         return std::nullopt;
     CarriedEntries out;
-    out.path_ = path;
     const mode_t mask = CreationMask();
     out.fileMode_ = 0666 & ~mask;
     out.folderMode_ = 0777 & ~mask;
     bool exact = true;
-    const zip_int64_t count = zip_get_num_entries(archive, 0);
-    for (zip_int64_t i = 0; exact && i < count; ++i) {
-        const auto index = static_cast<zip_uint64_t>(i);
-        zip_stat_t st;
-        if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &st) != 0 || !st.name) {
-            exact = false;
-            break;
-        }
-        std::string name = st.name;
-        if (std::any_of(allBut.begin(), allBut.end(),
-                        [&](const std::string& pattern) { return WildcardMatch(pattern, name, true); }))
-            continue;
-        CarriedEntry carried;
-        carried.folder = name.back() == '/';
-        if (carried.folder)
-            name.pop_back();
-        exact = IsPlainName(name) && !IsSymbolicLink(archive, index);
-        if (exact && !carried.folder) {
-            const std::optional<ReferenceEntry> entry = ReadReferenceEntry(archive, index, st);
-            exact = entry.has_value();
-            if (exact)
-                carried.entry = *entry;
-        }
-        carried.name = std::move(name);
-        exact = exact && out.Add(std::move(carried));
-    }
+    out.index_.emplace(path, archive,
+                       [&](zip_uint64_t index, const zip_stat_t& st, const std::optional<ReferenceEntry>& entry) {
+                           exact = st.name && out.Take(archive, index, st.name, entry, allBut);
+                           return exact;
+                       });
     zip_discard(archive);
     if (!exact)
         return std::nullopt;
     return out;
+}
+
+// Takes the entry at index when it is to be carried; false when it cannot
+// be carried exactly.
+bool CarriedEntries::Take(zip_t* archive, zip_uint64_t index, std::string name,
+                          const std::optional<ReferenceEntry>& entry, const std::vector<std::string>& allBut)
+{
+    if (std::any_of(allBut.begin(), allBut.end(),
+                    [&](const std::string& pattern) { return WildcardMatch(pattern, name, true); }))
+        return true;
+    CarriedEntry carried;
+    carried.folder = !name.empty() && name.back() == '/';
+    if (carried.folder)
+        name.pop_back();
+    if (!IsPlainName(name) || IsSymbolicLink(archive, index) || (!carried.folder && !entry))
+        return false;
+    if (!carried.folder)
+        carried.entry = *entry;
+    carried.name = std::move(name);
+    return Add(std::move(carried));
 }
 
 // Adds carried and the folders its name goes through; false when a name

@@ -33,7 +33,9 @@ public:
     // than stored or deflated, or an archive that cannot be read.
     static std::optional<CarriedEntries> Read(const std::string& path, const std::vector<std::string>& allBut);
 
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return index_->path(); }
+    // Every entry of the reference, read along the way.
+    const ReferenceIndex& index() const { return *index_; }
     std::size_t FileCount() const { return files_; }
 
     // The entry at relative, a path below the root; nullptr when none is
@@ -47,9 +49,11 @@ public:
     mode_t folderMode() const { return folderMode_; }
 
 private:
+    bool Take(zip_t* archive, zip_uint64_t index, std::string name, const std::optional<ReferenceEntry>& entry,
+              const std::vector<std::string>& allBut);
     bool Add(CarriedEntry carried);
 
-    std::string path_;
+    std::optional<ReferenceIndex> index_;
     std::map<std::string, CarriedEntry> byPath_;
     std::map<std::string, std::set<std::string>> children_;
     std::size_t files_ = 0;

@@ -6,6 +6,8 @@ namespace platform {
 
 std::optional<ReferenceEntry> ReadReferenceEntry(zip_t* archive, zip_uint64_t index, zip_stat_t& st)
 {
+    st.name = nullptr;
+    st.valid = 0;
     constexpr zip_uint64_t needed = ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_CRC |
                                     ZIP_STAT_COMP_METHOD | ZIP_STAT_ENCRYPTION_METHOD;
     if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &st) != 0 || (st.valid & needed) != needed ||
@@ -20,11 +22,26 @@ ReferenceIndex::ReferenceIndex(const std::string& path) : path_(path)
     zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, nullptr);
     if (!archive)
         return;
+    Read(archive, {});
+    zip_discard(archive);
+}
+
+ReferenceIndex::ReferenceIndex(const std::string& path, zip_t* archive,
+                               const EntryVisitor& each)
+    : path_(path)
+{
+    Read(archive, each);
+}
+
+void ReferenceIndex::Read(zip_t* archive, const EntryVisitor& each)
+{
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         const zip_uint64_t index = static_cast<zip_uint64_t>(i);
         const std::optional<ReferenceEntry> entry = ReadReferenceEntry(archive, index, st);
+        if (each && !each(index, st, entry))
+            return;
         if (!entry)
             continue;
         // A name met twice is no reference at all: which one is meant?
@@ -32,7 +49,6 @@ ReferenceIndex::ReferenceIndex(const std::string& path) : path_(path)
         if (!fresh)
             it->second.packedSize = UINT64_MAX;
     }
-    zip_discard(archive);
 }
 
 std::optional<ReferenceEntry> ReferenceIndex::Find(const std::string& name) const

@@ -31,11 +31,21 @@ std::optional<ReferenceEntry> ReadReferenceEntry(zip_t* archive, zip_uint64_t in
 // the caller's thread. An archive that cannot be opened has none.
 class ReferenceIndex {
 public:
+    using EntryVisitor =
+        std::function<bool(zip_uint64_t index, const zip_stat_t& st, const std::optional<ReferenceEntry>& entry)>;
+
     explicit ReferenceIndex(const std::string& path);
+    // The entries of archive, open at path, each also shown to each with
+    // its raw stat (no name when it cannot be read) and what it gives as a
+    // reference; a false from each stops the reading.
+    ReferenceIndex(const std::string& path, zip_t* archive,
+                   const EntryVisitor& each);
     std::optional<ReferenceEntry> Find(const std::string& name) const;
     const std::string& path() const { return path_; }
 
 private:
+    void Read(zip_t* archive, const EntryVisitor& each);
+
     std::string path_;
     std::map<std::string, ReferenceEntry> entries_;
 };

@@ -2,6 +2,10 @@
 
 #include <cctype>
 #include <dirent.h>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +25,28 @@ bool IsScratchOf(const std::string& name, const std::string& archiveName)
     return true;
 }
 
+// The names in a folder that may be scratch files, read once per folder
+// in this process: a library's folder may hold thousands of books, and
+// reading it again for each of them would cost more than fixing them.
+// Scratch files that this process leaves are removed where they are made,
+// so only those found at the first reading can be stale.
+std::vector<std::string>& Candidates(const std::string& folder)
+{
+    static std::map<std::string, std::vector<std::string>> byFolder;
+    const auto [it, fresh] = byFolder.try_emplace(folder);
+    if (!fresh)
+        return it->second;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name.size() > ScratchSuffixLength + 1 && name[name.size() - ScratchSuffixLength - 1] == '.')
+                it->second.push_back(name);
+        }
+        ::closedir(dir);
+    }
+    return it->second;
+}
+
 }  // namespace
 
 void RemoveStaleScratchFiles(const std::string& archivePath)
@@ -28,19 +54,20 @@ void RemoveStaleScratchFiles(const std::string& archivePath)
     const auto cut = archivePath.find_last_of('/');
     const std::string folder = cut == std::string::npos ? "." : archivePath.substr(0, cut + 1);
     const std::string archiveName = cut == std::string::npos ? archivePath : archivePath.substr(cut + 1);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (!IsScratchOf(name, archiveName))
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> hold(mutex);
+    std::vector<std::string>& candidates = Candidates(folder);
+    for (auto it = candidates.begin(); it != candidates.end();) {
+        if (!IsScratchOf(*it, archiveName)) {
+            ++it;
             continue;
-        const std::string path = (cut == std::string::npos ? "" : folder) + name;
+        }
+        const std::string path = (cut == std::string::npos ? "" : folder) + *it;
         struct stat st {};
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
             ::unlink(path.c_str());
+        it = candidates.erase(it);
     }
-    ::closedir(dir);
 }
 
 }  // namespace platform

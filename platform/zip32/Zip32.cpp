@@ -118,7 +118,11 @@ public:
         // Files the reference archive holds as they are keep its compressed
         // bytes; encrypted entries are always packed anew.
         const std::string reference = password.empty() ? ReferencePath() : std::string();
-        const platform::ReferenceIndex index(reference);
+        // The entries carried were read with every other: not read again.
+        std::optional<platform::ReferenceIndex> ownIndex;
+        if (!carried_)
+            ownIndex.emplace(reference);
+        const platform::ReferenceIndex& index = carried_ ? carried_->index() : *ownIndex;
         for (const Item& item : items_)
             if (item.carried && !item.folder)
                 jobs_.push_back({{}, LevelFor(item), item.carried->entry, true});
@@ -155,7 +159,9 @@ private:
     {
         item.path = root_ + "/" + relative;
         const platform::CarriedEntry* carried = carried_ ? carried_->Find(relative) : nullptr;
-        if (::lstat(item.path.c_str(), &item.st) == 0) {
+        // Only names the folder listed can be there: a carried one is not
+        // looked for.
+        if ((!carried || onDisk_.count(relative)) && ::lstat(item.path.c_str(), &item.st) == 0) {
             // A file of the folder stands for the carried entry of its name.
             if (carried && carried->folder != S_ISDIR(item.st.st_mode))
                 clash_ = relative;
@@ -214,7 +220,7 @@ private:
 
     // The names in a folder below the root ("" for the root itself) and
     // those carried into it, in the order they are packed.
-    std::vector<std::string> SortedNames(const std::string& relative) const
+    std::vector<std::string> SortedNames(const std::string& relative)
     {
         std::vector<std::string> names;
         if (carried_)
@@ -222,8 +228,11 @@ private:
         if (DIR* dir = ::opendir((relative.empty() ? root_ : root_ + "/" + relative).c_str())) {
             while (dirent* entry = ::readdir(dir)) {
                 const std::string name = entry->d_name;
-                if (name != "." && name != "..")
-                    names.push_back(name);
+                if (name == "." || name == "..")
+                    continue;
+                names.push_back(name);
+                if (carried_)
+                    onDisk_.insert(relative.empty() ? name : relative + "/" + name);
             }
             ::closedir(dir);
         }
@@ -470,6 +479,7 @@ private:
     std::vector<platform::PackJob> jobs_;              // one per file, in archive order
     std::optional<platform::CarriedEntries> carried_;  // entries of the reference that have no file
     std::string clash_;                                 // a carried entry that a file or folder contradicts
+    std::set<std::string> onDisk_;                      // paths below the root that the folders listed, while carrying
     std::time_t startTime_ = std::time(nullptr);        // carried folders' time, as unpacking would give it
     std::size_t heldBytes_ = 0;                         // what the sources keep until libzip reads them
     std::unique_ptr<platform::ReferenceReader> reader_;  // the caller's own
