@@ -152,14 +152,16 @@ void FileSystemObject::PrepareReplacement(const std::string& source, const std::
         throw ErrorFromErrno(flushError, QT_TRANSLATE_NOOP("FileErrors", "flushing"), source);
 }
 
-void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination) const
+void FileSystemObject::ReplaceFile(const std::string& source, const std::string& destination,
+                                   FolderFlush folderFlush) const
 {
     PrepareReplacement(source, destination);
     if (::rename(source.c_str(), destination.c_str()) != 0)
         throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "replacing"), destination);
 
     // Make the rename itself last: flush the folder that holds both names.
-    FlushFolder(PathText::FolderOf(destination));
+    if (folderFlush == FolderFlush::Now)
+        FlushFolder(PathText::FolderOf(destination));
 }
 
 void FileSystemObject::FlushFolder(const std::string& folder) const

@@ -28,8 +28,11 @@ public:
     // Puts source in destination's place in one step: source takes
     // destination's permission bits, is flushed to disk, and is renamed over
     // it, so that destination always holds either the old file or the whole
-    // new one.
-    void ReplaceFile(const std::string& source, const std::string& destination) const;
+    // new one. With FolderFlush::Later the caller flushes destination's
+    // folder, which makes the rename last, once for several.
+    enum class FolderFlush { Now, Later };
+    void ReplaceFile(const std::string& source, const std::string& destination,
+                     FolderFlush folderFlush = FolderFlush::Now) const;
 
     // Makes what was created, renamed or removed in folder last on disk.
     // Does nothing where the folder cannot be opened.

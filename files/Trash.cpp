@@ -212,7 +212,8 @@ std::string Trash::ReserveName(const std::string& path) const
     }
 }
 
-std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const std::string& path) const
+std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const std::string& path,
+                                          FileSystemObject::FolderFlush folderFlush) const
 {
     const std::string absolute = fs::absolute(path).lexically_normal().string();
     std::string name;
@@ -259,6 +260,7 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
             throw fail(err, QT_TRANSLATE_NOOP("FileErrors", "replacing"), path);
         }
     }
-    FileSystem().FlushFolder(PathText::FolderOf(path));
+    if (folderFlush == FileSystemObject::FolderFlush::Now)
+        FileSystem().FlushFolder(PathText::FolderOf(path));
     return kept;
 }

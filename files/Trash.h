@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileSystemObject.h"
+
 #include <string>
 
 // The desktop's Trash, laid out as file managers read it, so that they
@@ -30,8 +32,11 @@ public:
     // before replacement is renamed into its place. Either way the
     // .trashinfo is made first, with a name no other run can take. A failure
     // raises RunTimeError and leaves path, replacement and the trash as
-    // they were. Returns where the original now is.
-    std::string ReplaceKeepingOriginal(const std::string& replacement, const std::string& path) const;
+    // they were. Returns where the original now is. With FolderFlush::Later
+    // the caller flushes path's folder, as for FileSystemObject::ReplaceFile.
+    std::string ReplaceKeepingOriginal(const std::string& replacement, const std::string& path,
+                                       FileSystemObject::FolderFlush folderFlush =
+                                           FileSystemObject::FolderFlush::Now) const;
 
 private:
     // Makes info/NAME.trashinfo for path under the first free NAME.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <deque>
 #include <exception>
 #include <new>
 #include <optional>
@@ -29,7 +30,7 @@ struct RunState {
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
     long long originalsKept = 0;           // books whose originals went to the Trash
-    std::optional<std::size_t> waitingIndex;  // the entry whose new archive waits
+    std::deque<std::size_t> waitingIndices;  // the entries whose new archives wait, in the replacer's order
 };
 
 std::size_t TickedCount(const BatchWindow& window)
@@ -76,19 +77,27 @@ bool BookFailed(const std::string& bookPath, std::string message, RunState& stat
     return true;
 }
 
-// Puts the new archive that waits in its book's place; false when that
-// failed and ends the run.
+// Puts the first new archive that waits in its book's place; false when
+// that failed and ends the run.
 bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
-    const std::optional<std::size_t> index = std::exchange(state.waitingIndex, std::nullopt);
+    std::optional<std::size_t> index;
+    if (!state.waitingIndices.empty()) {
+        index = state.waitingIndices.front();
+        state.waitingIndices.pop_front();
+    }
     std::optional<ReplacementFailure> failure;
     try {
         failure = state.replacer.Finish();
     } catch (const RunTimeError& e) {
         if (index)
             window.BookFinished(*index, BookOutcome::Failed, FailureText(e));
-        if (!policy.keepGoing)
+        if (!policy.keepGoing) {
+            // The run ends there: the books after it stay as they were.
+            state.waitingIndices.clear();
+            state.replacer.Discard();
             throw;
+        }
         failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
         state.replacer.Discard();
         return BookFailed(failure->bookPath, failure->message, state, policy);
@@ -105,8 +114,22 @@ bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& po
     return true;
 }
 
+// Puts every new archive that waits in its book's place, in order; false
+// when one failed and that ends the run: the books after it then stay as
+// they were.
+bool FinishWaitingBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
+{
+    while (state.replacer.Waiting())
+        if (!FinishWaitingBook(window, state, policy)) {
+            state.waitingIndices.clear();
+            state.replacer.Discard();
+            return false;
+        }
+    return true;
+}
+
 // One ticked book; false when the run must end. Its new archive waits
-// while the next book is fixed, and the one before it goes in its place.
+// while the next books are fixed, and goes in its place with them.
 bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunPolicy& policy)
 {
     const std::string bookPath = window.BookPath(index);
@@ -135,10 +158,10 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     case BookResult::Fixed:
         break;
     }
-    if (!FinishWaitingBook(window, state, policy))
+    if (state.replacer.Due() && !FinishWaitingBooks(window, state, policy))
         return false;  // this book's archive goes in Cleanup
     state.replacer.Hand(std::move(*result.newArchive));
-    state.waitingIndex = index;
+    state.waitingIndices.push_back(index);
     state.scratch.temporaryArchive.clear();
     return true;
 }
@@ -182,7 +205,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // change ticks, the list or the options, or ask the run to stop.
         Prompter().ProcessPendingEvents();
         if (window.StopRequested()) {
-            if (!FinishWaitingBook(window, state, policy))
+            if (!FinishWaitingBooks(window, state, policy))
                 return RunOutcome::Failure;
             if (window.SummaryAfterStop())
                 ShowSummary(state, fixedCount, true);
@@ -199,11 +222,11 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
         if (!RunBook(window, index, state, policy)) {
-            FinishWaitingBook(window, state, policy);  // the books before it stay fixed
+            FinishWaitingBooks(window, state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
         }
     }
-    if (!FinishWaitingBook(window, state, policy))
+    if (!FinishWaitingBooks(window, state, policy))
         return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
@@ -228,20 +251,27 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
 // the failure that ended the run, if one did, is shown.
 RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome)
 {
-    // A book fixed before a failure ended the run still takes its place.
-    const std::optional<std::size_t> waiting = std::exchange(state.waitingIndex, std::nullopt);
-    try {
-        const std::optional<ReplacementFailure> late = state.replacer.Finish();
-        if (waiting)
-            window.BookFinished(*waiting, late ? BookOutcome::Failed : BookOutcome::Fixed,
-                                late ? late->message : std::string());
-        if (late)
-            ShowMessage(late->message);
-    } catch (const RunTimeError& e) {
-        if (waiting)
-            window.BookFinished(*waiting, BookOutcome::Failed, FailureText(e));
-        if (!failure)
-            failure = e;
+    // Books fixed before a failure ended the run still take their places.
+    while (state.replacer.Waiting()) {
+        std::optional<std::size_t> waiting;
+        if (!state.waitingIndices.empty()) {
+            waiting = state.waitingIndices.front();
+            state.waitingIndices.pop_front();
+        }
+        try {
+            const std::optional<ReplacementFailure> late = state.replacer.Finish();
+            if (waiting)
+                window.BookFinished(*waiting, late ? BookOutcome::Failed : BookOutcome::Fixed,
+                                    late ? late->message : std::string());
+            if (late)
+                ShowMessage(late->message);
+        } catch (const RunTimeError& e) {
+            if (waiting)
+                window.BookFinished(*waiting, BookOutcome::Failed, FailureText(e));
+            if (!failure)
+                failure = e;
+            break;
+        }
     }
     try {
         state.replacer.Discard();

@@ -83,8 +83,17 @@ TEST_F(BatchRunTest, ThreeBooksAreFixedInPlaceAndCounted)
     Options(true, true, true, false);
     const std::string a = Book("a.epub"), b = Book("Series/Volume 1.epub", EpubVersion::Two), c = Book("c.EPUB");
     const std::string original = ReadFile(a);
+    // A book is counted as fixed once, in order, and only once the new book
+    // is in its place.
+    std::vector<std::size_t> fixedInPlace;
+    window.onFinished = [&](std::size_t index, BookOutcome outcome) {
+        const auto names = ZipEntryNames(std::vector<std::string>{a, b, c}.at(index));
+        if (outcome == BookOutcome::Fixed && std::count(names.begin(), names.end(), FontFiles[0]) == 1)
+            fixedInPlace.push_back(index);
+    };
 
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(fixedInPlace, (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.) The original books are in the Trash.");
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(prompter.messages[0].title, "Bindwell");

@@ -2,6 +2,7 @@
 
 #include "BatchWindow.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,7 +23,15 @@ public:
         started.push_back(std::to_string(number) + "/" + std::to_string(total) + " " + entry);
     }
 
+    void BookFinished(std::size_t index, BookOutcome outcome, const std::string& /*why*/) override
+    {
+        if (onFinished)
+            onFinished(index, outcome);
+    }
+
     void Add(const std::string& entry, bool ticked = true) { entries.emplace_back(entry, ticked); }
+
+    std::function<void(std::size_t index, BookOutcome outcome)> onFinished;
 
     std::string folder;
     std::vector<std::pair<std::string, bool>> entries;
