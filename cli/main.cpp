@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "ConsolePrompter.h"
 #include "ConsoleWindow.h"
+#include "LocalTimeZone.h"
 #include "NamedBooks.h"
 #include "ProgramEnd.h"
 #include "RunTimeError.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("bindwell-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BINDWELL_VERSION));
     InstallTranslations();
+    NameLocalTimeZone();
 
     CommandLineParser parser;
     const CommandLine line = parser.Parse(std::vector<std::string>(argv + 1, argv + argc));
