@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds Bindwell and runs every benchmark: the whole library against the
-# stock-tool pipeline and unpacking alone (first and second pass), the
-# window's answer time during a run (offscreen, and under Xvfb with the
-# desktop's ping), book discovery, and the stylesheet rewrite.
+# Builds Bindwell and runs every benchmark: the whole library, and a
+# library of 1,000 small books, against the stock-tool pipeline and
+# unpacking alone (first and second pass), the window's answer time during
+# a run (offscreen, and under Xvfb with the desktop's ping), book
+# discovery, and the stylesheet rewrite.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,9 @@ fonts=$(sed -n 's/^LIBERATION_FONTS:PATH=//p' build/CMakeCache.txt)
 
 # The generated library is kept between runs in build/bench-library.
 python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library "$@"
-library=$(find build/bench-library -mindepth 1 -maxdepth 1 -type d | head -1)
+python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library \
+  --small --books 1000 --runs 3
+library=$(find build/bench-library -mindepth 1 -maxdepth 1 -type d -name 'Books-*' ! -name '*-images' | head -1)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -r "$library" "$scratch/books"
