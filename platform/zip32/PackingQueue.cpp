@@ -8,21 +8,26 @@ namespace platform {
 PackingQueue::PackingQueue(std::vector<PackJob> jobs, std::string referencePath)
     : jobs_(std::move(jobs)), referencePath_(std::move(referencePath)), done_(jobs_.size())
 {
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t workers = std::min({cores, jobs_.size(), std::size_t{8}});
-    for (std::size_t i = 0; i < workers; ++i)
-        workers_.emplace_back([this] { Work(); });
+    WorkerPool& pool = WorkerPool::Shared();
+    const std::size_t loops = std::min(pool.Threads(), jobs_.size());
+    loops_ = loops;  // before any loop can end
+    for (std::size_t i = 0; i < loops; ++i)
+        pool.Run([this] {
+            Work();
+            std::lock_guard<std::mutex> hold(mutex_);
+            if (--loops_ == 0)
+                ended_.notify_all();
+        });
 }
 
 PackingQueue::~PackingQueue()
 {
-    {
-        std::lock_guard<std::mutex> hold(mutex_);
-        stopping_ = true;
-    }
+    std::unique_lock<std::mutex> hold(mutex_);
+    stopping_ = true;
     room_.notify_all();
-    for (std::thread& worker : workers_)
-        worker.join();
+    // Every loop handed to the pool has ended, begun or not, before the
+    // jobs they read go.
+    ended_.wait(hold, [this] { return loops_ == 0; });
 }
 
 void PackingQueue::Work()

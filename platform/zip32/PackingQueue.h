@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilePacking.h"
+#include "WorkerPool.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -8,16 +9,15 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace platform {
 
-// Packs an archive's files on every core, ahead of the caller, who takes
-// them one by one in archive order, never more than a few megabytes ahead.
-// Only the packing runs on the other threads; the caller's callbacks and
-// libzip stay on the caller's thread, and the packed bytes are the same as
-// packing the files one after another.
+// Packs an archive's files on every core (the library's WorkerPool),
+// ahead of the caller, who takes them one by one in archive order, never
+// more than a few megabytes ahead. Only the packing runs on the other
+// threads; the caller's callbacks and libzip stay on the caller's thread,
+// and the packed bytes are the same as packing the files one after another.
 class PackingQueue {
 public:
     // referencePath names the reference archive the jobs' entries are in;
@@ -46,7 +46,8 @@ private:
     std::mutex mutex_;
     std::condition_variable ready_;
     std::condition_variable room_;
-    std::vector<std::thread> workers_;
+    std::condition_variable ended_;
+    std::size_t loops_ = 0;  // working through the jobs on the pool's threads
 };
 
 }  // namespace platform
