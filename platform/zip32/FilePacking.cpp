@@ -1,14 +1,16 @@
 #include "FilePacking.h"
 
+#include "CarriedCheck.h"
+
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <map>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string_view>
 #include <sys/stat.h>
@@ -189,91 +191,6 @@ bool WorthDeflating(std::string_view start, std::uint64_t size, int level)
     std::string packed;
     return Deflate(std::string(start.substr(0, Sample)), level, packed, {}) && packed.size() * 100 < Sample * 99;
 }
-
-std::uint32_t Crc(std::uint32_t crc, const char* data, std::size_t length)
-{
-    return static_cast<std::uint32_t>(crc32_z(crc, reinterpret_cast<const Bytef*>(data), length));
-}
-
-// Inflates a carried entry's compressed bytes as they come, piece by
-// piece, and checks that they give exactly the size and CRC-32 the archive
-// declares; stored bytes are only summed. raw keeps up to rawLimit of the
-// inflated bytes.
-class CarriedCheck {
-public:
-    CarriedCheck(const ReferenceEntry& entry, std::string& raw, std::size_t rawLimit)
-        : entry_(entry), raw_(raw), rawLimit_(rawLimit)
-    {
-        // Room for what is kept, as far as the declared size can be
-        // believed before it is seen.
-        raw_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({entry.size, rawLimit, KeepLimit})));
-        inflating_ = entry.deflated && inflateInit2(&z_, -MAX_WBITS) == Z_OK;
-        rc_ = entry.deflated ? Z_OK : Z_STREAM_END;
-        failed_ = entry.deflated && !inflating_;
-    }
-    ~CarriedCheck()
-    {
-        if (inflating_)
-            inflateEnd(&z_);
-    }
-    CarriedCheck(const CarriedCheck&) = delete;
-    CarriedCheck& operator=(const CarriedCheck&) = delete;
-
-    // False once the bytes cannot be what the archive declares.
-    bool Take(const char* data, std::size_t length)
-    {
-        if (failed_)
-            return false;
-        if (!entry_.deflated)
-            return Count(data, length);
-        // A buffer per thread: a fresh one per entry would cost more than
-        // inflating a small entry.
-        thread_local std::string piece(256u << 10, '\0');
-        z_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
-        z_.avail_in = static_cast<uInt>(length);
-        // Until the piece is used up and inflate has nothing more to give.
-        while (rc_ == Z_OK) {
-            z_.next_out = reinterpret_cast<Bytef*>(piece.data());
-            z_.avail_out = static_cast<uInt>(piece.size());
-            rc_ = inflate(&z_, Z_NO_FLUSH);
-            if (rc_ == Z_BUF_ERROR && z_.avail_in == 0) {
-                rc_ = Z_OK;  // wants the next piece
-                break;
-            }
-            if ((rc_ != Z_OK && rc_ != Z_STREAM_END) || !Count(piece.data(), piece.size() - z_.avail_out)) {
-                failed_ = true;
-                return false;
-            }
-            if (z_.avail_in == 0 && z_.avail_out != 0)
-                break;
-        }
-        failed_ = z_.avail_in != 0;  // bytes after the end of the deflate stream
-        return !failed_;
-    }
-
-    bool Whole() const { return !failed_ && rc_ == Z_STREAM_END && size_ == entry_.size && crc_ == entry_.crc; }
-
-private:
-    bool Count(const char* data, std::size_t length)
-    {
-        size_ += length;
-        crc_ = Crc(crc_, data, length);
-        if (raw_.size() < rawLimit_)
-            raw_.append(data, std::min(length, rawLimit_ - raw_.size()));
-        failed_ = size_ > entry_.size;
-        return !failed_;
-    }
-
-    const ReferenceEntry& entry_;
-    std::string& raw_;
-    std::size_t rawLimit_;
-    z_stream z_{};
-    bool inflating_ = false;
-    bool failed_ = false;
-    int rc_ = Z_OK;
-    std::uint64_t size_ = 0;
-    std::uint32_t crc_ = Crc(0, nullptr, 0);
-};
 
 // Reads and checks a carried entry (see PackFile). True with raw holding
 // its bytes, or with out complete when it goes in as the reference holds
