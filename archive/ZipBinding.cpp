@@ -20,6 +20,7 @@ using SetOptionsFn = int (*)(ZPOPT*);
 using ArchiveFn = int (*)(ZCL);
 using SetReferenceFn = int (*)(const char*);
 using CarryReferenceFn = int (*)(int, const char* const*);
+using PrefetchReferenceFn = int (*)(const char*, int, const char* const*);
 
 static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
@@ -158,6 +159,21 @@ ZipRequest& TheZipRequest()
 void SetZipLibraryFile(const std::string& fileName)
 {
     g_library.SetFile(fileName);
+}
+
+void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut)
+{
+    SharedLibrary* library = Library();
+    const auto prefetch = EntryPoint<PrefetchReferenceFn>(library, "ZpPrefetchReference");
+    if (!prefetch)
+        return;
+    FillOptions(TheZipRequest());
+    if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
+        setOptions(&g_options);
+    std::vector<const char*> patterns;
+    for (const std::string& pattern : allBut)
+        patterns.push_back(pattern.c_str());
+    prefetch(book.c_str(), static_cast<int>(patterns.size()), patterns.data());
 }
 
 int32_t RunZip()

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Writes the archive TheZipRequest() names through the Zip library and
 // returns its result: 0 for success. When the library cannot be loaded or
@@ -11,6 +12,13 @@
 int32_t RunZip();
 
 inline constexpr int32_t RunZipNotInitialized = 60;
+
+// Our addition: asks the library to begin checking and packing, on idle
+// threads and with the request's options, the entries of book that an
+// archive carrying all but allBut from it would take (ZpPrefetchReference),
+// so that they are ready when it is packed. An empty book drops what was
+// packed ahead. Nothing happens where the library lacks that entry point.
+void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut);
 
 // RunZip's result when the entries the request asks to carry
 // (carryAllBut) cannot be carried as unpacking and packing them would, or

@@ -221,6 +221,10 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
             continue;
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
+        state.scratch.nextBook.clear();
+        for (std::size_t next = index + 1; next < window.EntryCount() && state.scratch.nextBook.empty(); ++next)
+            if (window.EntryTicked(next))
+                state.scratch.nextBook = window.BookPath(next);
         if (!RunBook(window, index, state, policy)) {
             FinishWaitingBooks(window, state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
@@ -280,6 +284,7 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
             failure = e;
     }
     RemoveLeftovers(state.scratch, failure);
+    DropCheckedAhead();
     state.lock.Release();
     window.SetStartCaption("Start");
     window.SetStartEnabled(true);

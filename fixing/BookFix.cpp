@@ -123,6 +123,10 @@ std::optional<BookResult> Pack(const std::string& bookPath, const std::string& b
     // A leftover of an earlier run must not add its entries to the new book.
     DeleteFileIfExists(temporaryArchive);
     scratch.temporaryArchive = temporaryArchive;
+    // The next book's entries are checked on idle cores while this one is
+    // packed and written: it most likely needs packing too.
+    if (!scratch.nextBook.empty())
+        PrefetchReferenceEntries(RealFilePath(scratch.nextBook), EditedEntries);
     const int32_t packed = RunZip();
     TheZipRequest().carryAllBut.reset();
     if (packed == RunZipCarriedEntryRefused) {
@@ -229,4 +233,9 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
     // Unpacked, the book fails as its unpacking fails, or is fixed as before.
     std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Unpacked);
     return fixed ? std::move(*fixed) : Failure(bookPath);
+}
+
+void DropCheckedAhead()
+{
+    PrefetchReferenceEntries({}, {});
 }

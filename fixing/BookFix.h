@@ -12,6 +12,7 @@ struct BookScratch {
     std::string workingFolder;
     std::string temporaryArchive;  // set while a new archive may exist beside the book
     FontStock fonts{""};           // the run's copies of the four fonts, beside the working folder
+    std::string nextBook;          // the book the run fixes next, if any: its entries are checked ahead
 };
 
 struct BookResult {
@@ -32,3 +33,6 @@ struct BookResult {
 // really is, and the link stays. Failures of the archive libraries come
 // back as Failed; failures of the file services raise RunTimeError.
 BookResult FixBook(const std::string& bookPath, BookScratch& scratch);
+
+// Drops what was checked ahead for a next book that the run did not reach.
+void DropCheckedAhead();

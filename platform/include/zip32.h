@@ -118,6 +118,16 @@ ZIP32_API int ZpSetReference(const char* archivePath);
  * archive only. */
 ZIP32_API int ZpCarryReference(int patternCount, const char* const* patterns);
 
+/* Our extension, looked up like ZpSetReference: begins checking and
+ * packing, on idle threads and with the options last set, the entries of
+ * the archive at archivePath that an archive carrying them with the same
+ * patterns would take, so that they are ready when that archive is written
+ * (while the archive before it is written, say). What is packed ahead is
+ * used only while the file is unchanged, and is never more than a few
+ * megabytes; a later call replaces an earlier one, and a NULL path only
+ * drops it. Non-zero when accepted. */
+ZIP32_API int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns);
+
 #ifdef __cplusplus
 }
 #endif

@@ -120,8 +120,10 @@ bool CarriedEntries::Add(CarriedEntry carried)
     const auto [it, fresh] = byPath_.try_emplace(name, std::move(carried));
     if (!fresh)
         return folder && it->second.folder;
-    if (!folder)
+    if (!folder) {
         ++files_;
+        fileOrder_.push_back(name);
+    }
     children_[FolderPart(name)].insert(name.substr(name.find_last_of('/') + 1));
     return true;
 }
@@ -130,6 +132,14 @@ const CarriedEntry* CarriedEntries::Find(const std::string& relative) const
 {
     const auto it = byPath_.find(relative);
     return it == byPath_.end() || relative.empty() ? nullptr : &it->second;
+}
+
+std::vector<const CarriedEntry*> CarriedEntries::Files() const
+{
+    std::vector<const CarriedEntry*> files;
+    for (const std::string& name : fileOrder_)
+        files.push_back(&byPath_.at(name));
+    return files;
 }
 
 std::vector<std::string> CarriedEntries::NamesIn(const std::string& folder) const

@@ -5,8 +5,9 @@
 
 namespace platform {
 
-PackingQueue::PackingQueue(std::vector<PackJob> jobs, std::string referencePath)
-    : jobs_(std::move(jobs)), referencePath_(std::move(referencePath)), done_(jobs_.size())
+PackingQueue::PackingQueue(std::vector<PackJob> jobs, std::string referencePath, std::shared_ptr<Prefetch> prefetched)
+    : jobs_(std::move(jobs)), referencePath_(std::move(referencePath)), prefetched_(std::move(prefetched)),
+      done_(jobs_.size())
 {
     WorkerPool& pool = WorkerPool::Shared();
     const std::size_t loops = std::min(pool.Threads(), jobs_.size());
@@ -45,7 +46,10 @@ void PackingQueue::Work()
                 return;
             index = next_++;
         }
-        PackedBytes packed = PackFile(jobs_[index], &reader);
+        const PackJob& job = jobs_[index];
+        std::optional<PackedBytes> ahead =
+            prefetched_ && job.carried ? prefetched_->Take(job.reference->index, job.level) : std::nullopt;
+        PackedBytes packed = ahead ? std::move(*ahead) : PackFile(job, &reader);
         {
             std::lock_guard<std::mutex> hold(mutex_);
             waitingBytes_ += packed.data.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FilePacking.h"
+#include "Prefetch.h"
 #include "WorkerPool.h"
 
 #include <condition_variable>
@@ -22,7 +23,8 @@ class PackingQueue {
 public:
     // referencePath names the reference archive the jobs' entries are in;
     // each worker reads it through a handle of its own.
-    PackingQueue(std::vector<PackJob> jobs, std::string referencePath);
+    // Carried entries that prefetched packed ahead are taken from it.
+    PackingQueue(std::vector<PackJob> jobs, std::string referencePath, std::shared_ptr<Prefetch> prefetched);
     ~PackingQueue();  // stops the workers; jobs not yet begun are left
     PackingQueue(const PackingQueue&) = delete;
     PackingQueue& operator=(const PackingQueue&) = delete;
@@ -36,6 +38,7 @@ private:
 
     std::vector<PackJob> jobs_;
     std::string referencePath_;
+    std::shared_ptr<Prefetch> prefetched_;
     std::vector<std::optional<PackedBytes>> done_;
     // How many bytes of packed files may wait for the caller.
     static constexpr std::size_t AheadLimit = 16u << 20;

@@ -36,17 +36,28 @@ void WorkerPool::Run(std::function<void()> task)
     work_.notify_one();
 }
 
+void WorkerPool::RunWhenIdle(std::function<void()> task)
+{
+    {
+        std::lock_guard<std::mutex> hold(mutex_);
+        idleTasks_.push_back(std::move(task));
+    }
+    work_.notify_one();
+}
+
 void WorkerPool::Serve()
 {
     for (;;) {
         std::function<void()> task;
         {
             std::unique_lock<std::mutex> hold(mutex_);
-            work_.wait(hold, [this] { return stopping_ || !tasks_.empty(); });
-            if (tasks_.empty())
+            work_.wait(hold, [this] { return stopping_ || !tasks_.empty() || !idleTasks_.empty(); });
+            // Tasks for idle threads are left when the pool ends.
+            std::deque<std::function<void()>>& from = !tasks_.empty() ? tasks_ : idleTasks_;
+            if (from.empty() || (stopping_ && tasks_.empty()))
                 return;
-            task = std::move(tasks_.front());
-            tasks_.pop_front();
+            task = std::move(from.front());
+            from.pop_front();
         }
         task();
     }

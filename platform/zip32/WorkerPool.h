@@ -18,7 +18,7 @@ public:
     // first use.
     static WorkerPool& Shared();
 
-    ~WorkerPool();  // lets the threads finish what they run, then ends them
+    ~WorkerPool();  // lets the threads finish what Run gave them, then ends them
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
 
@@ -26,6 +26,8 @@ public:
 
     // Runs task on one of the threads once those before it have begun.
     void Run(std::function<void()> task);
+    // Runs task when no task given to Run waits.
+    void RunWhenIdle(std::function<void()> task);
 
 private:
     explicit WorkerPool(std::size_t threads);
@@ -34,6 +36,7 @@ private:
     std::mutex mutex_;
     std::condition_variable work_;
     std::deque<std::function<void()>> tasks_;
+    std::deque<std::function<void()>> idleTasks_;
     bool stopping_ = false;
     std::vector<std::thread> threads_;
 };

@@ -6,6 +6,7 @@
 // ".DS_Store" or ".extra.css" is part of the book.
 #include "CarriedEntries.h"
 #include "PackedSource.h"
+#include "Prefetch.h"
 #include "MemoryOutput.h"
 #include "PackingQueue.h"
 #include "ReferenceArchive.h"
@@ -129,7 +130,10 @@ public:
             else if (!item.folder)
                 jobs_.push_back({item.path, LevelFor(item), index.Find(item.name)});
         reader_ = std::make_unique<platform::ReferenceReader>(reference);
-        platform::PackingQueue packing(jobs_, reference);
+        // What was packed ahead for this book is taken; a prefetch of
+        // another goes on.
+        platform::PackingQueue packing(jobs_, reference,
+                                       carried_ ? platform::Prefetch::TakeFor(reference) : nullptr);
         std::size_t fileNumber = 0;
         for (const Item& item : items_) {
             const int added = Add(item, password, packing, item.folder ? 0 : fileNumber++);
@@ -531,6 +535,24 @@ extern "C" int ZpCarryReference(int patternCount, const char* const* patterns)
     } catch (...) {
         g_carried.reset();
         return -1;
+    }
+}
+
+extern "C" int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns)
+{
+    try {
+        if (patternCount < 0 || (patternCount > 0 && !patterns))
+            return 0;
+        std::vector<std::string> allBut;
+        for (int i = 0; i < patternCount; ++i)
+            if (patterns[i])
+                allBut.emplace_back(patterns[i]);
+        const char level = g_options.fLevel;
+        platform::Prefetch::Begin(archivePath ? archivePath : "", allBut,
+                                  level == '0' ? 0 : level >= '1' && level <= '9' ? level - '0' : DefaultLevel);
+        return 1;
+    } catch (...) {
+        return 0;
     }
 }
 

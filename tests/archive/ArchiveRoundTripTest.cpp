@@ -12,7 +12,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <chrono>
 #include <map>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -264,6 +266,57 @@ TEST_F(ArchiveRoundTrip, CarriedEntriesComeOutAsUnpackingAndPackingGivesThem)
     EXPECT_EQ(RunZip(), RunZipCarriedEntryRefused);
     EXPECT_FALSE(std::filesystem::exists(dir / "damaged.epub"));
     r = ZipRequest{};
+}
+
+// Entries checked ahead are taken only from the book they were checked in,
+// unchanged since: a book rewritten meanwhile is carried as it now is.
+TEST_F(ArchiveRoundTrip, EntriesCheckedAheadAreTakenOnlyFromTheSameUnchangedBook)
+{
+    const std::string book = dir / "book.epub";
+    const std::vector<std::string> edited = {"*.css", "*content.opf", "META-INF/container.xml"};
+    auto write = [&](const std::string& page) {
+        BuildZip(book, {{"mimetype", "application/epub+zip", EntrySpec::File, true},
+                        {"OEBPS/content.opf", "<package/>"},
+                        {"OEBPS/page.xhtml", page},
+                        {"OEBPS/photo.jpg", RandomBytes(300000, 2)}});
+    };
+    // Checked ahead with the options the archive is written with.
+    auto checkAhead = [&] {
+        TheZipRequest().fLevel = '9';
+        PrefetchReferenceEntries(book, edited);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));  // all of it checked
+    };
+    auto packCarrying = [&](const std::string& archive) {
+        ZipRequest& r = TheZipRequest();
+        r = ZipRequest{};
+        r.fRecurse = 1;
+        r.fQuiet = 1;
+        r.fLevel = '9';
+        r.nameCount = 1;
+        r.fileNames[0] = "*";
+        r.szRootDir = dir / "edited";
+        r.zipFileName = archive;
+        r.szReferenceZip = book;
+        r.carryAllBut = edited;
+        EXPECT_EQ(RunZip(), 0);
+        r = ZipRequest{};
+    };
+    std::filesystem::create_directories(dir / "edited/OEBPS");
+    WriteFile(dir / "edited/OEBPS/content.opf", "<package/>");
+
+    write(std::string(50000, 'a'));
+    packCarrying(dir / "plain.epub");
+    checkAhead();
+    packCarrying(dir / "ahead.epub");
+    EXPECT_EQ(EntryRecords(dir / "ahead.epub"), EntryRecords(dir / "plain.epub"));
+
+    checkAhead();
+    write(std::string(50000, 'b'));
+    packCarrying(dir / "rewritten.epub");
+    const auto contents = ZipContents(dir / "rewritten.epub");
+    ASSERT_TRUE(contents.has_value());
+    EXPECT_TRUE(contents->at("OEBPS/page.xhtml") == std::string(50000, 'b')) << "the book as it was before";
+    PrefetchReferenceEntries({}, {});
 }
 
 TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)
