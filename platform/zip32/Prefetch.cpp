@@ -31,19 +31,6 @@ std::mutex g_mutex;
 std::deque<std::shared_ptr<Prefetch>> g_begun;
 constexpr std::size_t MostBegun = 2;
 
-// A reader per thread, kept while it reads the same file: opening the
-// archive for each entry would cost more than checking a small one.
-ReferenceReader& ReaderFor(const std::string& path, const Prefetch::FileKey& file)
-{
-    thread_local std::unique_ptr<ReferenceReader> reader;
-    thread_local std::optional<Prefetch::FileKey> readerFile;
-    if (!reader || readerFile != file) {
-        reader = std::make_unique<ReferenceReader>(path);
-        readerFile = file;
-    }
-    return *reader;
-}
-
 }  // namespace
 
 void Prefetch::Begin(const std::string& path, const std::vector<std::string>& allBut, int level)
@@ -73,7 +60,10 @@ void Prefetch::Begin(const std::string& path, const std::vector<std::string>& al
         return;
     WorkerPool& pool = WorkerPool::Shared();
     for (std::size_t i = 0; i < std::min(pool.Threads(), prefetch->items_.size()); ++i)
-        pool.RunWhenIdle([prefetch] { Step(prefetch); });
+        // A reader for each chain of steps, which runs one step at a time:
+        // opening the archive for each entry would cost more than checking
+        // a small one, and the readers go with the prefetch.
+        pool.RunWhenIdle([prefetch, reader = std::make_shared<ReferenceReader>(path)] { Step(prefetch, reader); });
 }
 
 std::shared_ptr<Prefetch> Prefetch::TakeFor(const std::string& path)
@@ -107,7 +97,7 @@ void Prefetch::Stop()
     stopped_ = true;
 }
 
-void Prefetch::Step(const std::shared_ptr<Prefetch>& self)
+void Prefetch::Step(const std::shared_ptr<Prefetch>& self, const std::shared_ptr<ReferenceReader>& reader)
 {
     std::size_t at;
     {
@@ -119,7 +109,7 @@ void Prefetch::Step(const std::shared_ptr<Prefetch>& self)
         at = self->next_++;
         self->items_[at].state = State::Packing;
     }
-    PackedBytes packed = PackFile(self->items_[at].job, &ReaderFor(self->path_, self->file_));
+    PackedBytes packed = PackFile(self->items_[at].job, reader.get());
     {
         std::lock_guard<std::mutex> hold(self->mutex_);
         self->heldBytes_ += packed.data.size();
@@ -127,7 +117,7 @@ void Prefetch::Step(const std::shared_ptr<Prefetch>& self)
         self->items_[at].state = State::Packed;
     }
     self->packed_.notify_all();
-    WorkerPool::Shared().RunWhenIdle([self] { Step(self); });
+    WorkerPool::Shared().RunWhenIdle([self, reader] { Step(self, reader); });
 }
 
 std::optional<PackedBytes> Prefetch::Take(zip_uint64_t index, int level)

@@ -50,7 +50,7 @@ private:
     };
 
     void Stop();
-    static void Step(const std::shared_ptr<Prefetch>& self);
+    static void Step(const std::shared_ptr<Prefetch>& self, const std::shared_ptr<ReferenceReader>& reader);
 
     std::string path_;
     FileKey file_;
