@@ -1,6 +1,6 @@
 #include "PackedSource.h"
 
-#include <zlib.h>
+#include "CarriedCheck.h"
 
 #include <cstring>
 
@@ -43,8 +43,7 @@ public:
             held += size;
         } else if (job_.carried && packed_.fromReference) {
             packed_.streamed = true;
-            packed_.packedCrc = static_cast<std::uint32_t>(crc32_z(
-                crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(packed_.data.data()), packed_.data.size()));
+            packed_.packedCrc = Crc(Crc(0, nullptr, 0), packed_.data.data(), packed_.data.size());
             std::string().swap(packed_.data);
         } else {
             Drop();
@@ -144,7 +143,7 @@ private:
             zip_error_set(&error_, ZIP_ER_OPEN, 0);
             return -1;
         }
-        streamCrc_ = static_cast<std::uint32_t>(crc32(0, nullptr, 0));
+        streamCrc_ = Crc(0, nullptr, 0);
         offset_ = 0;
         return 0;
     }
@@ -158,7 +157,7 @@ private:
             return -1;
         }
         const auto n = static_cast<std::size_t>(got);
-        streamCrc_ = static_cast<std::uint32_t>(crc32_z(streamCrc_, static_cast<const Bytef*>(data), n));
+        streamCrc_ = Crc(streamCrc_, static_cast<const char*>(data), n);
         offset_ += n;
         if (offset_ == stat_.comp_size && streamCrc_ != packed_.packedCrc) {
             zip_error_set(&error_, ZIP_ER_CHANGED, 0);  // the book changed since it was checked
