@@ -46,6 +46,27 @@ std::optional<platform::CarriedEntries> g_carried;  // for the next archive only
 
 constexpr char MimetypeName[] = "mimetype";
 
+// The deflate level the options ask for; 0 stores.
+int OptionsLevel()
+{
+    const char level = g_options.fLevel;
+    if (level == '0')
+        return 0;
+    return level >= '1' && level <= '9' ? level - '0' : DefaultLevel;
+}
+
+// The patterns a caller hands over, nullopt when they cannot be read.
+std::optional<std::vector<std::string>> PatternsOf(int count, const char* const* patterns)
+{
+    if (count < 0 || (count > 0 && !patterns))
+        return std::nullopt;
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i)
+        if (patterns[i])
+            out.emplace_back(patterns[i]);
+    return out;
+}
+
 struct Item {
     std::string path;  // on disk
     std::string name;  // in the archive
@@ -259,13 +280,7 @@ private:
         return (es.valid & ZIP_STAT_MTIME) && es.mtime >= item.st.st_mtime;
     }
 
-    static int LevelFor(const Item& item)
-    {
-        const char level = g_options.fLevel;
-        if (item.name == MimetypeName || level == '0')
-            return 0;
-        return level >= '1' && level <= '9' ? level - '0' : DefaultLevel;
-    }
+    static int LevelFor(const Item& item) { return item.name == MimetypeName ? 0 : OptionsLevel(); }
 
     int Add(const Item& item, const std::string& password, platform::PackingQueue& packing, std::size_t fileNumber)
     {
@@ -520,13 +535,10 @@ extern "C" int ZpCarryReference(int patternCount, const char* const* patterns)
 {
     try {
         g_carried.reset();
-        if (!g_reference || patternCount < 0 || (patternCount > 0 && !patterns))
+        const auto allBut = PatternsOf(patternCount, patterns);
+        if (!g_reference || !allBut)
             return -1;
-        std::vector<std::string> allBut;
-        for (int i = 0; i < patternCount; ++i)
-            if (patterns[i])
-                allBut.emplace_back(patterns[i]);
-        g_carried = platform::CarriedEntries::Read(*g_reference, allBut);
+        g_carried = platform::CarriedEntries::Read(*g_reference, *allBut);
         if (!g_carried || g_carried->FileCount() > INT32_MAX) {
             g_carried.reset();
             return -1;
@@ -541,15 +553,10 @@ extern "C" int ZpCarryReference(int patternCount, const char* const* patterns)
 extern "C" int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns)
 {
     try {
-        if (patternCount < 0 || (patternCount > 0 && !patterns))
+        const auto allBut = PatternsOf(patternCount, patterns);
+        if (!allBut)
             return 0;
-        std::vector<std::string> allBut;
-        for (int i = 0; i < patternCount; ++i)
-            if (patterns[i])
-                allBut.emplace_back(patterns[i]);
-        const char level = g_options.fLevel;
-        platform::Prefetch::Begin(archivePath ? archivePath : "", allBut,
-                                  level == '0' ? 0 : level >= '1' && level <= '9' ? level - '0' : DefaultLevel);
+        platform::Prefetch::Begin(archivePath ? archivePath : "", *allBut, OptionsLevel());
         return 1;
     } catch (...) {
         return 0;
