@@ -77,15 +77,21 @@ bool BookFailed(const std::string& bookPath, std::string message, RunState& stat
     return true;
 }
 
+// The entry whose new archive the replacer puts in place next.
+std::optional<std::size_t> TakeWaitingIndex(RunState& state)
+{
+    if (state.waitingIndices.empty())
+        return std::nullopt;
+    const std::size_t index = state.waitingIndices.front();
+    state.waitingIndices.pop_front();
+    return index;
+}
+
 // Puts the first new archive that waits in its book's place; false when
 // that failed and ends the run.
 bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
-    std::optional<std::size_t> index;
-    if (!state.waitingIndices.empty()) {
-        index = state.waitingIndices.front();
-        state.waitingIndices.pop_front();
-    }
+    const std::optional<std::size_t> index = TakeWaitingIndex(state);
     std::optional<ReplacementFailure> failure;
     try {
         failure = state.replacer.Finish();
@@ -99,7 +105,7 @@ bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& po
             throw;
         }
         failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
-        state.replacer.Discard();
+        state.replacer.DiscardInHand();  // the books waiting after it go on
         return BookFailed(failure->bookPath, failure->message, state, policy);
     }
     if (index)
@@ -257,11 +263,7 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 {
     // Books fixed before a failure ended the run still take their places.
     while (state.replacer.Waiting()) {
-        std::optional<std::size_t> waiting;
-        if (!state.waitingIndices.empty()) {
-            waiting = state.waitingIndices.front();
-            state.waitingIndices.pop_front();
-        }
+        const std::optional<std::size_t> waiting = TakeWaitingIndex(state);
         try {
             const std::optional<ReplacementFailure> late = state.replacer.Finish();
             if (waiting)

@@ -73,12 +73,17 @@ void BookReplacer::FlushFolders()
     foldersToFlush_.clear();
 }
 
-void BookReplacer::Discard()
+void BookReplacer::DiscardInHand()
 {
-    FlushFolders();
     if (!inHand_.archive.empty())
         DeleteFileIfExists(inHand_.archive);
     inHand_.archive.clear();
+}
+
+void BookReplacer::Discard()
+{
+    FlushFolders();
+    DiscardInHand();
     while (!waiting_.empty()) {
         const std::string archive = std::move(waiting_.front().archive.archive);
         waiting_.pop_front();

@@ -55,6 +55,9 @@ public:
     // when it was not kept.
     std::string TakeKeptOriginal() { return std::exchange(keptOriginal_, {}); }
 
+    // Removes the archive Finish failed to put in place; the others wait on.
+    void DiscardInHand();
+
     // Removes the archives that wait, and the one Finish failed to put in
     // place, without putting them anywhere; flushes the folders of the
     // books already replaced.

@@ -289,6 +289,27 @@ TEST_F(BatchRunTest, ABookChangedMeanwhileIsLeftAsTheOtherProgramWroteIt)
     ExpectNoLeftovers();
 }
 
+// With keepGoing, a book whose new archive cannot be put in place fails
+// alone: the books waiting with it still take their places.
+TEST_F(BatchRunTest, KeepingGoingPastAFailedReplacementReplacesTheBooksWaitingWithIt)
+{
+    const std::string a = Book("a.epub"), b = Book("b.epub"), c = Book("c.epub");
+    const std::string originalA = ReadFile(a);
+    prompter.onEvents = [&] {  // before c is fixed, a's new archive is lost
+        if (fs::exists(b + ".tmp"))
+            fs::remove(a + ".tmp");
+    };
+    RunPolicy policy;
+    policy.keepGoing = true;
+    EXPECT_EQ(StartBatchRun(window, policy), RunOutcome::Failure);
+    EXPECT_EQ(ReadFile(a), originalA);
+    for (const std::string& book : {b, c}) {
+        const auto names = ZipEntryNames(book);
+        EXPECT_EQ(std::count(names.begin(), names.end(), FontFiles[0]), 1) << book << " in its place";
+    }
+    ExpectNoLeftovers();
+}
+
 // A book reached through a symbolic link is fixed where it is; the link
 // stays a link.
 TEST_F(BatchRunTest, ABookBehindASymbolicLinkIsFixedWhereItIs)
