@@ -31,7 +31,7 @@ void RewriteStylesheet(benchmark::State& state)
         state.PauseTiming();
         std::ofstream(path, std::ios::binary) << css;
         state.ResumeTiming();
-        StripCSSFonts(path);
+        StripCSSFonts(path, "", FixOptions::Current());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * css.size()));
     std::remove(path.c_str());

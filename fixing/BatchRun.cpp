@@ -139,9 +139,12 @@ bool FinishWaitingBooks(BatchWindow& window, RunState& state, const RunPolicy& p
 bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunPolicy& policy)
 {
     const std::string bookPath = window.BookPath(index);
+    // The options are taken once, as the book starts: a change made while
+    // it is fixed applies from the next book on.
+    const FixOptions options = FixOptions::Current();
     BookResult result;
     try {
-        result = FixBook(bookPath, state.scratch);
+        result = FixBook(bookPath, state.scratch, options);
     } catch (const RunTimeError& e) {
         window.BookFinished(index, BookOutcome::Failed, FailureText(e));
         if (!policy.keepGoing)

@@ -11,7 +11,6 @@
 #include "LiberationFaces.h"
 #include "PathText.h"
 #include "RunTimeError.h"
-#include "SettingsStore.h"
 #include "TextFile.h"
 #include "UnzipBinding.h"
 #include "WorkingFolder.h"
@@ -116,7 +115,8 @@ void SetZipValues(const std::string& temporaryArchive, const std::string& workin
 // matches none of carryAllBut when given; nullopt when those cannot be
 // carried.
 std::optional<BookResult> Pack(const std::string& bookPath, const std::string& book, const FileIdentity& asUnpacked,
-                               BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut)
+                               BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
+                               bool keepOriginal)
 {
     const std::string temporaryArchive = book + TemporarySuffix;
     SetZipValues(temporaryArchive, scratch.workingFolder, book, std::move(carryAllBut));
@@ -144,7 +144,7 @@ std::optional<BookResult> Pack(const std::string& bookPath, const std::string& b
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words));
     }
-    return BookResult{BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked}};
+    return BookResult{BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked, keepOriginal}};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -178,7 +178,8 @@ std::optional<std::string> UnpackEditedEntries(const std::string& book, const st
 // asUnpacked is the book as it was when it was first unpacked: a second
 // try replaces only that book.
 std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::string& book,
-                                      const FileIdentity& asUnpacked, BookScratch& scratch, Untouched untouched)
+                                      const FileIdentity& asUnpacked, BookScratch& scratch, Untouched untouched,
+                                      const FixOptions& options)
 {
     const std::string& folder = scratch.workingFolder;
     RecreateFolder(folder);
@@ -187,7 +188,7 @@ std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::st
     // is, needs nothing: it is judged by its stylesheets and package
     // documents alone, and the rest of it is neither unpacked nor packed.
     bool holdsTheFonts = false;
-    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts)) {
+    if (options.intlFonts) {
         const int listed = ListBookEntries(book, FontNames());
         TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
         if (const auto problem = UnpackProblem(bookPath, listed, true))
@@ -198,10 +199,10 @@ std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::st
     if (const auto problem = UnpackEditedEntries(book, bookPath, folder, edited))
         return Failure(*problem);
     // A protected book is judged before anything in it is edited.
-    if (auto protection = ProtectionOf(folder, SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
+    if (auto protection = ProtectionOf(folder, options.intlFonts))
         return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt};
-    const bool changed = FindCSS(PathText::AsFolder(folder));
-    if (!changed && (holdsTheFonts || !SettingsStore::IsOptionOn(OptionKey::IntlFonts)))
+    const bool changed = FindCSS(PathText::AsFolder(folder), options);
+    if (!changed && (holdsTheFonts || !options.intlFonts))
         return BookResult{BookResult::AlreadyFixed, {}, std::nullopt};
 
     // A book of which nothing was unpacked is unpacked whole, so that one
@@ -216,22 +217,23 @@ std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::st
     if (FolderIsEmpty(folder))
         return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
 
-    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
+    if (options.intlFonts)
         scratch.fonts.PutInto(PathText::AsFolder(folder));
 
-    return Pack(bookPath, book, asUnpacked, scratch, carry ? std::optional(edited) : std::nullopt);
+    return Pack(bookPath, book, asUnpacked, scratch, carry ? std::optional(edited) : std::nullopt,
+                options.keepOriginals);
 }
 
 }  // namespace
 
-BookResult FixBook(const std::string& bookPath, BookScratch& scratch)
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options)
 {
     const std::string book = RealFilePath(bookPath);
     const FileIdentity asUnpacked = IdentityOf(book);
-    if (std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Carried))
+    if (std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Carried, options))
         return std::move(*fixed);
     // Unpacked, the book fails as its unpacking fails, or is fixed as before.
-    std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Unpacked);
+    std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Unpacked, options);
     return fixed ? std::move(*fixed) : Failure(bookPath);
 }
 

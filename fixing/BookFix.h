@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BookReplacement.h"
+#include "FixOptions.h"
 #include "FontFiles.h"
 
 #include <optional>
@@ -27,12 +28,12 @@ struct BookResult {
 };
 
 // Unpacks, fixes and packs the book at bookPath into a new archive beside
-// it, as the fix options say at the moment each step reads them; the new
+// it, as options say; the new
 // archive (also in scratch.temporaryArchive) is for a BookReplacer to put
 // in the book's place. A book that is a symbolic link is fixed where it
 // really is, and the link stays. Failures of the archive libraries come
 // back as Failed; failures of the file services raise RunTimeError.
-BookResult FixBook(const std::string& bookPath, BookScratch& scratch);
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options);
 
 // Drops what was checked ahead for a next book that the run did not reach.
 void DropCheckedAhead();

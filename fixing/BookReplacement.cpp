@@ -3,7 +3,6 @@
 #include "FileSystemObject.h"
 #include "LineBreak.h"
 #include "PathText.h"
-#include "SettingsStore.h"
 #include "Trash.h"
 #include "Translation.h"
 
@@ -55,7 +54,7 @@ std::optional<ReplacementFailure> BookReplacer::Finish()
                                                                   "program wrote it.")};
     }
     constexpr auto later = FileSystemObject::FolderFlush::Later;
-    if (SettingsStore::IsOptionOn(OptionKey::KeepOriginals))
+    if (inHand_.keepOriginal)
         keptOriginal_ = Trash::For(inHand_.book).ReplaceKeepingOriginal(inHand_.archive, inHand_.book, later);
     else
         FileSystem().ReplaceFile(inHand_.archive, inHand_.book, later);

@@ -16,6 +16,7 @@ struct NewArchive {
     std::string book;      // the file it replaces (links followed)
     std::string archive;
     FileIdentity asUnpacked;  // the book as it was when it was unpacked
+    bool keepOriginal = false;  // the original goes to the Trash (KeepOriginals when the book began)
 };
 
 struct ReplacementFailure {
@@ -40,8 +41,8 @@ public:
 
     // Puts the first archive that waits, if any, in its book's place:
     // flushed to disk and renamed over the book, but only while the book is
-    // still the file that was unpacked. With the option KeepOriginals the
-    // book that was there goes to the desktop's Trash (see Trash), and a
+    // still the file that was unpacked. With keepOriginal the book that
+    // was there goes to the desktop's Trash (see Trash), and a
     // failure to put it there leaves the book as it was. The failure, with
     // the archive removed, when another program wrote the book meanwhile.
     // The books' folders are flushed once none waits. A failure of the file

@@ -6,7 +6,6 @@
 #include "NameSuffix.h"
 #include "PackageDocument.h"
 #include "PathText.h"
-#include "SettingsStore.h"
 #include "Stylesheet.h"
 #include "UserPrompter.h"
 
@@ -23,7 +22,7 @@ struct Folder {
     std::string upToTop;
 };
 
-bool Walk(const Folder& folder, const std::set<std::string>& rootfiles)
+bool Walk(const Folder& folder, const std::set<std::string>& rootfiles, const FixOptions& options)
 {
     bool changed = false;
     std::vector<std::string> subfolders;
@@ -32,15 +31,15 @@ bool Walk(const Folder& folder, const std::set<std::string>& rootfiles)
         Prompter().ProcessPendingEvents();  // the window stays alive through a large book
         const std::string path = folder.path + name;
         if (EndsWithUpper(name, ".CSS")) {
-            if (!SettingsStore::IsOptionOn(OptionKey::DeleteCSS)) {
-                changed |= StripCSSFonts(path, folder.upToTop);
+            if (!options.deleteCSS) {
+                changed |= StripCSSFonts(path, folder.upToTop, options);
             } else if (FileSystem().FileExists(path)) {
                 FileSystem().DeleteFile(path, true);
                 changed = true;
             }
         } else if (EndsWithUpper(name, "CONTENT.OPF") ||
                    (rootfiles.count(folder.inBook + name) && !FileSystem().FolderExists(path))) {
-            if (SettingsStore::IsOptionOn(OptionKey::IntlFonts))
+            if (options.intlFonts)
                 changed |= AlterContentOpf(path, folder.upToTop);
         } else if (name == "." || name == "..") {
             // the folder itself and its parent
@@ -50,13 +49,13 @@ bool Walk(const Folder& folder, const std::set<std::string>& rootfiles)
     }
     for (const std::string& name : subfolders)
         changed |= Walk({PathText::AsFolder(folder.path + name), folder.inBook + name + "/", "../" + folder.upToTop},
-                        rootfiles);
+                        rootfiles, options);
     return changed;
 }
 
 }  // namespace
 
-bool FindCSS(const std::string& FolderPath)
+bool FindCSS(const std::string& FolderPath, const FixOptions& options)
 {
-    return Walk({FolderPath, "", ""}, ContainerRootfiles(FolderPath));
+    return Walk({FolderPath, "", ""}, ContainerRootfiles(FolderPath), options);
 }

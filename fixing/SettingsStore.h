@@ -4,7 +4,8 @@
 
 // The yes/no options, kept in the per-user settings store
 // (application "Bindwell", section "Options") and held in one in-memory map.
-// Every reader asks for one key at the moment it needs it.
+// A run takes them for each book at once (FixOptions); the dialog reads
+// and writes them one key at a time.
 namespace OptionKey {
 inline constexpr char FontSizes[] = "FontSizes";
 inline constexpr char JustifyText[] = "JustifyText";

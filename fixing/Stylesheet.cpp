@@ -2,7 +2,6 @@
 
 #include "FontSizeRemoval.h"
 #include "LiberationFaces.h"
-#include "SettingsStore.h"
 #include "TextFile.h"
 
 #include <optional>
@@ -29,7 +28,7 @@ std::string ParagraphBlock()
 
 }  // namespace
 
-bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder)
+bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options)
 {
     const std::optional<EditableText> original = ReadEditableText(sFileName);
     if (!original)
@@ -38,13 +37,13 @@ bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder)
     const std::string paragraphBlock = ParagraphBlock();
     std::string text = original->text;
 
-    if (SettingsStore::IsOptionOn(OptionKey::FontSizes))
+    if (options.fontSizes)
         text = RemoveFontSizes(text);
 
-    if (SettingsStore::IsOptionOn(OptionKey::IntlFonts) && text.find(fontBlock) == std::string::npos)
+    if (options.intlFonts && text.find(fontBlock) == std::string::npos)
         text += LineBreak + fontBlock;
 
-    if (SettingsStore::IsOptionOn(OptionKey::JustifyText) && text.find(paragraphBlock) == std::string::npos)
+    if (options.justifyText && text.find(paragraphBlock) == std::string::npos)
         text += paragraphBlock;
 
     // Removing a declaration can bring stray bytes at the start together

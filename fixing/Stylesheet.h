@@ -1,8 +1,10 @@
 #pragma once
 
+#include "FixOptions.h"
+
 #include <string>
 
-// Rewrites one stylesheet in place as the fix options say: fixed font sizes
+// Rewrites one stylesheet in place as options say: fixed font sizes
 // removed, the Liberation faces and a body rule appended, a justifying
 // paragraph rule appended. fontFolder is put in front of each font's file
 // name, as for AlterContentOpf.
@@ -13,4 +15,4 @@
 // A UTF-16 stylesheet is edited and written back in UTF-16; one that no
 // encoding can be edited in safely is left as it was. Returns whether the
 // file was rewritten.
-bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder = "");
+bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options);

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsStore::PutOption(OptionKey::IntlFonts, options & 2);
     SettingsStore::PutOption(OptionKey::JustifyText, options & 4);
     const auto edit = [&] {
-        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../") : StripCSSFonts(file.string(), "../../");
+        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../") : StripCSSFonts(file.string(), "../../", FixOptions::Current());
     };
 
     const bool rewritten = edit();

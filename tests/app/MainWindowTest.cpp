@@ -10,12 +10,14 @@
 #include "WidgetDriver.h"
 #include "ZipFixtures.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTest>
 
@@ -343,6 +345,76 @@ TEST_F(MainWindowTest, StopEndsTheRunAfterTheBookInHandAndTheBarCountsTheBooks)
     EXPECT_EQ(Button("cmdCancel").text(), "&Cancel");
     EXPECT_TRUE(Button("cmdCancel").isEnabled());
 }
+
+// The options dialog used in the middle of a book's stylesheets: the book
+// is fixed whole by the options it began with, and the next book by the
+// new ones.
+class OptionsChangedMidBook : public MainWindowTest,
+                              public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OptionsChangedMidBook, TheBookInHandKeepsItsOptionsAndTheNextTakesTheNew)
+{
+    const std::string box = GetParam();  // the control the user changes
+    for (const char* book : {"a.epub", "b.epub", "c.epub"}) {
+        MakeEpub(library / book, EpubVersion::Three);
+        std::vector<EntrySpec> sheets;
+        for (int i = 0; i < 40; ++i)
+            sheets.push_back({"OEBPS/Styles/s" + std::to_string(i) + ".css", "p { font-size: 9pt; }\n"});
+        BuildZip(library / book, sheets, true);
+    }
+    Type(library.path());
+    TabAway();
+    int walked = 0;
+    prompter.onEvents = [&] {
+        // The walk lets the window handle its events at every file: half
+        // way through b.epub's stylesheets, the user's clicks arrive.
+        if (window->ProgressLine().contains("2 of 3") && fs::exists(WorkingFolderPath() + "/OEBPS/Styles") &&
+            ++walked == 20) {
+            WhenModal([&](QWidget& dialog) {
+                if (box == "checkIntlFonts")
+                    Child<QCheckBox>(dialog, "checkIntlFonts").setChecked(false);
+                else
+                    Child<QRadioButton>(dialog, "radioDeleteCss").setChecked(true);
+                QTest::mouseClick(&Child<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+            });
+            QMetaObject::invokeMethod(&Button("cmdOptions"), "click", Qt::QueuedConnection);
+        }
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+    ASSERT_GE(walked, 20);
+
+    const auto fonts = [&](const std::string& book) {
+        const auto names = ZipEntryNames(library / book);
+        return std::count_if(names.begin(), names.end(),
+                             [](const std::string& n) { return n.rfind("LiberationSerif-", 0) == 0; });
+    };
+    const auto sheets = [&](const std::string& book) {
+        std::set<std::string> kinds;  // every stylesheet's text: one when all were treated alike
+        const auto contents = ZipContents(library / book);
+        for (const auto& [name, bytes] : contents.value())
+            if (name.rfind("OEBPS/Styles/s", 0) == 0)
+                kinds.insert(bytes);
+        return kinds;
+    };
+    // b.epub is whole: every font its manifest and stylesheets name is in it.
+    EXPECT_EQ(fonts("b.epub"), 4);
+    EXPECT_NE(EntryBytes(library / "b.epub", BookPackage).find("LiberationSerif-Regular.ttf"), std::string::npos);
+    ASSERT_EQ(sheets("b.epub").size(), 1u);
+    EXPECT_NE(sheets("b.epub").begin()->find("LiberationSerif"), std::string::npos);
+    // c.epub follows the new value.
+    if (box == "checkIntlFonts") {
+        EXPECT_EQ(fonts("c.epub"), 0);
+        ASSERT_EQ(sheets("c.epub").size(), 1u);
+        EXPECT_EQ(sheets("c.epub").begin()->find("Liberation"), std::string::npos);
+    } else {
+        EXPECT_TRUE(sheets("c.epub").empty()) << "deleted";
+    }
+    EXPECT_EQ(prompter.texts(),
+              std::vector<std::string>{"Okay, your books are all set. (3 epubs fixed.) The original books are in the Trash."});
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, OptionsChangedMidBook, ::testing::Values("checkIntlFonts", "radioDeleteCss"));
 
 // After a run each entry it reached shows how its book's fix ended, until
 // the list is read again.

@@ -41,7 +41,7 @@ TEST_F(ContentWalkTest, ClassifiesNamesByTheirEndings)
     for (const char* name : {"content.opf", "Content.OPF", "bookcontent.opf", "package.opf"})
         Put(name, "<manifest>");
     Put(".hidden/x.css");
-    FindCSS(book.folder());
+    FindCSS(book.folder(), FixOptions::Current());
     for (const char* name : {"style.css", "Style.CSS", "main.Css"})
         EXPECT_TRUE(Rewritten(name)) << name;
     for (const char* name : {"content.opf", "Content.OPF", "bookcontent.opf"})
@@ -55,7 +55,7 @@ TEST_F(ContentWalkTest, PackageDocumentsAreNotOpenedWithFontsOff)
 {
     Options(true, false, false, false);
     Put("content.opf", "<manifest>");
-    FindCSS(book.folder());
+    FindCSS(book.folder(), FixOptions::Current());
     EXPECT_EQ(Get("content.opf"), "<manifest>") << "not even a CR LF added";
 }
 
@@ -66,7 +66,7 @@ TEST_F(ContentWalkTest, DeleteCssDeletesStylesheetsAndStillAltersTheManifest)
     Put("OEBPS/content.opf", "<manifest>");
     std::filesystem::create_directories(book / "folder.css/inner");
     Put("folder.css/inner/b.css");
-    FindCSS(book.folder());
+    FindCSS(book.folder(), FixOptions::Current());
     EXPECT_FALSE(Exists("OEBPS/a.css"));
     EXPECT_NE(Get("OEBPS/content.opf").find("href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
     EXPECT_TRUE(Exists("folder.css/inner/b.css")) << "a folder named like a stylesheet is not walked into";
@@ -79,7 +79,7 @@ TEST_F(ContentWalkTest, FilesBeforeSubfoldersDepthFirstAndTheFirstFailureEndsThe
         Put(name);
     std::filesystem::create_directories(book / "sub/deeper/m.css");  // read as a stylesheet: fails
     try {
-        FindCSS(book.folder());
+        FindCSS(book.folder(), FixOptions::Current());
         FAIL() << "a folder named m.css should end the walk";
     } catch (const RunTimeError&) {
     }
@@ -97,7 +97,7 @@ TEST_F(ContentWalkTest, FontReferencesPointUpToTheTopFolder)
     Put("top.css", "");
     Put("OEBPS/Styles/book.css", "");
     Put("EPUB/content.opf", "<manifest>");
-    FindCSS(book.folder());
+    FindCSS(book.folder(), FixOptions::Current());
     EXPECT_NE(Get("top.css").find("src: url(LiberationSerif-Italic.ttf);"), std::string::npos);
     EXPECT_NE(Get("OEBPS/Styles/book.css").find("src: url(../../LiberationSerif-Italic.ttf);"), std::string::npos);
     EXPECT_NE(Get("EPUB/content.opf").find("<item href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
@@ -109,7 +109,7 @@ TEST_F(ContentWalkTest, EveryPackageDocumentAtAnyDepthIsAltered)
     Put("a/content.opf", "<manifest>");
     Put("b/c/content.opf", "<manifest>");
     Put("only.txt", "x");
-    FindCSS(book.folder());
+    FindCSS(book.folder(), FixOptions::Current());
     EXPECT_NE(Get("a/content.opf"), "<manifest>");
     EXPECT_NE(Get("b/c/content.opf").find("../../LiberationSerif-Bold.ttf"), std::string::npos);
     EXPECT_EQ(Get("only.txt"), "x");
@@ -144,18 +144,18 @@ TEST_F(ContentWalkTest, PackageDocumentsTheContainerNames)
 
     fresh(Container(Rootfile("EPUB/package.opf") + Rootfile("OPS/fb.opf") + Rootfile("OEBPS/content.opf") +
                     Rootfile("book.opf", "application/xhtml+xml")));
-    EXPECT_TRUE(FindCSS(book.folder()));
+    EXPECT_TRUE(FindCSS(book.folder(), FixOptions::Current()));
     EXPECT_NE(Get("EPUB/package.opf").find("href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
     EXPECT_NE(items("OPS/fb.opf"), std::string::npos);
     EXPECT_EQ(Get("OEBPS/content.opf"), "<manifest>" + ManifestItems("../") + "\r\n") << "named and listed: once";
     EXPECT_EQ(Get("book.opf"), "<manifest>") << "another media type";
-    EXPECT_FALSE(FindCSS(book.folder())) << "a second pass adds nothing";
+    EXPECT_FALSE(FindCSS(book.folder(), FixOptions::Current())) << "a second pass adds nothing";
 
     for (const std::string& container :
          {std::string(), Container(Rootfile("EPUB/package.opf")).substr(0, 90), Container(Rootfile("../book.opf")),
           Container(Rootfile("/book.opf")), Container(Rootfile("EPUB/../../book.opf")), Container(Rootfile("EPUB"))}) {
         fresh(container);
-        FindCSS(book.folder());
+        FindCSS(book.folder(), FixOptions::Current());
         EXPECT_EQ(Get("EPUB/package.opf"), "<manifest>") << container;
         EXPECT_EQ(Get("book.opf"), "<manifest>") << container;
         EXPECT_NE(items("OEBPS/content.opf"), std::string::npos) << "the name rule still holds: " << container;

@@ -24,7 +24,7 @@ protected:
     {
         const std::string path = dir / "style.css";
         WriteFile(path, css);
-        StripCSSFonts(path, prefix);
+        StripCSSFonts(path, prefix, FixOptions::Current());
         return ReadFile(path);
     }
 
@@ -132,7 +132,7 @@ TEST_F(StylesheetTest, ASecondRunAddsNothing)
     EXPECT_EQ(once, "a{} h1 { font-size: 2em \r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
     const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
     std::filesystem::last_write_time(dir / "style.css", written);
-    EXPECT_FALSE(StripCSSFonts(dir / "style.css"));
+    EXPECT_FALSE(StripCSSFonts(dir / "style.css", "", FixOptions::Current()));
     EXPECT_EQ(ReadFile(dir / "style.css"), once);
     EXPECT_EQ(std::filesystem::last_write_time(dir / "style.css"), written);
 
@@ -173,7 +173,7 @@ TEST_F(StylesheetTest, MissingFileIsARunTimeErrorAndNothingIsCreated)
 {
     SetOptions(true, true, true);
     try {
-        StripCSSFonts(dir / "missing.css");
+        StripCSSFonts(dir / "missing.css", "", FixOptions::Current());
         FAIL() << "no error";
     } catch (const RunTimeError& e) {
         EXPECT_EQ(e.number(), 53);

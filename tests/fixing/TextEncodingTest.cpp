@@ -58,12 +58,12 @@ TEST_P(TextEncodingTest, Utf16IsEditedInUtf16AndASecondPassAddsNothing)
     const bool le = GetParam();
     const std::string css = dir / "style.css";
     WriteFile(css, Utf16("/* caf\xC3\xA9 \xF0\x9D\x84\x9E */ h1 { font-size: 2em; color: red }", le));
-    EXPECT_TRUE(StripCSSFonts(css));
+    EXPECT_TRUE(StripCSSFonts(css, "", FixOptions::Current()));
     const std::string once = Utf16("/* caf\xC3\xA9 \xF0\x9D\x84\x9E */ h1 {  color: red }\r\n" + FaceRules("") +
                                        BodyRule + "\r\n" + ParagraphRule + "\r\n",
                                    le);
     EXPECT_EQ(ReadFile(css), once);
-    EXPECT_FALSE(StripCSSFonts(css));
+    EXPECT_FALSE(StripCSSFonts(css, "", FixOptions::Current()));
     EXPECT_EQ(ReadFile(css), once);
 
     const std::string opf = dir / "content.opf";
@@ -87,21 +87,21 @@ TEST_F(TextEncodingTest, OtherEncodingsKeepTheirBytes)
 {
     const std::string css = dir / "style.css";
     WriteFile(css, "\xEF\xBB\xBF@charset \"utf-8\"; a { font-size: 1em; }");
-    StripCSSFonts(css);
+    StripCSSFonts(css, "", FixOptions::Current());
     const std::string kept = "\xEF\xBB\xBF@charset \"utf-8\"; a {  }\r\n";
     EXPECT_EQ(ReadFile(css).substr(0, kept.size()), kept);
 
     std::string lone = Utf16("a{}", true);
     lone.insert(2, "\x00\xD8", 2);  // a high surrogate with no low one after it
     WriteFile(css, lone);
-    StripCSSFonts(css);
+    StripCSSFonts(css, "", FixOptions::Current());
     EXPECT_EQ(ReadFile(css).substr(0, lone.size()), lone);
 
     const std::string unsafes[] = {Utf16("a{font-size:1em;}", true) + "x", std::string("\xFF\xFE\0\0a\0\0\0", 8),
                                    "\xFE" "font-size:1px;\xFF"};  // the edit would make a UTF-16 mark
     for (const std::string& unsafe : unsafes) {
         WriteFile(css, unsafe);
-        EXPECT_FALSE(StripCSSFonts(css));
+        EXPECT_FALSE(StripCSSFonts(css, "", FixOptions::Current()));
         EXPECT_EQ(ReadFile(css), unsafe);
     }
 }

@@ -1,0 +1,15 @@
+#include "FixOptions.h"
+
+#include "SettingsStore.h"
+
+FixOptions FixOptions::Current()
+{
+    using SettingsStore::IsOptionOn;
+    FixOptions options;
+    options.fontSizes = IsOptionOn(OptionKey::FontSizes);
+    options.justifyText = IsOptionOn(OptionKey::JustifyText);
+    options.intlFonts = IsOptionOn(OptionKey::IntlFonts);
+    options.deleteCSS = IsOptionOn(OptionKey::DeleteCSS);
+    options.keepOriginals = IsOptionOn(OptionKey::KeepOriginals);
+    return options;
+}

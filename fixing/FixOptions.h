@@ -1,0 +1,16 @@
+#pragma once
+
+// The options one book is fixed by. The run takes them together when the
+// book starts and uses only these until the book is done, so that a change
+// made in the options dialog meanwhile (the window answers throughout a
+// run) applies from the next book on and never to half of one book.
+struct FixOptions {
+    bool fontSizes = false;      // FontSizes: remove fixed font sizes
+    bool justifyText = false;    // JustifyText: justify paragraphs
+    bool intlFonts = false;      // IntlFonts: embed the Liberation Serif faces
+    bool deleteCSS = false;      // DeleteCSS: delete the stylesheets instead
+    bool keepOriginals = false;  // KeepOriginals: the replaced book goes to the Trash
+
+    // The values the settings store holds now.
+    static FixOptions Current();
+};
