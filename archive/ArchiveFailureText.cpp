@@ -85,6 +85,9 @@ std::string PackFailureWords(int result)
     case ZE_READ:
         return Words::translate("ArchiveFailure",
                                 "A file of the unpacked book could not be read; the book was left as it was.");
+    case ZE_SAMENAME:
+        return Words::translate("ArchiveFailure",
+                                "Two of its entries have names that readers read as one; the book was left as it was.");
     case ZE_NONE:
         return Words::translate("ArchiveFailure", "There was nothing to pack; the book was left as it was.");
     case RunZipNotInitialized:

@@ -125,6 +125,18 @@ std::string PercentEncoded(const std::string& path)
     return out;
 }
 
+// The top folder of a top folder's trash ($topdir/.Trash-$uid or
+// $topdir/.Trash/$uid); empty for any other trash folder.
+std::string TopFolderOfTrash(const std::string& trashFolder)
+{
+    const fs::path folder = fs::path(trashFolder).lexically_normal();
+    if (folder.filename() == ".Trash-" + Uid())
+        return folder.parent_path().string();
+    if (folder.filename() == Uid() && folder.parent_path().filename() == ".Trash")
+        return folder.parent_path().parent_path().string();
+    return {};
+}
+
 }  // namespace
 
 std::string HomeTrash()
@@ -150,14 +162,27 @@ std::string TopFolderTrash(const std::string& topFolder)
     return mine;
 }
 
-std::string TrashInfo(const std::string& absolutePath, long long secondsSinceEpoch)
+std::string PathInTrashInfo(const std::string& trashFolder, const std::string& absolutePath)
+{
+    // The filesystem may be mounted elsewhere next time (an e-reader
+    // plugged in again): its own trash names the file from its top folder.
+    const std::string top = TopFolderOfTrash(trashFolder);
+    if (top.empty())
+        return absolutePath;
+    const fs::path relative = fs::path(absolutePath).lexically_relative(top);
+    if (relative.empty() || *relative.begin() == "..")
+        return absolutePath;
+    return relative.string();
+}
+
+std::string TrashInfo(const std::string& path, long long secondsSinceEpoch)
 {
     const std::time_t when = static_cast<std::time_t>(secondsSinceEpoch);
     std::tm local {};
     ::localtime_r(&when, &local);
     char date[32];
     std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%S", &local);
-    return "[Trash Info]\nPath=" + PercentEncoded(absolutePath) + "\nDeletionDate=" + date + "\n";
+    return "[Trash Info]\nPath=" + PercentEncoded(path) + "\nDeletionDate=" + date + "\n";
 }
 
 Trash Trash::For(const std::string& path)
@@ -184,7 +209,7 @@ std::string Trash::ReserveName(const std::string& path) const
     PrivateFolder(folder_);
     PrivateFolder(info);
     PrivateFolder(files);
-    const std::string text = TrashInfo(path, static_cast<long long>(std::time(nullptr)));
+    const std::string text = TrashInfo(PathInTrashInfo(folder_, path), static_cast<long long>(std::time(nullptr)));
     const std::string name = PathText::FileName(path);
     for (int number = 1;; ++number) {
         const std::string candidate = Candidate(name, number);

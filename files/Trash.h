@@ -55,6 +55,12 @@ std::string TopFolderTrash(const std::string& topFolder);
 // The home trash: $XDG_DATA_HOME/Trash, by default ~/.local/share/Trash.
 std::string HomeTrash();
 
-// What a .trashinfo says: the [Trash Info] group, Path= the absolute path
+// The path a .trashinfo names: absolutePath itself in the home trash (or
+// any other), and in a top folder's trash ($topdir/.Trash/$uid,
+// $topdir/.Trash-$uid) the path relative to $topdir, so that the file
+// manager restores it wherever the filesystem is mounted next.
+std::string PathInTrashInfo(const std::string& trashFolder, const std::string& absolutePath);
+
+// What a .trashinfo says: the [Trash Info] group, Path= path
 // percent-encoded, DeletionDate= local time as YYYY-MM-DDThh:mm:ss.
-std::string TrashInfo(const std::string& absolutePath, long long secondsSinceEpoch);
+std::string TrashInfo(const std::string& path, long long secondsSinceEpoch);

@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>Die Zip-Bibliothek ließ sich nicht verwenden; das Buch bleibt unverändert.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>Zwei seiner Einträge haben Namen, die Lesegeräte als einen lesen; das Buch blieb, wie es war.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

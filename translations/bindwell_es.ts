@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>No se pudo usar la biblioteca Zip; el libro se dejó como estaba.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>Dos de sus entradas tienen nombres que los lectores leen como uno solo; el libro se dejó como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>La bibliothèque Zip n&apos;a pas pu être utilisée ; le livre a été laissé tel quel.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>Deux de ses entrées ont des noms que les liseuses lisent comme un seul ; le livre a été laissé tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>Nie udało się użyć biblioteki Zip; książka pozostała bez zmian.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>Dwa jej wpisy mają nazwy, które czytniki odczytują jako jedną; książka została pozostawiona bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>Não foi possível usar a biblioteca Zip; o livro foi deixado como estava.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>Duas de suas entradas têm nomes que os leitores leem como um só; o livro foi deixado como estava.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

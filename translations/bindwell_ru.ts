@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>Не удалось использовать библиотеку Zip; книга оставлена без изменений.</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>У двух её элементов имена, которые читалки читают как одно; книга оставлена как была.</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

@@ -68,6 +68,10 @@
         <source>The Zip library could not be used; the book was left as it was.</source>
         <translation>无法使用 Zip 库；这本书保持原样。</translation>
     </message>
+    <message>
+        <source>Two of its entries have names that readers read as one; the book was left as it was.</source>
+        <translation>其中两个条目的名称在阅读器看来是同一个；该书保持原样。</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>

@@ -28,6 +28,7 @@ extern "C" {
 #define ZE_DISKFULL 50 /* the disk is full */
 #define ZE_NOINIT 60   /* ZpInit was not called, or refused */
 #define ZE_CARRIED 61  /* an entry to carry from the reference is damaged, or a file contradicts it */
+#define ZE_SAMENAME 62 /* two files would be entries that readers read under one name */
 
 /* Password and comment buffers the library hands to the callbacks. */
 #define ZP_PASSWORD_BUFFER 81

@@ -185,9 +185,14 @@ private:
                 return;
             safe.path = safe.path.substr(safe.path.find_last_of('/') + 1);
         }
-        // A second entry of the same name would overwrite the first.
-        if (!safe.isFolder && !unpackedNames_.insert(safe.path).second) {
-            Warn("warning:  " + name + " appears twice in the archive; the second is not unpacked\n");
+        // A second entry of the same name would overwrite the first. Readers
+        // show a name decoded (CP437 unless the entry says UTF-8): two that
+        // decode alike are one name too, and packing could keep only one.
+        const char* shown = zip_get_name(archive_, index, ZIP_FL_ENC_STRICT);
+        if (!safe.isFolder && (!unpackedNames_.insert(safe.path).second ||
+                               (shown && !shownNames_.insert(shown).second))) {
+            Warn("warning:  " + std::string(shown ? shown : name) +
+                 " appears twice in the archive; the second is not unpacked\n");
             Raise(UZ_WARN);
             return;
         }
@@ -559,6 +564,7 @@ private:
     std::vector<std::string> include_, exclude_;
     std::string archivePath_, target_, password_;
     std::set<std::string> unpackedNames_;
+    std::set<std::string> shownNames_;  // the same, decoded as readers show them
     zip_t* archive_ = nullptr;
     int result_ = UZ_OK;
     bool stopped_ = false, replaceAll_ = false, replaceNone_ = false, targetReady_ = false;

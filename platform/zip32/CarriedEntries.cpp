@@ -53,6 +53,17 @@ bool IsSymbolicLink(zip_t* archive, zip_uint64_t index)
            system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
 }
 
+// Readers show a name decoded, as CP437 unless the entry says UTF-8: two
+// files whose names decode alike are one name to them, and only one of
+// the two could be packed. Such a book is unpacked, which refuses it.
+bool DecodesUniquely(zip_t* archive, zip_uint64_t index, const std::string& raw, std::set<std::string>& shown)
+{
+    if (!raw.empty() && raw.back() == '/')
+        return true;  // folders hold no bytes to lose
+    const char* decoded = zip_get_name(archive, index, ZIP_FL_ENC_STRICT);
+    return decoded && shown.insert(decoded).second;
+}
+
 std::string FolderPart(const std::string& path)
 {
     const std::size_t cut = path.find_last_of('/');
@@ -71,9 +82,11 @@ std::optional<CarriedEntries> CarriedEntries::Read(const std::string& path, cons
     out.fileMode_ = 0666 & ~mask;
     out.folderMode_ = 0777 & ~mask;
     bool exact = true;
+    std::set<std::string> shown;  // file names as readers decode them
     out.index_.emplace(path, archive,
                        [&](zip_uint64_t index, const zip_stat_t& st, const std::optional<ReferenceEntry>& entry) {
-                           exact = st.name && out.Take(archive, index, st.name, entry, allBut);
+                           exact = st.name && DecodesUniquely(archive, index, st.name, shown) &&
+                                   out.Take(archive, index, st.name, entry, allBut);
                            return exact;
                        });
     zip_discard(archive);

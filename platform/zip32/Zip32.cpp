@@ -131,6 +131,7 @@ public:
             Warn("zip error: cannot open " + archivePath_ + "\n");
             return archiveExists ? ZE_OPEN : ZE_CREAT;
         }
+        entriesBefore_ = zip_get_num_entries(archive_, 0);
         if (g_options.fDeleteEntries)
             return DeleteEntries();
 
@@ -293,6 +294,10 @@ private:
             index = zip_name_locate(archive_, item.name.c_str(), 0);
             if (index < 0)
                 index = zip_dir_add(archive_, item.name.c_str(), ZIP_FL_ENC_GUESS);
+            if (index < 0) {
+                zip_error_clear(archive_);
+                return ZE_OK;  // a folder of that name, as readers read it, is there already
+            }
         } else {
             const int deflateLevel = LevelFor(item);
             const std::string name = item.name;
@@ -306,11 +311,13 @@ private:
             platform::PackedFile packed =
                 platform::MakePackedSource(archive_, jobs_[fileNumber], std::move(bytes), *reader_,
                                            [this, name] { return KeepAlive(name); }, heldBytes_);
-            index = packed.source ? zip_file_add(archive_, item.name.c_str(), packed.source,
-                                                 ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS)
-                                  : -1;
+            index = packed.source ? AddFile(item.name, packed.source) : -1;
             if (index < 0 && packed.source)
                 zip_source_free(packed.source);
+            if (index == NameTaken) {
+                Warn("zip error: " + name + " has the name of another entry, as readers read names\n");
+                return carried_ ? ZE_CARRIED : ZE_SAMENAME;
+            }
             if (index >= 0)
                 zip_set_file_compression(archive_, static_cast<zip_uint64_t>(index),
                                          packed.packing == platform::Packing::Stored ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
@@ -333,6 +340,24 @@ private:
         }
         added_.push_back(item.name);
         return ZE_OK;
+    }
+
+    static constexpr zip_int64_t NameTaken = -2;
+
+    // Adds a file's entry; NameTaken when an entry added to this archive
+    // already has its name as readers decode names (libzip compares them
+    // so): replacing that entry would lose a file. Only an entry the
+    // archive held before, when updating it, is replaced.
+    zip_int64_t AddFile(const std::string& name, zip_source_t* source)
+    {
+        const zip_int64_t index = zip_file_add(archive_, name.c_str(), source, ZIP_FL_ENC_GUESS);
+        if (index >= 0 || zip_error_code_zip(zip_get_error(archive_)) != ZIP_ER_EXISTS)
+            return index;
+        zip_error_clear(archive_);
+        const zip_int64_t old = zip_name_locate(archive_, name.c_str(), 0);
+        if (old < 0 || old >= entriesBefore_)
+            return NameTaken;
+        return zip_file_add(archive_, name.c_str(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS);
     }
 
     // The service callback, once per entry and again during long work on
@@ -487,6 +512,7 @@ private:
     const ZCL& command_;
     std::string root_, archivePath_;
     std::pair<dev_t, ino_t> archiveId_{0, 0};
+    zip_int64_t entriesBefore_ = 0;  // of an archive being updated
     std::vector<Item> items_;
     std::set<std::string> seen_;
     std::vector<std::string> added_;

@@ -364,6 +364,13 @@ TEST_F(ArchiveRoundTrip, ZipOptionsAndResults)
     r.szRootDir = dir / "in";
     r.zipFileName = dir / "no/such/folder/x.zip";
     EXPECT_NE(RunZip(), 0);
+
+    // Two files whose names readers read alike ("caf\x82" is CP437 for
+    // "café"): packing refuses rather than keep one of them.
+    WriteFile(dir / "alike/caf\x82.gif", "one");
+    WriteFile(dir / "alike/caf\xC3\xA9.gif", "two");
+    EXPECT_EQ(Pack(dir / "alike", dir / "alike.zip"), ZE_SAMENAME);
+    EXPECT_FALSE(std::filesystem::exists(dir / "alike.zip"));
 }
 
 TEST_F(ArchiveRoundTrip, ExistingFilesAreOverwrittenOrAskedAbout)

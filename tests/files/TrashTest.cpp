@@ -97,6 +97,13 @@ TEST(Trash, TrashInfoSaysWhereAndWhen)
               "[Trash Info]\nPath=/home/u/Books/Les%20Mis%C3%A9rables%20%231.epub\nDeletionDate=2026-11-30T00:53:20\n");
     ::unsetenv("TZ");
     ::tzset();
+
+    // A top folder's trash names the file from its top folder, which may be
+    // mounted elsewhere next time; any other trash names it in full.
+    EXPECT_EQ(PathInTrashInfo("/media/u/READER/.Trash-" + Uid, "/media/u/READER/Books/a.epub"), "Books/a.epub");
+    EXPECT_EQ(PathInTrashInfo("/media/u/READER/.Trash/" + Uid, "/media/u/READER/a.epub"), "a.epub");
+    EXPECT_EQ(PathInTrashInfo("/home/u/.local/share/Trash", "/home/u/Books/a.epub"), "/home/u/Books/a.epub");
+    EXPECT_EQ(PathInTrashInfo("/media/u/READER/.Trash-" + Uid, "/media/u/OTHER/a.epub"), "/media/u/OTHER/a.epub");
 }
 
 // With hard links and without: the path holds the replacement, the Trash
@@ -170,6 +177,8 @@ TEST(Trash, EachFileGoesToTheTrashOfItsOwnFilesystem)
         EXPECT_EQ(trash.Folder(), disk.path() + "/.Trash-" + Uid);
         EXPECT_EQ(ReadFile(trash.ReplaceKeepingOriginal(book + ".tmp", book)), "original");
         EXPECT_EQ(ReadFile(book), "fixed");
+        EXPECT_EQ(ReadFile(trash.Folder() + "/info/book.epub.trashinfo").rfind("[Trash Info]\nPath=Shelf/book.epub\n", 0),
+                  0u);
     }
 }
 

@@ -76,6 +76,21 @@ const HostileCase Cases[] = {
          Patch(b, "OEBPS/twim.css", "OEBPS/twin.css");
      },
      Outcome::LeftAlone, "appears twice"},
+    // "caf\x82" is "café" in CP437, the encoding of a name without the UTF-8
+    // flag: readers show both pictures under one name. libzip would not add
+    // the second, so the first is written as "cafX" and patched.
+    {"NamesThatDecodeAlikeCp437First",
+     [](const std::string& b) {
+         Basic(b, {{"EPUB/media/cafX.gif", "the CP437 one"}, {"EPUB/media/caf\xC3\xA9.gif", "the UTF-8 one", {}, {}, true}});
+         Patch(b, "cafX.gif", "caf\x82.gif");
+     },
+     Outcome::LeftAlone, "EPUB/media/caf\xC3\xA9.gif appears twice"},
+    {"NamesThatDecodeAlikeUtf8First",
+     [](const std::string& b) {
+         Basic(b, {{"EPUB/media/caf\xC3\xA9.gif", "the UTF-8 one", {}, {}, true}, {"EPUB/media/cafX.gif", "the CP437 one"}});
+         Patch(b, "cafX.gif", "caf\x82.gif");
+     },
+     Outcome::LeftAlone, "EPUB/media/caf\xC3\xA9.gif appears twice"},
     {"Truncated",
      [](const std::string& b) {
          Basic(b, {{"OEBPS/page.xhtml", RandomBytes(20000, 5)}});

@@ -24,7 +24,8 @@ void BuildZip(const std::string& path, const std::vector<EntrySpec>& entries, bo
             index = zip_dir_add(za, e.name.c_str(), ZIP_FL_ENC_RAW);
         } else {
             zip_source_t* src = zip_source_buffer(za, e.data.data(), e.data.size(), 0);
-            index = zip_file_add(za, e.name.c_str(), src, ZIP_FL_ENC_RAW | ZIP_FL_OVERWRITE);
+            index = zip_file_add(za, e.name.c_str(), src,
+                                 (e.utf8 ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_RAW) | ZIP_FL_OVERWRITE);
         }
         if (index < 0)
             throw std::runtime_error("cannot add " + e.name + ": " + zip_strerror(za));

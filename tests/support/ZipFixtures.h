@@ -12,6 +12,7 @@ struct EntrySpec {
     std::string data;
     enum Kind { File, Folder, SymbolicLink } kind = File;
     bool stored = false;
+    bool utf8 = false;  // the name is flagged UTF-8 (else it is taken as it is, CP437 to readers)
 };
 
 // Writes a new archive, or with addToExisting adds the entries to one,

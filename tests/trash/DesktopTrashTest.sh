@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop's own Trash reads what bindwell-cli put there: GLib's gio
 # lists each original with the path it came from, and gio's Restore brings
-# one back byte for byte.
+# one back byte for byte; on an e-reader's own filesystem (FAT, as root),
+# also once the reader is mounted at another folder.
 #     DesktopTrashTest.sh BUILD_FOLDER
 set -euo pipefail
 build="$1"
@@ -10,7 +11,7 @@ for tool in gio dbus-run-session zip; do
 done
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'for m in "$work"/reader*; do fusermount -u "$m" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 mkdir -p "$work/Books/Les Mis$(printf '\303\251')rables" "$work/runtime"
 chmod 700 "$work/runtime"
 . "$(dirname "$0")/../support/make_epub.sh"
@@ -41,3 +42,27 @@ rm "$second"
 dbus-run-session -- gio trash --restore 'trash:///Tome%201.epub' 2>/dev/null
 cmp "$work/one.epub" "$second"
 echo "gio lists both originals with their paths and restores one byte for byte"
+
+# An e-reader: a FAT filesystem of its own, mounted at one folder for the
+# run and at another for the restore.
+if [ "$(id -u)" -ne 0 ] || ! command -v fusefat >/dev/null || ! command -v mkfs.vfat >/dev/null; then
+  echo "the e-reader part needs root, fusefat and mkfs.vfat: skipped"
+  exit 0
+fi
+truncate -s 8M "$work/reader.img"
+mkfs.vfat -n READER "$work/reader.img" >/dev/null
+mkdir -p "$work/reader" "$work/reader1"
+fusefat -o rw+ "$work/reader.img" "$work/reader" >/dev/null 2>&1
+mkdir -p "$work/reader/Books"
+cp "$work/one.epub" "$work/reader/Books/a.epub"
+"$build/bin/bindwell-cli" --keep-originals "$work/reader/Books" >"$work/out.txt"
+grep -qx 'Path=Books/a.epub' "$work/reader/.Trash-0/info/a.epub.trashinfo" || {
+  echo "the e-reader's trash does not name the book from its top folder:"; cat "$work/reader/.Trash-0/info/a.epub.trashinfo"; exit 1; }
+fusermount -u "$work/reader"
+fusefat -o rw+ "$work/reader.img" "$work/reader1" >/dev/null 2>&1
+dbus-run-session -- gio trash --list 2>/dev/null | grep -F "$work/reader1/Books/a.epub" >"$work/listed.txt" || {
+  echo "gio trash --list does not show the original at the reader's new folder"; exit 1; }
+rm "$work/reader1/Books/a.epub"
+dbus-run-session -- gio trash --restore "$(cut -f1 "$work/listed.txt")" 2>/dev/null
+cmp "$work/one.epub" "$work/reader1/Books/a.epub"
+echo "on an e-reader mounted elsewhere, gio lists the original at its new path and restores it"
