@@ -20,7 +20,8 @@ using SetOptionsFn = int (*)(ZPOPT*);
 using ArchiveFn = int (*)(ZCL);
 using SetReferenceFn = int (*)(const char*);
 using CarryReferenceFn = int (*)(int, const char* const*);
-using PrefetchReferenceFn = int (*)(const char*, int, const char* const*);
+using PrefetchReferenceFn = int (*)(const char*, int, const char* const*, int, const char* const*);
+using SeeCarriedFn = int (*)(int, const char* const*, ZpSeeFn, void*);
 
 static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
@@ -148,6 +149,60 @@ void FillOptions(const ZipRequest& r)
         g_options.fLevel = static_cast<char>(r.fLevel);
 }
 
+std::vector<const char*> PointersTo(const std::vector<std::string>& texts)
+{
+    std::vector<const char*> pointers;
+    for (const std::string& text : texts)
+        pointers.push_back(text.c_str());
+    return pointers;
+}
+
+// Hands the library the callbacks and the request's options; false, with
+// the message shown, when the library cannot be had.
+bool Prepare(SharedLibrary* library)
+{
+    g_functions.print = PrintCallback;
+    g_functions.comment = CommentCallback;
+    g_functions.password = PasswordCallback;
+    g_functions.service = ServiceCallback;
+    const auto init = EntryPoint<InitFn>(library, "ZpInit");
+    if (!init || init(&g_functions) == 0) {
+        Prompter().ShowMessageBox(Words::translate("ZipBinding", "Zip32.dll did not initialize.  Is it in the current "
+                                                                 "directory or on the command path?"),
+                                  Words::translate("ZipBinding", "VB Zip"), MessageButtons::Ok, MessageIcon::None);
+        return false;
+    }
+    FillOptions(TheZipRequest());
+    if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
+        setOptions(&g_options);
+    return true;
+}
+
+// Names the reference and the entries to carry from it, as the request
+// says; false when they cannot be carried.
+bool SetReferenceAndCarried(SharedLibrary* library)
+{
+    const ZipRequest& request = TheZipRequest();
+    const auto setReference = EntryPoint<SetReferenceFn>(library, "ZpSetReference");
+    if (setReference)
+        setReference(LibraryText::Pointer(request.szReferenceZip));
+    if (!request.carryAllBut)
+        return true;
+    const auto carry = EntryPoint<CarryReferenceFn>(library, "ZpCarryReference");
+    const std::vector<const char*> patterns = PointersTo(*request.carryAllBut);
+    return setReference && carry && carry(static_cast<int>(patterns.size()), patterns.data()) >= 0;
+}
+
+// Shows one entry to the caller's function; nothing escapes into the library.
+int SeeCallback(const char* name, const char* data, uint64_t size, void* context)
+{
+    try {
+        return (*static_cast<const SeeEntry*>(context))(name, std::string_view(data, size)) ? 0 : 1;
+    } catch (...) {
+        return 1;
+    }
+}
+
 }  // namespace
 
 ZipRequest& TheZipRequest()
@@ -161,7 +216,8 @@ void SetZipLibraryFile(const std::string& fileName)
     g_library.SetFile(fileName);
 }
 
-void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut)
+void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut,
+                              const std::vector<std::string>& seen)
 {
     SharedLibrary* library = Library();
     const auto prefetch = EntryPoint<PrefetchReferenceFn>(library, "ZpPrefetchReference");
@@ -170,44 +226,31 @@ void PrefetchReferenceEntries(const std::string& book, const std::vector<std::st
     FillOptions(TheZipRequest());
     if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
         setOptions(&g_options);
-    std::vector<const char*> patterns;
-    for (const std::string& pattern : allBut)
-        patterns.push_back(pattern.c_str());
-    prefetch(book.c_str(), static_cast<int>(patterns.size()), patterns.data());
+    const std::vector<const char*> patterns = PointersTo(allBut), shown = PointersTo(seen);
+    prefetch(book.c_str(), static_cast<int>(patterns.size()), patterns.data(), static_cast<int>(shown.size()),
+             shown.data());
+}
+
+int32_t SeeCarriedEntries(const std::vector<std::string>& patterns, const SeeEntry& see)
+{
+    SharedLibrary* library = Library();
+    const auto seeCarried = EntryPoint<SeeCarriedFn>(library, "ZpSeeCarried");
+    if (!seeCarried || !Prepare(library) || !SetReferenceAndCarried(library))
+        return RunZipCarriedEntryRefused;
+    const std::vector<const char*> names = PointersTo(patterns);
+    const int shown = seeCarried(static_cast<int>(names.size()), names.data(), SeeCallback,
+                                 const_cast<SeeEntry*>(&see));
+    return shown < 0 ? RunZipCarriedEntryRefused : shown;
 }
 
 int32_t RunZip()
 {
     const ZipRequest& request = TheZipRequest();
-    g_functions.print = PrintCallback;
-    g_functions.comment = CommentCallback;
-    g_functions.password = PasswordCallback;
-    g_functions.service = ServiceCallback;
-
     SharedLibrary* library = Library();
-    const auto init = EntryPoint<InitFn>(library, "ZpInit");
-    if (!init || init(&g_functions) == 0) {
-        Prompter().ShowMessageBox(Words::translate("ZipBinding", "Zip32.dll did not initialize.  Is it in the current "
-                                                                 "directory or on the command path?"),
-                                  Words::translate("ZipBinding", "VB Zip"), MessageButtons::Ok, MessageIcon::None);
+    if (!Prepare(library))
         return RunZipNotInitialized;
-    }
-
-    FillOptions(request);
-    if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
-        setOptions(&g_options);
-
-    const auto setReference = EntryPoint<SetReferenceFn>(library, "ZpSetReference");
-    if (setReference)
-        setReference(LibraryText::Pointer(request.szReferenceZip));
-    if (request.carryAllBut) {
-        const auto carry = EntryPoint<CarryReferenceFn>(library, "ZpCarryReference");
-        std::vector<const char*> patterns;
-        for (const std::string& pattern : *request.carryAllBut)
-            patterns.push_back(pattern.c_str());
-        if (!setReference || !carry || carry(static_cast<int>(patterns.size()), patterns.data()) < 0)
-            return RunZipCarriedEntryRefused;
-    }
+    if (!SetReferenceAndCarried(library))
+        return RunZipCarriedEntryRefused;
 
     std::vector<char*> names = LibraryText::Pointers(request.fileNames);
     const auto archive = EntryPoint<ArchiveFn>(library, "ZpArchive");

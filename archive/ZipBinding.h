@@ -3,7 +3,9 @@
 #include "ZipRequest.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Writes the archive TheZipRequest() names through the Zip library and
@@ -13,12 +15,27 @@ int32_t RunZip();
 
 inline constexpr int32_t RunZipNotInitialized = 60;
 
-// Our addition: asks the library to begin checking and packing, on idle
-// threads and with the request's options, the entries of book that an
-// archive carrying all but allBut from it would take (ZpPrefetchReference),
-// so that they are ready when it is packed. An empty book drops what was
-// packed ahead. Nothing happens where the library lacks that entry point.
-void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut);
+// Our addition: asks the library to begin checking and packing, on its
+// threads behind the archive being written and with the request's
+// options, the entries of book that an archive carrying all but allBut
+// from it would take (ZpPrefetchReference), so that they are ready when it
+// is packed; those matching seen also keep their inflated bytes for
+// SeeCarriedEntries. An empty book drops what was checked ahead. Nothing
+// happens where the library lacks that entry point.
+void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut,
+                              const std::vector<std::string>& seen = {});
+
+// Our addition: shows see the inflated bytes of every entry that RunZip
+// will carry from the request's szReferenceZip (all but carryAllBut) whose
+// name matches one of patterns (case ignored; "*" and "?"), one by one in
+// the order the archive packs them, each once it is checked against its
+// declared size and CRC-32 (ZpSeeCarried); nothing is written out, and
+// RunZip then takes those checks as they are. see answers false to stop.
+// Returns how many entries were shown, or RunZipCarriedEntryRefused when
+// the entries cannot be carried, one is damaged, or the library lacks the
+// entry points. Failures in see are its own: it must not throw.
+using SeeEntry = std::function<bool(const std::string& name, std::string_view bytes)>;
+int32_t SeeCarriedEntries(const std::vector<std::string>& patterns, const SeeEntry& see);
 
 // RunZip's result when the entries the request asks to carry
 // (carryAllBut) cannot be carried as unpacking and packing them would, or

@@ -4,8 +4,9 @@
 #include <string>
 
 // The one failure type of the program: a number and a description that a
-// user can read. Raised where an operation fails and caught only by the
-// batch run, which reports it in one message.
+// user can read. Raised where an operation fails and caught by the batch
+// run, which reports it in one message, and by the front ends where they
+// act without a run (bindwell-cli's listing).
 class RunTimeError : public std::runtime_error {
 public:
     RunTimeError(int number, std::string description)

@@ -1,12 +1,12 @@
 #include "DirectoryListing.h"
 
+#include "NameOrder.h"
 #include "RunTimeError.h"
 #include "Translation.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
-#include <strings.h>
 
 bool IsHiddenName(const std::string& name)
 {
@@ -27,10 +27,7 @@ DirectoryListing::DirectoryListing(const std::string& folderPath)
     }
     ::closedir(dir);
 
-    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
-        const int folded = ::strcasecmp(a.c_str(), b.c_str());
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    std::sort(found.begin(), found.end(), NameOrderLess);
     names_.reserve(found.size() + 2);
     names_.push_back(".");
     names_.push_back("..");

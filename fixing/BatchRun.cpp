@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <deque>
 #include <exception>
 #include <new>
 #include <optional>
@@ -21,32 +20,6 @@
 #include <vector>
 
 namespace {
-
-// What one run holds, so that Cleanup can undo it whatever ends the run.
-struct RunState {
-    BookScratch scratch;
-    BookReplacer replacer;
-    WorkingFolderLock lock;
-    std::vector<std::string> failedBooks;  // with keepGoing
-    std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
-    long long originalsKept = 0;           // books whose originals went to the Trash
-    std::deque<std::size_t> waitingIndices;  // the entries whose new archives wait, in the replacer's order
-};
-
-std::size_t TickedCount(const BatchWindow& window)
-{
-    std::size_t ticked = 0;
-    for (std::size_t i = 0; i < window.EntryCount(); ++i)
-        ticked += window.EntryTicked(i) ? 1 : 0;
-    return ticked;
-}
-
-std::string FailureText(const RunTimeError& e)
-{
-    //: %1 is the error's number, %2 its description.
-    return Words::Fill(
-        Words::translate("BatchRun", "%1 Error unzipping:  %2"), {std::to_string(e.number()), e.description()});
-}
 
 // Removes what a book's fix left on disk, the run's copies of the fonts
 // with it; the first failure is kept.
@@ -64,6 +37,58 @@ void RemoveLeftovers(BookScratch& scratch, std::optional<RunTimeError>& failure)
     }
 }
 
+// What one run holds. Whatever ends the run, Close (or, on the way out of
+// an unexpected end, the destructor) removes what it left on disk, drops
+// what was checked ahead and frees the working folder.
+struct RunState {
+    BookScratch scratch;
+    BookReplacer replacer;
+    WorkingFolderLock lock;
+    std::vector<std::string> failedBooks;  // with keepGoing
+    std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
+    long long originalsKept = 0;           // books whose originals went to the Trash
+
+    RunState() = default;
+    RunState(const RunState&) = delete;
+    RunState& operator=(const RunState&) = delete;
+    ~RunState() { Close(); }
+
+    // The first failure on the way, if any.
+    std::optional<RunTimeError> Close()
+    {
+        std::optional<RunTimeError> failure;
+        if (std::exchange(closed_, true))
+            return failure;
+        try {
+            replacer.Discard();
+        } catch (const RunTimeError& e) {
+            failure = e;
+        }
+        RemoveLeftovers(scratch, failure);
+        DropBooksCheckedAhead();
+        lock.Release();
+        return failure;
+    }
+
+private:
+    bool closed_ = false;
+};
+
+std::size_t TickedCount(const BatchWindow& window)
+{
+    std::size_t ticked = 0;
+    for (std::size_t i = 0; i < window.EntryCount(); ++i)
+        ticked += window.EntryTicked(i) ? 1 : 0;
+    return ticked;
+}
+
+std::string FailureText(const RunTimeError& e)
+{
+    //: %1 is the error's number, %2 its description.
+    return Words::Fill(
+        Words::translate("BatchRun", "%1 Error unzipping:  %2"), {std::to_string(e.number()), e.description()});
+}
+
 // Shows why a book failed; false when that ends the run. With keepGoing
 // the message names the book, and the run goes on.
 bool BookFailed(const std::string& bookPath, std::string message, RunState& state, const RunPolicy& policy)
@@ -77,61 +102,50 @@ bool BookFailed(const std::string& bookPath, std::string message, RunState& stat
     return true;
 }
 
-// The entry whose new archive the replacer puts in place next.
-std::optional<std::size_t> TakeWaitingIndex(RunState& state)
+// Why a waiting book did not take its place, in the words the run shows.
+std::string NotPlacedText(const Replacement& replacement)
 {
-    if (state.waitingIndices.empty())
-        return std::nullopt;
-    const std::size_t index = state.waitingIndices.front();
-    state.waitingIndices.pop_front();
-    return index;
+    if (replacement.error)
+        return FailureText(*replacement.error);
+    return replacement.bookPath + LineBreak +
+           Words::translate("BookFix", "The book changed on disk while Bindwell was fixing it, so Bindwell left it "
+                                       "as the other program wrote it.");
 }
 
-// Puts the first new archive that waits in its book's place; false when
-// that failed and ends the run.
-bool FinishWaitingBook(BatchWindow& window, RunState& state, const RunPolicy& policy)
+// Puts every new archive that waits in its book's place, in order, and
+// reports each. A book that cannot take its place failed; false when that
+// ends the run, and then the books waiting after it are removed and stay
+// as they were. The one way books go in their places, and the one rule
+// for their failures.
+bool PutBooksInPlace(BatchWindow& window, RunState& state, const RunPolicy& policy)
 {
-    const std::optional<std::size_t> index = TakeWaitingIndex(state);
-    std::optional<ReplacementFailure> failure;
-    try {
-        failure = state.replacer.Finish();
-    } catch (const RunTimeError& e) {
-        if (index)
-            window.BookFinished(*index, BookOutcome::Failed, FailureText(e));
-        if (!policy.keepGoing) {
-            // The run ends there: the books after it stay as they were.
-            state.waitingIndices.clear();
-            state.replacer.Discard();
-            throw;
+    while (state.replacer.Waiting()) {
+        const Replacement replaced = state.replacer.PutNextInPlace();
+        if (replaced.result != Replacement::Result::Placed) {
+            const std::string why = NotPlacedText(replaced);
+            window.BookFinished(replaced.index, BookOutcome::Failed, why);
+            if (!BookFailed(replaced.bookPath, why, state, policy)) {
+                state.replacer.Discard();
+                return false;
+            }
+            continue;
         }
-        failure = ReplacementFailure{state.replacer.BookInHand(), FailureText(e)};
-        state.replacer.DiscardInHand();  // the books waiting after it go on
-        return BookFailed(failure->bookPath, failure->message, state, policy);
-    }
-    if (index)
-        window.BookFinished(*index, failure ? BookOutcome::Failed : BookOutcome::Fixed,
-                            failure ? failure->message : std::string());
-    if (failure)
-        return BookFailed(failure->bookPath, failure->message, state, policy);
-    if (const std::string kept = state.replacer.TakeKeptOriginal(); !kept.empty()) {
-        ++state.originalsKept;
-        window.OriginalKept(state.replacer.BookInHand(), kept);
+        window.BookFinished(replaced.index, BookOutcome::Fixed, {});
+        if (!replaced.keptOriginal.empty()) {
+            ++state.originalsKept;
+            window.OriginalKept(replaced.bookPath, replaced.keptOriginal);
+        }
     }
     return true;
 }
 
-// Puts every new archive that waits in its book's place, in order; false
-// when one failed and that ends the run: the books after it then stay as
-// they were.
-bool FinishWaitingBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
+// The book the run reaches after entry index, if any.
+std::optional<std::size_t> NextTicked(const BatchWindow& window, std::size_t index)
 {
-    while (state.replacer.Waiting())
-        if (!FinishWaitingBook(window, state, policy)) {
-            state.waitingIndices.clear();
-            state.replacer.Discard();
-            return false;
-        }
-    return true;
+    for (std::size_t next = index + 1; next < window.EntryCount(); ++next)
+        if (window.EntryTicked(next))
+            return next;
+    return std::nullopt;
 }
 
 // One ticked book; false when the run must end. Its new archive waits
@@ -142,9 +156,17 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     // The options are taken once, as the book starts: a change made while
     // it is fixed applies from the next book on.
     const FixOptions options = FixOptions::Current();
+    // While this book is packed, the next book's entries are checked on
+    // idle cores: it most likely needs packing too. (Named now: the list
+    // may change while this book is fixed.)
+    const std::optional<std::size_t> next = NextTicked(window, index);
+    const auto checkNextAhead = [nextBook = next ? window.BookPath(*next) : std::string()] {
+        if (!nextBook.empty())
+            CheckBookAhead(nextBook);
+    };
     BookResult result;
     try {
-        result = FixBook(bookPath, state.scratch, options);
+        result = FixBook(bookPath, state.scratch, options, checkNextAhead);
     } catch (const RunTimeError& e) {
         window.BookFinished(index, BookOutcome::Failed, FailureText(e));
         if (!policy.keepGoing)
@@ -167,10 +189,10 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     case BookResult::Fixed:
         break;
     }
-    if (state.replacer.Due() && !FinishWaitingBooks(window, state, policy))
-        return false;  // this book's archive goes in Cleanup
+    if (state.replacer.Due() && !PutBooksInPlace(window, state, policy))
+        return false;  // this book's archive goes with the run's state
+    result.newArchive->index = index;
     state.replacer.Hand(std::move(*result.newArchive));
-    state.waitingIndices.push_back(index);
     state.scratch.temporaryArchive.clear();
     return true;
 }
@@ -214,7 +236,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
         // change ticks, the list or the options, or ask the run to stop.
         Prompter().ProcessPendingEvents();
         if (window.StopRequested()) {
-            if (!FinishWaitingBooks(window, state, policy))
+            if (!PutBooksInPlace(window, state, policy))
                 return RunOutcome::Failure;
             if (window.SummaryAfterStop())
                 ShowSummary(state, fixedCount, true);
@@ -230,16 +252,12 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
             continue;
         ++fixedCount;
         window.BookStarting(static_cast<std::size_t>(fixedCount), ticked, window.EntryText(index));
-        state.scratch.nextBook.clear();
-        for (std::size_t next = index + 1; next < window.EntryCount() && state.scratch.nextBook.empty(); ++next)
-            if (window.EntryTicked(next))
-                state.scratch.nextBook = window.BookPath(next);
         if (!RunBook(window, index, state, policy)) {
-            FinishWaitingBooks(window, state, policy);  // the books before it stay fixed
+            PutBooksInPlace(window, state, policy);  // the books before it stay fixed
             return RunOutcome::Failure;
         }
     }
-    if (!FinishWaitingBooks(window, state, policy))
+    if (!PutBooksInPlace(window, state, policy))
         return RunOutcome::Failure;
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
@@ -259,38 +277,17 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     return RunOutcome::NoBooksSelected;
 }
 
-// Every way out of a run comes here but the end of the program: what the
-// run left on disk goes, the lock is released, the buttons come back, and
-// the failure that ended the run, if one did, is shown.
-RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome)
+// Every way out of a run comes here but the end of the program: the books
+// fixed before a failure still take their places, what the run left on
+// disk goes, the lock is released, the buttons come back, and the failure
+// that ended the run, if one did, is shown.
+RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeError> failure, RunOutcome outcome,
+                   const RunPolicy& policy)
 {
-    // Books fixed before a failure ended the run still take their places.
-    while (state.replacer.Waiting()) {
-        const std::optional<std::size_t> waiting = TakeWaitingIndex(state);
-        try {
-            const std::optional<ReplacementFailure> late = state.replacer.Finish();
-            if (waiting)
-                window.BookFinished(*waiting, late ? BookOutcome::Failed : BookOutcome::Fixed,
-                                    late ? late->message : std::string());
-            if (late)
-                ShowMessage(late->message);
-        } catch (const RunTimeError& e) {
-            if (waiting)
-                window.BookFinished(*waiting, BookOutcome::Failed, FailureText(e));
-            if (!failure)
-                failure = e;
-            break;
-        }
-    }
-    try {
-        state.replacer.Discard();
-    } catch (const RunTimeError& e) {
-        if (!failure)
-            failure = e;
-    }
-    RemoveLeftovers(state.scratch, failure);
-    DropCheckedAhead();
-    state.lock.Release();
+    if (!PutBooksInPlace(window, state, policy))
+        outcome = RunOutcome::Failure;
+    if (std::optional<RunTimeError> late = state.Close(); late && !failure)
+        failure = late;
     window.SetStartCaption("Start");
     window.SetStartEnabled(true);
     window.SetCancelEnabled(true);
@@ -333,14 +330,7 @@ RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
     } catch (const RunTimeError& e) {
         failure = e;
     } catch (const ProgramEndRequest&) {
-        std::optional<RunTimeError> ignored;
-        try {
-            state.replacer.Discard();
-        } catch (const RunTimeError&) {
-        }
-        RemoveLeftovers(state.scratch, ignored);
-        state.lock.Release();
-        throw;
+        throw;  // the run's state goes with it, its books not put anywhere
     } catch (const std::bad_alloc&) {
         failure = RunTimeError(ErrorNumber::OutOfMemory, Words::translate("FileErrors", "Out of memory"));
     } catch (const std::exception& e) {
@@ -349,5 +339,5 @@ RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy)
     } catch (...) {
         failure = RunTimeError(ErrorNumber::InternalError, Words::translate("BatchRun", "Internal error"));
     }
-    return Cleanup(window, state, failure, outcome);
+    return Cleanup(window, state, failure, outcome, policy);
 }

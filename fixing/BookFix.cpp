@@ -10,6 +10,7 @@
 #include "FontFiles.h"
 #include "LiberationFaces.h"
 #include "PathText.h"
+#include "RealFilePath.h"
 #include "RunTimeError.h"
 #include "TextFile.h"
 #include "UnzipBinding.h"
@@ -20,6 +21,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <utility>
+#include <variant>
 
 namespace {
 
@@ -84,14 +87,21 @@ bool FolderIsEmpty(const std::string& folder)
     return std::filesystem::is_empty(folder, ec) || ec;
 }
 
-// How the entries the fix does not read reach the new book: carried over
-// from the book, checked on the way, or unpacked and packed again where
-// they cannot be carried exactly so (and where one turned out damaged, so
-// that the book fails as its unpacking fails).
-enum class Untouched { Carried, Unpacked };
+// How the entries the fix does not read reach the new book.
+enum class Attempt {
+    CarryUntouched,    // carried over from the book, each checked on the way
+    UnpackEverything,  // unpacked and packed again: where they cannot be carried exactly so, and where one
+                       // turned out damaged, so that the book fails as its unpacking fails
+};
 
-void SetZipValues(const std::string& temporaryArchive, const std::string& workingFolder, const std::string& book,
-                  std::optional<std::vector<std::string>> carryAllBut)
+// What an attempt that carries gives when the book's untouched entries
+// cannot be carried exactly, or one of them is damaged.
+struct CarryRefused {};
+using AttemptResult = std::variant<BookResult, CarryRefused>;
+
+// The values every packing and every check ahead share: the whole
+// working folder, recursively, at the highest level, quietly.
+void SetRunWideZipValues()
 {
     ZipRequest& r = TheZipRequest();
     r.fJunkDir = 0;
@@ -103,48 +113,41 @@ void SetZipValues(const std::string& temporaryArchive, const std::string& workin
     r.fComment = 0;
     r.fQuiet = 1;
     r.nameCount = 1;
-    r.zipFileName = temporaryArchive;
     r.fileNames[0].emplace(1, '*');
-    r.szRootDir = workingFolder;
-    // What the fix did not change keeps the book's own compressed bytes.
-    r.szReferenceZip = book;
-    r.carryAllBut = std::move(carryAllBut);
 }
 
-// Packs the working folder, carrying from the book every entry that
-// matches none of carryAllBut when given; nullopt when those cannot be
-// carried.
-std::optional<BookResult> Pack(const std::string& bookPath, const std::string& book, const FileIdentity& asUnpacked,
-                               BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
-                               bool keepOriginal)
+// Packs the working folder into archive.archive, carrying from the book
+// every entry that matches none of carryAllBut when given.
+AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
+                   Attempt attempt)
 {
-    const std::string temporaryArchive = book + TemporarySuffix;
-    SetZipValues(temporaryArchive, scratch.workingFolder, book, std::move(carryAllBut));
+    SetRunWideZipValues();
+    ZipRequest& r = TheZipRequest();
+    r.zipFileName = archive.archive;
+    r.szRootDir = scratch.workingFolder;
+    // What the fix did not change keeps the book's own compressed bytes.
+    r.szReferenceZip = archive.book;
+    r.carryAllBut = std::move(carryAllBut);
     // A leftover of an earlier run must not add its entries to the new book.
-    DeleteFileIfExists(temporaryArchive);
-    scratch.temporaryArchive = temporaryArchive;
-    // The next book's entries are checked on idle cores while this one is
-    // packed and written: it most likely needs packing too.
-    if (!scratch.nextBook.empty())
-        PrefetchReferenceEntries(RealFilePath(scratch.nextBook), EditedEntries);
+    DeleteFileIfExists(archive.archive);
+    scratch.temporaryArchive = archive.archive;
     const int32_t packed = RunZip();
-    TheZipRequest().carryAllBut.reset();
-    if (packed == RunZipCarriedEntryRefused) {
-        DeleteFileIfExists(temporaryArchive);
+    r.carryAllBut.reset();
+    if (packed != 0) {
+        DeleteFileIfExists(archive.archive);
         scratch.temporaryArchive.clear();
-        return std::nullopt;
     }
+    if (packed == RunZipCarriedEntryRefused && attempt == Attempt::CarryUntouched)
+        return CarryRefused{};
     if (packed < INT16_MIN || packed > INT16_MAX)
         throw RunTimeError(ErrorNumber::Overflow,
             Words::Fill(Words::translate("BookFix", "Overflow (Zip result %1)"), {std::to_string(packed)}));
     if (packed != 0) {
-        DeleteFileIfExists(temporaryArchive);
-        scratch.temporaryArchive.clear();
         const std::string words = PackFailureWords(packed);
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words));
     }
-    return BookResult{BookResult::Fixed, {}, NewArchive{bookPath, book, temporaryArchive, asUnpacked, keepOriginal}};
+    return BookResult{BookResult::Fixed, {}, std::move(archive)};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -174,14 +177,15 @@ std::optional<std::string> UnpackEditedEntries(const std::string& book, const st
 }
 
 // Fixes the book once, its untouched entries reaching the new book as
-// untouched says; nullopt when they were to be carried and cannot be.
-// asUnpacked is the book as it was when it was first unpacked: a second
-// try replaces only that book.
-std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::string& book,
-                                      const FileIdentity& asUnpacked, BookScratch& scratch, Untouched untouched,
-                                      const FixOptions& options)
+// attempt says. archive names the book, as it was when it was first
+// unpacked (a second attempt replaces only that book), and the new
+// archive beside it.
+AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attempt attempt, const FixOptions& options,
+                          const std::function<void()>& packing)
 {
     const std::string& folder = scratch.workingFolder;
+    const std::string& book = archive.book;
+    const std::string& bookPath = archive.bookPath;
     RecreateFolder(folder);
 
     // A book that already holds the fonts, and that the edits leave as it
@@ -207,7 +211,7 @@ std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::st
 
     // A book of which nothing was unpacked is unpacked whole, so that one
     // that unpacks to nothing fails below.
-    const bool carry = untouched == Untouched::Carried && !edited.empty() && !FolderIsEmpty(folder);
+    const bool carry = attempt == Attempt::CarryUntouched && !edited.empty() && !FolderIsEmpty(folder);
     if (!carry && !edited.empty()) {
         const int rest = UnpackBookEntries(book, folder, edited, Selection::AllBut);
         if (const auto problem = UnpackProblem(bookPath, rest, false))
@@ -219,25 +223,45 @@ std::optional<BookResult> FixBookOnce(const std::string& bookPath, const std::st
 
     if (options.intlFonts)
         scratch.fonts.PutInto(PathText::AsFolder(folder));
-
-    return Pack(bookPath, book, asUnpacked, scratch, carry ? std::optional(edited) : std::nullopt,
-                options.keepOriginals);
+    if (packing)
+        packing();
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt);
 }
 
 }  // namespace
 
-BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options)
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options,
+                   const std::function<void()>& packing)
 {
-    const std::string book = RealFilePath(bookPath);
-    const FileIdentity asUnpacked = IdentityOf(book);
-    if (std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Carried, options))
-        return std::move(*fixed);
-    // Unpacked, the book fails as its unpacking fails, or is fixed as before.
-    std::optional<BookResult> fixed = FixBookOnce(bookPath, book, asUnpacked, scratch, Untouched::Unpacked, options);
-    return fixed ? std::move(*fixed) : Failure(bookPath);
+    NewArchive archive;
+    archive.bookPath = bookPath;
+    archive.book = RealFilePath(bookPath);
+    archive.archive = archive.book + TemporarySuffix;
+    archive.asUnpacked = IdentityOf(archive.book);
+    archive.keepOriginal = options.keepOriginals;
+    bool packingSaid = false;
+    const auto packingOnce = [&] {
+        if (packing && !std::exchange(packingSaid, true))
+            packing();
+    };
+    // The untouched entries are carried; where they cannot be, the book is
+    // unpacked whole, and fails as its unpacking fails, or is fixed as
+    // before.
+    for (const Attempt attempt : {Attempt::CarryUntouched, Attempt::UnpackEverything}) {
+        AttemptResult result = FixBookOnce(archive, scratch, attempt, options, packingOnce);
+        if (BookResult* done = std::get_if<BookResult>(&result))
+            return std::move(*done);
+    }
+    return Failure(bookPath);  // not reached: an attempt that unpacks everything is never refused a carry
 }
 
-void DropCheckedAhead()
+void CheckBookAhead(const std::string& bookPath)
+{
+    SetRunWideZipValues();
+    PrefetchReferenceEntries(RealFilePath(bookPath), EditedEntries);
+}
+
+void DropBooksCheckedAhead()
 {
     PrefetchReferenceEntries({}, {});
 }

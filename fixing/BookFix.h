@@ -4,6 +4,7 @@
 #include "FixOptions.h"
 #include "FontFiles.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,7 +14,6 @@ struct BookScratch {
     std::string workingFolder;
     std::string temporaryArchive;  // set while a new archive may exist beside the book
     FontStock fonts{""};           // the run's copies of the four fonts, beside the working folder
-    std::string nextBook;          // the book the run fixes next, if any: its entries are checked ahead
 };
 
 struct BookResult {
@@ -28,12 +28,19 @@ struct BookResult {
 };
 
 // Unpacks, fixes and packs the book at bookPath into a new archive beside
-// it, as options say; the new
-// archive (also in scratch.temporaryArchive) is for a BookReplacer to put
-// in the book's place. A book that is a symbolic link is fixed where it
-// really is, and the link stays. Failures of the archive libraries come
-// back as Failed; failures of the file services raise RunTimeError.
-BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options);
+// it, as options say; the new archive (also in scratch.temporaryArchive)
+// is for a BookReplacer to put in the book's place. A book that is a
+// symbolic link is fixed where it really is, and the link stays. Failures
+// of the archive libraries come back as Failed; failures of the file
+// services raise RunTimeError. packing is called once the book is to be
+// packed anew, before it is: the run checks the next book ahead meanwhile.
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options,
+                   const std::function<void()>& packing = {});
 
-// Drops what was checked ahead for a next book that the run did not reach.
-void DropCheckedAhead();
+// Begins checking ahead, on idle cores, the entries of the book at bookPath
+// that its fix would carry over untouched, so that they are ready when it
+// is packed; used only if that book is still the same file then.
+void CheckBookAhead(const std::string& bookPath);
+
+// Drops what was checked ahead for books the run did not reach.
+void DropBooksCheckedAhead();

@@ -1,7 +1,7 @@
 #include "BookProtection.h"
 
 #include "BookUnpacking.h"
-#include "FileIdentity.h"
+#include "RealFilePath.h"
 #include "LiberationFaces.h"
 #include "NameSuffix.h"
 #include "PathText.h"

@@ -1,10 +1,8 @@
 #include "BookReplacement.h"
 
 #include "FileSystemObject.h"
-#include "LineBreak.h"
 #include "PathText.h"
 #include "Trash.h"
-#include "Translation.h"
 
 #include <filesystem>
 
@@ -17,6 +15,15 @@ constexpr std::uint64_t GroupBytes = 64ull << 20;
 constexpr auto GroupAge = std::chrono::milliseconds(250);
 
 }  // namespace
+
+BookReplacer::~BookReplacer()
+{
+    try {
+        Discard();
+    } catch (const RunTimeError&) {
+        // what cannot be removed stays beside its book, a .tmp file
+    }
+}
 
 void BookReplacer::Hand(NewArchive archive)
 {
@@ -33,60 +40,68 @@ bool BookReplacer::Due() const
            (waitingBytes_ >= GroupBytes || std::chrono::steady_clock::now() - waiting_.front().handed >= GroupAge);
 }
 
-std::optional<ReplacementFailure> BookReplacer::Finish()
+Replacement BookReplacer::PutNextInPlace()
 {
-    if (waiting_.empty())
-        return std::nullopt;
-    inHand_ = std::move(waiting_.front().archive);
+    const NewArchive next = std::move(waiting_.front().archive);
     waitingBytes_ -= waiting_.front().bytes;
     waiting_.pop_front();
-    // Only the file that was unpacked is replaced: one that another
-    // program wrote meanwhile stays as that program left it.
-    if (!(IdentityOf(inHand_.book) == inHand_.asUnpacked)) {
-        DeleteFileIfExists(inHand_.archive);
-        inHand_.archive.clear();
+    Replacement done;
+    done.index = next.index;
+    done.bookPath = next.bookPath;
+    try {
+        // Only the file that was unpacked is replaced: one that another
+        // program wrote meanwhile stays as that program left it.
+        if (!(IdentityOf(next.book) == next.asUnpacked)) {
+            done.result = Replacement::Result::ChangedOnDisk;
+            DeleteFileIfExists(next.archive);
+        } else {
+            constexpr auto later = FileSystemObject::FolderFlush::Later;
+            if (next.keepOriginal)
+                done.keptOriginal = Trash::For(next.book).ReplaceKeepingOriginal(next.archive, next.book, later);
+            else
+                FileSystem().ReplaceFile(next.archive, next.book, later);
+            foldersToFlush_.insert(PathText::FolderOf(next.book));
+        }
         if (waiting_.empty())
             FlushFolders();
-        return ReplacementFailure{inHand_.bookPath,
-                                  inHand_.bookPath + LineBreak +
-                                      Words::translate("BookFix", "The book changed on disk while Bindwell was "
-                                                                  "fixing it, so Bindwell left it as the other "
-                                                                  "program wrote it.")};
+    } catch (const RunTimeError& e) {
+        done.result = Replacement::Result::Failed;
+        done.error = e;
+        try {
+            DeleteFileIfExists(next.archive);
+        } catch (const RunTimeError&) {
+            // the failure that counts is the one above
+        }
     }
-    constexpr auto later = FileSystemObject::FolderFlush::Later;
-    if (inHand_.keepOriginal)
-        keptOriginal_ = Trash::For(inHand_.book).ReplaceKeepingOriginal(inHand_.archive, inHand_.book, later);
-    else
-        FileSystem().ReplaceFile(inHand_.archive, inHand_.book, later);
-    foldersToFlush_.insert(PathText::FolderOf(inHand_.book));
-    inHand_.archive.clear();
-    if (waiting_.empty())
-        FlushFolders();
-    return std::nullopt;
+    return done;
 }
 
 void BookReplacer::FlushFolders()
 {
-    for (const std::string& folder : foldersToFlush_)
-        FileSystem().FlushFolder(folder);
+    const std::set<std::string> folders = std::move(foldersToFlush_);
     foldersToFlush_.clear();
-}
-
-void BookReplacer::DiscardInHand()
-{
-    if (!inHand_.archive.empty())
-        DeleteFileIfExists(inHand_.archive);
-    inHand_.archive.clear();
+    for (const std::string& folder : folders)
+        FileSystem().FlushFolder(folder);
 }
 
 void BookReplacer::Discard()
 {
-    FlushFolders();
-    DiscardInHand();
+    std::optional<RunTimeError> failure;
+    auto attempt = [&](const auto& step) {
+        try {
+            step();
+        } catch (const RunTimeError& e) {
+            if (!failure)
+                failure = e;
+        }
+    };
+    attempt([&] { FlushFolders(); });
     while (!waiting_.empty()) {
         const std::string archive = std::move(waiting_.front().archive.archive);
         waiting_.pop_front();
-        DeleteFileIfExists(archive);
+        attempt([&] { DeleteFileIfExists(archive); });
     }
     waitingBytes_ = 0;
+    if (failure)
+        throw *failure;
 }

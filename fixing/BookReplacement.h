@@ -1,27 +1,38 @@
 #pragma once
 
 #include "FileIdentity.h"
+#include "RunTimeError.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
 
 // A fixed book's new archive, beside the book, waiting to take its place.
 struct NewArchive {
-    std::string bookPath;  // as the run names the book, for messages
-    std::string book;      // the file it replaces (links followed)
+    std::size_t index = 0;  // the book's entry in the run's list
+    std::string bookPath;   // as the run names the book, for messages
+    std::string book;       // the file it replaces (links followed)
     std::string archive;
-    FileIdentity asUnpacked;  // the book as it was when it was unpacked
+    FileIdentity asUnpacked;    // the book as it was when it was unpacked
     bool keepOriginal = false;  // the original goes to the Trash (KeepOriginals when the book began)
 };
 
-struct ReplacementFailure {
+// How putting one waiting book in its place ended.
+struct Replacement {
+    enum class Result {
+        Placed,         // the new book is in its place
+        ChangedOnDisk,  // another program wrote the book meanwhile: left as that program wrote it
+        Failed,         // the file services failed: error says how; the book is as it was
+    };
+    std::size_t index = 0;
     std::string bookPath;
-    std::string message;
+    Result result = Result::Placed;
+    std::string keptOriginal;           // Placed: where its original went; empty when not kept
+    std::optional<RunTimeError> error;  // Failed
 };
 
 // Puts new archives in their books' places. Archives wait, their writing to
@@ -29,9 +40,15 @@ struct ReplacementFailure {
 // and the processor work at once; they go in their places together, in the
 // order they were handed, once they hold many megabytes or the first has
 // waited a quarter of a second, and the folders that hold their books are
-// flushed once for all of them.
+// flushed once for all of them. Whatever is still waiting when the
+// replacer goes is removed, and never put anywhere.
 class BookReplacer {
 public:
+    BookReplacer() = default;
+    ~BookReplacer();
+    BookReplacer(const BookReplacer&) = delete;
+    BookReplacer& operator=(const BookReplacer&) = delete;
+
     // Starts writing archive to disk and lets it wait behind the others.
     void Hand(NewArchive archive);
 
@@ -39,29 +56,17 @@ public:
     bool Due() const;
     bool Waiting() const { return !waiting_.empty(); }
 
-    // Puts the first archive that waits, if any, in its book's place:
-    // flushed to disk and renamed over the book, but only while the book is
-    // still the file that was unpacked. With keepOriginal the book that
-    // was there goes to the desktop's Trash (see Trash), and a
-    // failure to put it there leaves the book as it was. The failure, with
-    // the archive removed, when another program wrote the book meanwhile.
-    // The books' folders are flushed once none waits. A failure of the file
-    // services raises RunTimeError; Discard then removes the archive.
-    std::optional<ReplacementFailure> Finish();
+    // Puts the first archive that waits in its book's place: flushed to
+    // disk and renamed over the book, but only while the book is still the
+    // file that was unpacked. With keepOriginal the book that was there
+    // goes to the desktop's Trash (see Trash), and a failure to put it
+    // there leaves the book as it was. A book not placed has its archive
+    // removed. The books' folders are flushed once none waits.
+    Replacement PutNextInPlace();
 
-    // The book whose archive Finish was putting in place when it failed.
-    const std::string& BookInHand() const { return inHand_.bookPath; }
-
-    // Where the last book Finish replaced keeps its original, once; empty
-    // when it was not kept.
-    std::string TakeKeptOriginal() { return std::exchange(keptOriginal_, {}); }
-
-    // Removes the archive Finish failed to put in place; the others wait on.
-    void DiscardInHand();
-
-    // Removes the archives that wait, and the one Finish failed to put in
-    // place, without putting them anywhere; flushes the folders of the
-    // books already replaced.
+    // Removes the archives that wait, without putting them anywhere, and
+    // flushes the folders of the books already replaced. A failure of the
+    // file services raises RunTimeError, once all was tried.
     void Discard();
 
 private:
@@ -74,7 +79,5 @@ private:
     };
     std::deque<WaitingArchive> waiting_;
     std::uint64_t waitingBytes_ = 0;
-    NewArchive inHand_;
-    std::string keptOriginal_;
     std::set<std::string> foldersToFlush_;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cctype>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -32,6 +35,13 @@ inline bool WildcardMatch(std::string_view pattern, std::string_view name, bool 
     while (p < pattern.size() && pattern[p] == '*')
         ++p;
     return p == pattern.size();
+}
+
+// Whether name matches one of patterns.
+inline bool MatchesAny(const std::vector<std::string>& patterns, std::string_view name, bool ignoreCase)
+{
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&](const std::string& pattern) { return WildcardMatch(pattern, name, ignoreCase); });
 }
 
 }  // namespace platform

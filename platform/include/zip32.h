@@ -120,14 +120,31 @@ ZIP32_API int ZpSetReference(const char* archivePath);
 ZIP32_API int ZpCarryReference(int patternCount, const char* const* patterns);
 
 /* Our extension, looked up like ZpSetReference: begins checking and
- * packing, on idle threads and with the options last set, the entries of
- * the archive at archivePath that an archive carrying them with the same
- * patterns would take, so that they are ready when that archive is written
- * (while the archive before it is written, say). What is packed ahead is
- * used only while the file is unchanged, and is never more than a few
- * megabytes; a later call replaces an earlier one, and a NULL path only
- * drops it. Non-zero when accepted. */
-ZIP32_API int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns);
+ * packing, on the library's threads and with the options last set, the
+ * entries of the archive at archivePath that an archive carrying them with
+ * the same patterns would take, so that they are ready when that archive is
+ * written (while the archive before it is written, say); those matching
+ * one of seen (case ignored) also keep their inflated bytes for
+ * ZpSeeCarried. What is done ahead is used only while the file is
+ * unchanged, and waits within the library's memory budget; the last two
+ * archives asked for are kept, and a NULL path drops them. Non-zero when
+ * accepted. */
+ZIP32_API int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns,
+                                  int seenCount, const char* const* seen);
+
+/* Shown one entry's inflated bytes; non-zero stops. */
+typedef int (*ZpSeeFn)(const char* name, const char* data, uint64_t size, void* context);
+
+/* Our extension, looked up like ZpSetReference: after ZpCarryReference,
+ * hands see the inflated bytes of every entry to carry whose name matches
+ * one of patterns (case ignored), one by one in the order the archive packs
+ * them, on the caller's thread, each once it is checked against its
+ * declared size and CRC-32. Nothing is written out, and the next archive
+ * takes the checks as they are (it checks again only what the memory
+ * budget could not keep). Returns how many entries were shown; -1 when one
+ * is damaged (the next ZpArchive then fails with ZE_CARRIED) or nothing is
+ * to be carried. */
+ZIP32_API int ZpSeeCarried(int patternCount, const char* const* patterns, ZpSeeFn see, void* context);
 
 #ifdef __cplusplus
 }

@@ -151,11 +151,8 @@ private:
     bool Selected(const std::string& name) const
     {
         const bool ic = dcl_.C_flag != 0;
-        auto matches = [&](const std::vector<std::string>& patterns) {
-            return std::any_of(patterns.begin(), patterns.end(),
-                               [&](const std::string& p) { return platform::WildcardMatch(p, name, ic); });
-        };
-        return (include_.empty() || matches(include_)) && !matches(exclude_);
+        return (include_.empty() || platform::MatchesAny(include_, name, ic)) &&
+               !platform::MatchesAny(exclude_, name, ic);
     }
 
     void Handle(zip_uint64_t index, const zip_stat_t& es)

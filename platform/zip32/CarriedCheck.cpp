@@ -1,6 +1,6 @@
 #include "CarriedCheck.h"
 
-#include "FilePacking.h"
+#include "Budget.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ CarriedCheck::CarriedCheck(const ReferenceEntry& entry, std::string& raw, std::s
 {
     // Room for what is kept, as far as the declared size can be believed
     // before it is seen.
-    raw_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({entry.size, rawLimit, KeepLimit})));
+    raw_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>({entry.size, rawLimit, budget::WholeEntry})));
     inflating_ = entry.deflated && inflateInit2(&z_, -MAX_WBITS) == Z_OK;
     rc_ = entry.deflated ? Z_OK : Z_STREAM_END;
     failed_ = entry.deflated && !inflating_;

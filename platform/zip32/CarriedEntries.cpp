@@ -100,8 +100,7 @@ std::optional<CarriedEntries> CarriedEntries::Read(const std::string& path, cons
 bool CarriedEntries::Take(zip_t* archive, zip_uint64_t index, std::string name,
                           const std::optional<ReferenceEntry>& entry, const std::vector<std::string>& allBut)
 {
-    if (std::any_of(allBut.begin(), allBut.end(),
-                    [&](const std::string& pattern) { return WildcardMatch(pattern, name, true); }))
+    if (MatchesAny(allBut, name, true))
         return true;
     CarriedEntry carried;
     carried.folder = !name.empty() && name.back() == '/';
@@ -133,10 +132,7 @@ bool CarriedEntries::Add(CarriedEntry carried)
     const auto [it, fresh] = byPath_.try_emplace(name, std::move(carried));
     if (!fresh)
         return folder && it->second.folder;
-    if (!folder) {
-        ++files_;
-        fileOrder_.push_back(name);
-    }
+    files_ += folder ? 0 : 1;
     children_[FolderPart(name)].insert(name.substr(name.find_last_of('/') + 1));
     return true;
 }
@@ -145,14 +141,6 @@ const CarriedEntry* CarriedEntries::Find(const std::string& relative) const
 {
     const auto it = byPath_.find(relative);
     return it == byPath_.end() || relative.empty() ? nullptr : &it->second;
-}
-
-std::vector<const CarriedEntry*> CarriedEntries::Files() const
-{
-    std::vector<const CarriedEntry*> files;
-    for (const std::string& name : fileOrder_)
-        files.push_back(&byPath_.at(name));
-    return files;
 }
 
 std::vector<std::string> CarriedEntries::NamesIn(const std::string& folder) const

@@ -41,8 +41,6 @@ public:
     // The entry at relative, a path below the root; nullptr when none is
     // carried there.
     const CarriedEntry* Find(const std::string& relative) const;
-    // The file entries carried, in the archive's order.
-    std::vector<const CarriedEntry*> Files() const;
     // The names carried directly in folder, "" for the root.
     std::vector<std::string> NamesIn(const std::string& folder) const;
 
@@ -59,7 +57,6 @@ private:
     std::map<std::string, CarriedEntry> byPath_;
     std::map<std::string, std::set<std::string>> children_;
     std::size_t files_ = 0;
-    std::vector<std::string> fileOrder_;
     mode_t fileMode_ = 0644;
     mode_t folderMode_ = 0755;
 };

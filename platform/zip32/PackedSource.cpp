@@ -1,5 +1,6 @@
 #include "PackedSource.h"
 
+#include "Budget.h"
 #include "CarriedCheck.h"
 
 #include <cstring>
@@ -7,19 +8,21 @@
 namespace platform {
 namespace {
 
-// The most bytes an archive's sources keep in memory until libzip reads
-// them, which it does only once the archive is being written.
-constexpr std::size_t HeldLimit = 24u << 20;
-
 class Source {
 public:
-    Source(PackJob job, PackedBytes packed, ReferenceReader& reader, std::function<bool()> keepAlive)
+    // packed: InMemory or ReadAtWriting.
+    Source(PackJob job, PackOutcome packed, ReferenceReader& reader, std::function<bool()> keepAlive)
         : job_(std::move(job)), reader_(reader), keepAlive_(std::move(keepAlive))
     {
         zip_error_init(&error_);
-        Take(std::move(packed));
-        if (!packed_.ok)
-            zip_error_set(&error_, packed_.damaged ? ZIP_ER_CRC : ZIP_ER_OPEN, packed_.systemError);
+        if (const ReadAtWriting* streamed = std::get_if<ReadAtWriting>(&packed)) {
+            streamed_ = true;
+            packedCrc_ = streamed->packedCrc;
+            Describe(streamed->facts, streamed->deflated, job_.reference->packedSize);
+        } else {
+            packed_ = std::move(std::get<InMemory>(packed));
+            Describe(packed_.facts, packed_.deflated, packed_.data.size());
+        }
     }
     ~Source()
     {
@@ -27,23 +30,20 @@ public:
         zip_error_fini(&error_);
     }
 
-    bool ok() const { return packed_.ok; }
-
-    Packing packing() const { return stat_.comp_method == ZIP_CM_STORE ? Packing::Stored : Packing::Deflated; }
-    const std::string& errorText() { return reason_ = zip_error_strerror(&error_); }
+    bool deflated() const { return stat_.comp_method == ZIP_CM_DEFLATE; }
 
     // Keeps the packed bytes until libzip reads them while they are small
     // and the archive's sources hold few bytes in all (held); otherwise a
-    // carried entry is read again from the reference, and a file packed
-    // again.
+    // carried entry taken as the reference holds it is read again from
+    // there, and anything else packed again.
     void KeepOrDrop(std::size_t& held)
     {
         const std::size_t size = packed_.data.size();
-        if (size <= KeepLimit && held + size <= HeldLimit) {
-            held += size;
-        } else if (job_.carried && packed_.fromReference) {
-            packed_.streamed = true;
-            packed_.packedCrc = Crc(Crc(0, nullptr, 0), packed_.data.data(), packed_.data.size());
+        if (streamed_ || (size <= budget::WholeEntry && held + size <= budget::Held)) {
+            held += streamed_ ? 0 : size;
+        } else if (job_.carried && packed_.referenceBytes) {
+            streamed_ = true;
+            packedCrc_ = Crc(Crc(0, nullptr, 0), packed_.data.data(), packed_.data.size());
             std::string().swap(packed_.data);
         } else {
             Drop();
@@ -54,37 +54,14 @@ public:
     {
         switch (command) {
         case ZIP_SOURCE_OPEN:
-            if (packed_.streamed)
-                return OpenStream();
-            if (dropped_) {
-                const zip_stat_t before = stat_;
-                bool goOn = true;
-                Take(PackFile(job_, &reader_, [&] { goOn = goOn && keepAlive_(); }));
-                if (!goOn) {
-                    zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
-                    return -1;
-                }
-                if (!packed_.ok) {
-                    zip_error_set(&error_, ZIP_ER_OPEN, packed_.systemError);
-                    return -1;
-                }
-                if (stat_.crc != before.crc || stat_.comp_size != before.comp_size) {
-                    zip_error_set(&error_, ZIP_ER_CHANGED, 0);  // the file changed meanwhile
-                    return -1;
-                }
-                dropped_ = false;
-            }
             offset_ = 0;
-            return 0;
+            return streamed_ ? OpenStream() : dropped_ ? PackAgain() : 0;
         case ZIP_SOURCE_READ: {
-            if (!keepAlive_()) {
-                zip_error_set(&error_, ZIP_ER_CANCELLED, 0);
-                return -1;
-            }
-            if (packed_.streamed)
+            if (!keepAlive_())
+                return Fail(ZIP_ER_CANCELLED);
+            if (streamed_)
                 return ReadStream(data, length);
-            const std::size_t left = packed_.data.size() - offset_;
-            const std::size_t n = length < left ? static_cast<std::size_t>(length) : left;
+            const std::size_t n = std::min<std::size_t>(length, packed_.data.size() - offset_);
             std::memcpy(data, packed_.data.data() + offset_, n);
             offset_ += n;
             return static_cast<zip_int64_t>(n);
@@ -107,8 +84,7 @@ public:
             return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
                                                   ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
         default:
-            zip_error_set(&error_, ZIP_ER_OPNOTSUPP, 0);
-            return -1;
+            return Fail(ZIP_ER_OPNOTSUPP);
         }
     }
 
@@ -118,19 +94,42 @@ public:
     }
 
 private:
-    // Fills the stat from a packing of the file.
-    void Take(PackedBytes packed)
+    void Describe(const EntryFacts& facts, bool deflated, std::uint64_t packedSize)
     {
-        packed_ = std::move(packed);
         zip_stat_init(&stat_);
         stat_.valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC | ZIP_STAT_MTIME |
                       ZIP_STAT_ENCRYPTION_METHOD;
-        stat_.size = packed_.size;
-        stat_.crc = packed_.crc;
-        stat_.mtime = packed_.mtime;
+        stat_.size = facts.size;
+        stat_.crc = facts.crc;
+        stat_.mtime = facts.mtime;
         stat_.encryption_method = ZIP_EM_NONE;
-        stat_.comp_method = packed_.deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
-        stat_.comp_size = packed_.streamed ? job_.reference->packedSize : packed_.data.size();
+        stat_.comp_method = deflated ? ZIP_CM_DEFLATE : ZIP_CM_STORE;
+        stat_.comp_size = packedSize;
+    }
+
+    zip_int64_t Fail(int code, int system = 0)
+    {
+        zip_error_set(&error_, code, system);
+        return -1;
+    }
+
+    // A file dropped from memory is packed again, and must give the bytes
+    // it gave before.
+    zip_int64_t PackAgain()
+    {
+        bool goOn = true;
+        PackOutcome again = PackEntry(job_, &reader_, [&] { goOn = goOn && keepAlive_(); });
+        if (!goOn)
+            return Fail(ZIP_ER_CANCELLED);
+        if (const Unreadable* unreadable = std::get_if<Unreadable>(&again))
+            return Fail(ZIP_ER_OPEN, unreadable->systemError);
+        InMemory* packed = std::get_if<InMemory>(&again);
+        if (!packed || packed->facts.crc != stat_.crc || packed->data.size() != stat_.comp_size ||
+            packed->deflated != deflated())
+            return Fail(ZIP_ER_CHANGED);  // the file changed meanwhile
+        packed_ = std::move(*packed);
+        dropped_ = false;
+        return 0;
     }
 
     // A streamed entry's compressed bytes are read from the reference as
@@ -139,12 +138,9 @@ private:
     {
         CloseStream();
         stream_ = reader_.OpenPacked(*job_.reference);
-        if (!stream_) {
-            zip_error_set(&error_, ZIP_ER_OPEN, 0);
-            return -1;
-        }
+        if (!stream_)
+            return Fail(ZIP_ER_OPEN);
         streamCrc_ = Crc(0, nullptr, 0);
-        offset_ = 0;
         return 0;
     }
 
@@ -152,17 +148,13 @@ private:
     {
         const std::uint64_t left = stat_.comp_size - offset_;
         const zip_int64_t got = zip_fread(stream_, data, length < left ? length : left);
-        if (got < 0 || (got == 0 && left > 0)) {
-            zip_error_set(&error_, ZIP_ER_READ, 0);
-            return -1;
-        }
+        if (got < 0 || (got == 0 && left > 0))
+            return Fail(ZIP_ER_READ);
         const auto n = static_cast<std::size_t>(got);
         streamCrc_ = Crc(streamCrc_, static_cast<const char*>(data), n);
         offset_ += n;
-        if (offset_ == stat_.comp_size && streamCrc_ != packed_.packedCrc) {
-            zip_error_set(&error_, ZIP_ER_CHANGED, 0);  // the book changed since it was checked
-            return -1;
-        }
+        if (offset_ == stat_.comp_size && streamCrc_ != packedCrc_)
+            return Fail(ZIP_ER_CHANGED);  // the book changed since it was checked
         return got;
     }
 
@@ -176,35 +168,39 @@ private:
     void Drop()
     {
         std::string().swap(packed_.data);
-        dropped_ = true;
+        dropped_ = !streamed_;
     }
 
     PackJob job_;
     ReferenceReader& reader_;
     std::function<bool()> keepAlive_;
     zip_stat_t stat_{};
-    PackedBytes packed_;
+    InMemory packed_;
+    bool streamed_ = false;
+    std::uint32_t packedCrc_ = 0;
     std::size_t offset_ = 0;
     bool dropped_ = false;
     zip_file_t* stream_ = nullptr;
     std::uint32_t streamCrc_ = 0;
     zip_error_t error_;
-    std::string reason_;
 };
 
 }  // namespace
 
-PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, ReferenceReader& reader,
+PackedFile MakePackedSource(zip_t* archive, PackJob job, PackOutcome packed, ReferenceReader& reader,
                             std::function<bool()> keepAlive, std::size_t& held)
 {
     PackedFile out;
-    auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive));
-    if (!source->ok()) {
-        out.error = source->errorText();
-        delete source;
+    if (const Unreadable* unreadable = std::get_if<Unreadable>(&packed)) {
+        zip_error_t error;
+        zip_error_init(&error);
+        zip_error_set(&error, ZIP_ER_OPEN, unreadable->systemError);
+        out.error = zip_error_strerror(&error);
+        zip_error_fini(&error);
         return out;
     }
-    out.packing = source->packing();
+    auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive));
+    out.deflated = source->deflated();
     source->KeepOrDrop(held);
     out.source = zip_source_function(archive, &Source::Callback, source);
     if (!out.source) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FilePacking.h"
+#include "EntryPacking.h"
 
 #include <zip.h>
 
@@ -9,26 +9,24 @@
 
 namespace platform {
 
-// How a file goes into the archive.
-enum class Packing { Stored, Deflated };
-
-// A libzip source that hands libzip a file's bytes already packed, so that
-// libzip copies them as they are. Large files, and any once the archive's
-// sources hold a few megabytes (held counts them), are not held in memory
-// until the archive is written: they are packed again when libzip reads
-// them (through reader, on the caller's thread), and refused when they
+// A libzip source that hands libzip an entry's bytes already packed, so
+// that libzip copies them as they are. Large entries, and any once the
+// archive's sources hold budget::Held (held counts them), are not held in
+// memory until the archive is written: a file is packed again when libzip
+// reads it (through reader, on the caller's thread), and refused when it
 // changed meanwhile; a carried entry's compressed bytes are read again
 // from the reference, and refused when they are not those checked.
 struct PackedFile {
-    zip_source_t* source = nullptr;  // nullptr when the file cannot be read
-    Packing packing = Packing::Stored;
+    zip_source_t* source = nullptr;  // nullptr when the entry cannot be read
+    bool deflated = false;
     std::string error;
 };
 
-// keepAlive is called often while libzip reads the source and while a
-// large file is packed again, on the caller's thread; when it answers
-// false the source fails, cancelled.
-PackedFile MakePackedSource(zip_t* archive, PackJob job, PackedBytes packed, ReferenceReader& reader,
+// packed: what packing the entry gave, not Damaged. keepAlive is called
+// often while libzip reads the source and while a large file is packed
+// again, on the caller's thread; when it answers false the source fails,
+// cancelled.
+PackedFile MakePackedSource(zip_t* archive, PackJob job, PackOutcome packed, ReferenceReader& reader,
                             std::function<bool()> keepAlive, std::size_t& held);
 
 }  // namespace platform

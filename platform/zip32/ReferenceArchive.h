@@ -50,8 +50,9 @@ private:
     std::map<std::string, ReferenceEntry> entries_;
 };
 
-// Reads entries' compressed bytes out of the reference archive: one reader
-// per thread, each with its own handle on the archive, opened at first use.
+// Reads entries' compressed bytes out of the reference archive through a
+// handle of its own, opened at first use; one thread at a time uses it (the
+// pipeline lends each of its threads one of a work's readers).
 class ReferenceReader {
 public:
     explicit ReferenceReader(std::string path) : path_(std::move(path)) {}

@@ -1,16 +1,16 @@
-#include "FilePacking.h"
+#include "EntryPacking.h"
 
+#include "Budget.h"
 #include "CarriedCheck.h"
+#include "FileIdentity.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <set>
 #include <string_view>
 #include <sys/stat.h>
@@ -20,13 +20,12 @@
 namespace platform {
 namespace {
 
-bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, int& err)
+// 0, or the errno of what failed.
+int ReadWhole(const std::string& path, std::string& bytes, struct stat& st)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        err = errno;
-        return false;
-    }
+    if (fd < 0)
+        return errno;
     st = {};
     ::fstat(fd, &st);
     bytes.resize(static_cast<std::size_t>(st.st_size));
@@ -41,12 +40,12 @@ bool ReadWhole(const std::string& path, std::string& bytes, struct stat& st, int
     }
     bytes.resize(done);
     ::close(fd);
-    return true;
+    return 0;
 }
 
 // Deflates in pieces, so that a long deflate can report progress between
 // them; without flushes, zlib gives the same bytes however the input is cut.
-bool Deflate(const std::string& in, int level, std::string& out, const std::function<void()>& progress)
+bool Deflate(std::string_view in, int level, std::string& out, const std::function<void()>& progress)
 {
     constexpr std::size_t Piece = 256u << 10;
     z_stream z{};
@@ -77,20 +76,11 @@ bool Deflate(const std::string& in, int level, std::string& out, const std::func
 class RepeatCache {
 public:
     using Key = std::tuple<std::uint64_t, std::uint32_t, int>;
-    // A file as the system knows it: device, inode, size, and the times of
-    // its last change, to the nanosecond.
-    using FileKey = std::tuple<dev_t, ino_t, off_t, long long, long long, long long, long long>;
-
-    static FileKey KeyOf(const struct stat& st)
-    {
-        return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, st.st_ctim.tv_sec,
-                st.st_ctim.tv_nsec};
-    }
 
     // The key of the content last packed from this file at level, to try
     // before its CRC-32 is known (the same file hard-linked into every
     // book); Find still compares the bytes.
-    std::optional<Key> KeyFor(const FileKey& file, int level)
+    std::optional<Key> KeyFor(const FileIdentity& file, int level)
     {
         std::lock_guard<std::mutex> hold(mutex_);
         const auto it = byFile_.find(file);
@@ -99,7 +89,7 @@ public:
         return it->second;
     }
 
-    void NoteFile(const FileKey& file, const Key& key)
+    void NoteFile(const FileIdentity& file, const Key& key)
     {
         std::lock_guard<std::mutex> hold(mutex_);
         if (byFile_.size() >= FileLimit)
@@ -107,13 +97,7 @@ public:
         byFile_[file] = key;
     }
 
-    struct Kept {
-        std::string raw;
-        bool deflated;
-        std::string data;
-    };
-
-    bool Find(const Key& key, const std::string& raw, PackedBytes& out)
+    bool Find(const Key& key, const std::string& raw, InMemory& out)
     {
         std::lock_guard<std::mutex> hold(mutex_);
         const auto it = kept_.find(key);
@@ -126,28 +110,31 @@ public:
 
     // A file with more than one link is kept at once: it is most likely the
     // same file linked into each folder packed.
-    void Offer(const Key& key, const std::string& raw, const PackedBytes& packed, bool linked)
+    void Offer(const Key& key, const std::string& raw, const InMemory& packed, bool linked)
     {
-        if (raw.size() > EntryLimit)
+        if (raw.size() > budget::RepeatEntry)
             return;
         std::lock_guard<std::mutex> hold(mutex_);
         if ((seen_.insert(key).second && !linked) || kept_.count(key) ||
-            keptBytes_ + raw.size() + packed.data.size() > TotalLimit)
+            keptBytes_ + raw.size() + packed.data.size() > budget::Repeats)
             return;
         keptBytes_ += raw.size() + packed.data.size();
         kept_.emplace(key, Kept{raw, packed.deflated, packed.data});
     }
 
 private:
-    static constexpr std::size_t EntryLimit = 4u << 20;
-    static constexpr std::size_t TotalLimit = 48u << 20;
+    struct Kept {
+        std::string raw;
+        bool deflated;
+        std::string data;
+    };
+    static constexpr std::size_t FileLimit = 256;
 
     std::mutex mutex_;
     std::set<Key> seen_;
     std::map<Key, Kept> kept_;
     std::size_t keptBytes_ = 0;
-    static constexpr std::size_t FileLimit = 256;
-    std::map<FileKey, Key> byFile_;
+    std::map<FileIdentity, Key> byFile_;
 };
 
 RepeatCache g_repeats;
@@ -189,43 +176,43 @@ bool WorthDeflating(std::string_view start, std::uint64_t size, int level)
     if (size <= Sample)
         return true;
     std::string packed;
-    return Deflate(std::string(start.substr(0, Sample)), level, packed, {}) && packed.size() * 100 < Sample * 99;
+    return Deflate(start.substr(0, Sample), level, packed, {}) && packed.size() * 100 < Sample * 99;
 }
 
-// Reads and checks a carried entry (see PackFile). True with raw holding
-// its bytes, or with out complete when it goes in as the reference holds
-// it; false with out damaged when it is not what the archive declares.
-bool TakeCarried(const PackJob& job, ReferenceReader* reader, std::string& raw, PackedBytes& out,
-                 const std::function<void()>& progress)
+// A carried entry read and checked, to be packed as a file of its bytes
+// would be.
+struct CarriedBytes {
+    EntryFacts facts;
+    std::string raw;
+};
+
+// Reads and checks a carried entry (see PackEntry): its outcome when it
+// goes in as the reference holds it, or is damaged; otherwise its bytes.
+std::variant<PackOutcome, CarriedBytes> ReadCarried(const PackJob& job, ReferenceReader* reader,
+                                                   const std::function<void()>& progress)
 {
     const ReferenceEntry& entry = *job.reference;
-    out.mtime = entry.mtime;
-    out.size = entry.size;
-    out.crc = entry.crc;
-    out.damaged = true;
+    const EntryFacts facts{entry.size, entry.crc, entry.mtime};
     if (!reader)
-        return false;
+        return Damaged{};
     // A deflated entry smaller than its bytes goes in as it is, and so does
     // a large stored one that deflating would not make smaller.
     const bool asItIs = job.level > 0 && entry.deflated && entry.packedSize < entry.size;
-    if (entry.packedSize <= KeepLimit) {
+    std::string raw;
+    if (entry.packedSize <= budget::WholeEntry || job.seen) {
         // Read whole, in one piece: kept when it goes in as it is, and
         // what a stored entry gives as it is.
         std::string packed;
-        if (!reader->ReadPacked(entry, packed))
-            return false;
-        CarriedCheck check(entry, raw, asItIs || !entry.deflated ? 0 : SIZE_MAX);
-        if (!check.Take(packed.data(), packed.size()) || !check.Whole())
-            return false;
-        out.ok = true;
-        out.damaged = false;
+        CarriedCheck check(entry, raw, (asItIs && !job.seen) || !entry.deflated ? 0 : SIZE_MAX);
+        if (!reader->ReadPacked(entry, packed) || !check.Take(packed.data(), packed.size()) || !check.Whole())
+            return Damaged{};
         if (asItIs) {
-            out.deflated = out.fromReference = true;
-            out.data = std::move(packed);
-        } else if (!entry.deflated) {
-            raw = std::move(packed);
+            InMemory out{facts, true, std::move(packed), true, std::move(raw)};
+            return out;
         }
-        return true;
+        if (!entry.deflated)
+            raw = std::move(packed);
+        return CarriedBytes{facts, std::move(raw)};
     }
     // A large entry is checked as it is read, and not held when it goes in
     // as it is: then its compressed bytes are read again as libzip takes
@@ -240,36 +227,27 @@ bool TakeCarried(const PackJob& job, ReferenceReader* reader, std::string& raw, 
         return check.Take(data, length);
     });
     if (!read || !check.Whole())
-        return false;
-    out.ok = true;
-    out.damaged = false;
-    out.packedCrc = packedCrc;
-    if (asItIs || (stored && (job.level <= 0 || !WorthDeflating(raw, entry.size, job.level)))) {
-        out.deflated = !stored;
-        out.streamed = out.fromReference = true;
-        raw.clear();
-        return true;
-    }
-    if (stored && (!reader->ReadPacked(entry, raw) || Crc(Crc(0, nullptr, 0), raw.data(), raw.size()) != entry.crc)) {
-        out.ok = false;  // deflating gains, so the whole of it is wanted after all
-        out.damaged = true;
-        return false;
-    }
-    return true;
+        return Damaged{};
+    if (asItIs || (stored && (job.level <= 0 || !WorthDeflating(raw, entry.size, job.level))))
+        return PackOutcome{ReadAtWriting{facts, !stored, packedCrc}};
+    // Deflating a stored one gains, so the whole of it is wanted after all.
+    if (stored && (!reader->ReadPacked(entry, raw) || Crc(Crc(0, nullptr, 0), raw.data(), raw.size()) != entry.crc))
+        return Damaged{};
+    return CarriedBytes{facts, std::move(raw)};
 }
 
-// Takes what the reference entry gives, when it may: see PackFile.
-bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string& raw, PackedBytes& out,
+// Takes what the reference entry gives, when it may: see PackEntry.
+bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string& raw, InMemory& out,
                        const std::function<void()>& progress)
 {
     const std::optional<ReferenceEntry>& entry = job.reference;
-    if (!entry || entry->size != out.size || entry->crc != out.crc)
+    if (!entry || entry->size != out.facts.size || entry->crc != out.facts.crc)
         return false;
     if (entry->deflated && entry->packedSize < entry->size) {
         std::string packed;
         if (!reader || !reader->ReadPacked(*entry, packed) || !InflatesTo(packed, raw, progress))
             return false;
-        out.deflated = out.fromReference = true;
+        out.deflated = out.referenceBytes = true;
         out.data = std::move(packed);
         return true;
     }
@@ -281,40 +259,50 @@ bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string&
 
 }  // namespace
 
-PackedBytes PackFile(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress)
+std::size_t HeldBytes(const PackOutcome& outcome)
 {
-    PackedBytes out;
+    const InMemory* packed = std::get_if<InMemory>(&outcome);
+    return packed ? packed->data.size() + packed->inflated.size() : 0;
+}
+
+PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress)
+{
+    InMemory out;
     std::string raw;
-    if (job.carried && (!TakeCarried(job, reader, raw, out, progress) || out.deflated || out.streamed))
-        return out;
-    const int level = job.level;
-    std::optional<RepeatCache::FileKey> file;
+    std::optional<FileIdentity> file;
     bool linked = false;
-    if (!job.carried) {
-        struct stat st;
-        if (!ReadWhole(job.path, raw, st, out.systemError))
-            return out;
-        out.ok = true;
-        out.mtime = st.st_mtime;
-        out.size = raw.size();
-        file = RepeatCache::KeyOf(st);
+    const int level = job.level;
+    if (job.carried) {
+        auto carried = ReadCarried(job, reader, progress);
+        if (PackOutcome* done = std::get_if<PackOutcome>(&carried))
+            return std::move(*done);
+        out.facts = std::get<CarriedBytes>(carried).facts;
+        raw = std::move(std::get<CarriedBytes>(carried).raw);
+    } else {
+        struct stat st {};
+        if (const int error = ReadWhole(job.path, raw, st))
+            return Unreadable{error};
+        out.facts = {raw.size(), 0, st.st_mtime};
+        file = FileIdentity::Of(st);
         linked = st.st_nlink > 1;
         // A file packed before whose bytes are still the same needs no
         // CRC-32 of its own: it is the one it had then.
-        if (level > 0 && !job.reference && static_cast<std::uint64_t>(st.st_size) == out.size)
+        if (level > 0 && !job.reference && static_cast<std::uint64_t>(st.st_size) == raw.size())
             if (const auto known = g_repeats.KeyFor(*file, level); known && g_repeats.Find(*known, raw, out)) {
-                out.crc = std::get<1>(*known);
+                out.facts.crc = std::get<1>(*known);
                 return out;
             }
-        out.crc = Crc(Crc(0, nullptr, 0), raw.data(), raw.size());
+        out.facts.crc = Crc(Crc(0, nullptr, 0), raw.data(), raw.size());
     }
+    if (job.seen)
+        out.inflated = raw;
     if (level <= 0) {
         out.data = std::move(raw);
         return out;
     }
     if (TakeFromReference(job, reader, raw, out, progress))
         return out;
-    const RepeatCache::Key key{out.size, out.crc, level};
+    const RepeatCache::Key key{out.facts.size, out.facts.crc, level};
     if (file)
         g_repeats.NoteFile(*file, key);
     if (g_repeats.Find(key, raw, out))
