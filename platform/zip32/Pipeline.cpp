@@ -124,7 +124,10 @@ void Pipeline::Serve()
             slot->packedSeen = job.seen;
             slot->state = Slot::State::Done;
         }
-        done_.notify_all();
+        // Only a caller waiting for this entry, or for all to be quiet, is
+        // woken: a wake-up for every entry costs more than a small entry.
+        if ((work->wanted && work->slots[*work->wanted] == slot) || active_ == 0)
+            done_.notify_all();
     }
 }
 
@@ -142,14 +145,21 @@ std::shared_ptr<Pipeline::Work> Pipeline::Begin(const std::string& reference, st
     return work;
 }
 
+void Pipeline::Release(std::size_t bytes)
+{
+    const bool wasFull = waiting_ > budget_;
+    waiting_ -= bytes;
+    if (wasFull && waiting_ <= budget_)
+        work_.notify_all();  // the threads the budget held may go on
+}
+
 void Pipeline::End(const std::shared_ptr<Work>& work)
 {
     queue_.erase(std::remove(queue_.begin(), queue_.end(), work), queue_.end());
     for (const std::shared_ptr<Slot>& slot : work->slots) {
-        waiting_ -= Reset(*slot);
+        Release(Reset(*slot));
         slot->dropped = true;
     }
-    work_.notify_all();
 }
 
 std::shared_ptr<Pipeline::Work> Pipeline::FindAhead(const std::string& reference)
@@ -187,7 +197,7 @@ void Pipeline::Adopt(Work& work, std::vector<PackJob> jobs)
         carried.erase(found);
     }
     for (const auto& [entry, slot] : carried) {
-        waiting_ -= Reset(*slot);
+        Release(Reset(*slot));
         slot->dropped = true;
     }
     work.slots = std::move(slots);
@@ -274,7 +284,8 @@ Slot& Pipeline::Batch::WaitDone(std::size_t i, std::unique_lock<std::mutex>& loc
 {
     Slot& slot = *work_->slots.at(i);
     work_->wanted = i;
-    pipeline_.work_.notify_all();
+    if (slot.state == Slot::State::Waiting)
+        pipeline_.work_.notify_one();  // begun first, whatever the budget
     while (!pipeline_.done_.wait_for(lock, std::chrono::milliseconds(10),
                                      [&] { return slot.state == Slot::State::Done; })) {
         lock.unlock();
@@ -292,10 +303,9 @@ PackOutcome Pipeline::Batch::Take(std::size_t i, const std::function<void()>& wh
     PackOutcome outcome = std::move(*slot.outcome);
     slot.outcome.reset();
     slot.state = Slot::State::Taken;
-    pipeline_.waiting_ -= HeldBytes(outcome);
+    pipeline_.Release(HeldBytes(outcome));
     if (InMemory* packed = std::get_if<InMemory>(&outcome))
         std::string().swap(packed->inflated);  // seen already
-    pipeline_.work_.notify_all();
     return outcome;
 }
 
@@ -308,7 +318,7 @@ bool Pipeline::Batch::See(std::size_t i, const std::function<void(const std::str
     // Packed without its inflated bytes (ahead, before anyone asked to see
     // it): packed again.
     while (!slot->packedSeen && !std::holds_alternative<Damaged>(*slot->outcome)) {
-        pipeline_.waiting_ -= Reset(*slot);
+        pipeline_.Release(Reset(*slot));
         work_->next = std::min(work_->next, i);
         slot = &WaitDone(i, lock, whileWaiting);
     }
@@ -316,15 +326,14 @@ bool Pipeline::Batch::See(std::size_t i, const std::function<void(const std::str
     if (!packed)
         return false;
     const std::string inflated = std::move(packed->inflated);
-    pipeline_.waiting_ -= inflated.size();
+    pipeline_.Release(inflated.size());
     // With the budget spent, what was checked is not kept for the archive:
     // the entry is packed again when the archive takes it.
     if (pipeline_.waiting_ > pipeline_.budget_) {
-        pipeline_.waiting_ -= Reset(*slot);
+        pipeline_.Release(Reset(*slot));
         slot->job.seen = false;
         work_->next = std::min(work_->next, i);
     }
-    pipeline_.work_.notify_all();
     lock.unlock();
     see(inflated);
     return true;
