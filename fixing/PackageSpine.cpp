@@ -69,7 +69,8 @@ PackageContents ReadPackageContents(std::string_view packageDocument, const std:
         open.push_back(xml.name().toString());
         const QXmlStreamAttributes attributes = xml.attributes();
         if (xml.name() == u"item" && parent == u"manifest") {
-            const std::optional<std::string> entry = EntryOf(attributes.value(QLatin1String("href")).toString(), packageEntry);
+            const QString href = attributes.value(QLatin1String("href")).toString();
+            const std::optional<std::string> entry = EntryOf(href, packageEntry);
             if (!entry)
                 continue;
             items.emplace(attributes.value(QLatin1String("id")).toString(), *entry);

@@ -132,7 +132,7 @@ std::string Package(const std::string& metadata)
            "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\" unique-identifier=\"id\">\n"
            "  <metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
            "    <dc:identifier id=\"id\">urn:x</dc:identifier>\n"
-           "    <dc:title>T</dc:title>" +
+           "    <dc:title>Caf\xC3\xA9 \xF0\x9F\x93\x96</dc:title>" +
            metadata +
            "\n    <meta property=\"dcterms:modified\">2024-01-01T00:00:00Z</meta>\n"
            "  </metadata>\n"
@@ -169,7 +169,8 @@ TEST(BookLanguage, CIsGuessedFromTheTextAndTheHtmlElementsFollow)
 {
     Book book{Package("\n    <dc:language>C</dc:language>"),
               {{"OEBPS/Text/ch 1.xhtml", Chapter(" xml:lang=\"C\" lang=\"C\"", German)},
-               {"OEBPS/ch2.xhtml", Chapter(" xml:lang=\"C\"", "<script>// " + English + English + "</script>" + German)},
+               {"OEBPS/ch2.xhtml",
+                Chapter(" xml:lang=\"C\"", "<script>// " + English + English + "</script>" + German)},
                {"OEBPS/nav.xhtml", Chapter(" xml:lang=\"en\"", "Contents")}}};
     EXPECT_EQ(Ready(book), "de");
     EXPECT_EQ(book.package, Package("\n    <dc:language>de</dc:language>"));
@@ -195,9 +196,17 @@ TEST(BookLanguage, BadCodesAndNamesAreReplacedInPlace)
         EXPECT_EQ(book.package, Package("\n    <dc:language id=\"l\">" + code + "</dc:language>"));
         EXPECT_EQ(book.documents["OEBPS/ch2.xhtml"], Chapter(" lang=\"" + code + "\"", "x"));
     }
-    const std::string utf16 = EncodeEdited(Package("\n    <dc:language>pt_BR</dc:language>"), TextEncoding::Utf16BE);
-    EXPECT_EQ(WritePackageLanguage(utf16, "pt-BR"),
-              EncodeEdited(Package("\n    <dc:language>pt-BR</dc:language>"), TextEncoding::Utf16BE));
+    // Every other byte stays in every encoding: a UTF-8 mark, Latin-1,
+    // UTF-16.
+    const std::string before = Package("\n    <dc:language>pt_BR</dc:language>");
+    const std::string after = Package("\n    <dc:language>pt-BR</dc:language>");
+    EXPECT_EQ(WritePackageLanguage("\xEF\xBB\xBF" + before, "pt-BR"), "\xEF\xBB\xBF" + after);
+    const std::string latin1 = "<package><metadata><dc:title xmlns:dc=\"http://purl.org/dc/elements/1.1/\">Caf\xE9";
+    EXPECT_EQ(WritePackageLanguage(latin1 + "</dc:title></metadata></package>", "fr"),
+              latin1 + "</dc:title><dc:language xmlns:dc=\"http://purl.org/dc/elements/1.1/\">fr</dc:language>"
+                       "</metadata></package>");
+    EXPECT_EQ(WritePackageLanguage(EncodeEdited(before, TextEncoding::Utf16BE), "pt-BR"),
+              EncodeEdited(after, TextEncoding::Utf16BE));
 }
 
 // Empty and missing languages come from the text: a missing element goes
@@ -240,7 +249,8 @@ TEST(BookLanguage, HtmlLanguagesOutvoteTheGuessAndTooLittleFindsNothing)
     EXPECT_EQ(Ready(book), "fr-FR");
 
     Book tie{Package("<dc:language>und</dc:language>"),
-             {{"OEBPS/ch2.xhtml", Chapter(" lang=\"fr\"", "Oui.")}, {"OEBPS/a.xhtml", Chapter(" lang=\"en\"", "Yes.")}}};
+             {{"OEBPS/ch2.xhtml", Chapter(" lang=\"fr\"", "Oui.")},
+              {"OEBPS/a.xhtml", Chapter(" lang=\"en\"", "Yes.")}}};
     const Book before = tie;
     EXPECT_EQ(Ready(tie), std::nullopt);
     EXPECT_EQ(tie.package, before.package);
