@@ -1,0 +1,75 @@
+// What readying a book for reading systems that want declared encodings
+// and language codes costs: a content document that already names its
+// encoding (its first bytes read), one that needs a declaration (checked
+// to be UTF-8 throughout), and the language guess over the text.
+#include "EncodingDeclaration.h"
+#include "PackageLanguage.h"
+#include "TextLanguage.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::string Chapter(std::size_t size, bool declared)
+{
+    std::string document = declared ? "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n" : "";
+    document += "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title>1</title></head><body>\n";
+    while (document.size() < size)
+        document += "<p>Die Gro\xC3\x9Fmutter hatte das Kind sehr lieb und schenkte ihm ein K\xC3\xA4ppchen von rotem "
+                    "Samt, und weil ihm das so wohl stand, hie\xC3\x9F es nur das Rotk\xC3\xA4ppchen.</p>\n";
+    return document + "</body></html>\n";
+}
+
+void DeclaredDocument(benchmark::State& state)
+{
+    const std::string document = Chapter(static_cast<std::size_t>(state.range(0)) << 10, true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FixEncodingDeclaration(document));
+}
+
+void UndeclaredDocument(benchmark::State& state)
+{
+    const std::string document = Chapter(static_cast<std::size_t>(state.range(0)) << 10, false);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FixEncodingDeclaration(document));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document.size()));
+}
+
+// A second pass over a package document of 300 items: its language is
+// judged usable from the metadata alone.
+void UsablePackageLanguage(benchmark::State& state)
+{
+    std::string package =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\">\n"
+        "  <metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n    <dc:title>T</dc:title>\n"
+        "    <dc:creator>A</dc:creator>\n    <dc:language>de</dc:language>\n  </metadata>\n  <manifest>\n";
+    for (int i = 0; i < 300; ++i)
+        package += "    <item id=\"c" + std::to_string(i) + "\" href=\"Text/c" + std::to_string(i) +
+                   ".xhtml\" media-type=\"application/xhtml+xml\"/>\n";
+    package += "  </manifest>\n  <spine/>\n</package>\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(JudgePackageLanguage(package));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * package.size()));
+}
+
+// The collector over a book's first chapters, and the guess over what it
+// gathered; the guesser's one-time set-up is left out.
+void GuessFromText(benchmark::State& state)
+{
+    const std::string chapter = Chapter(8 << 10, true);
+    GuessLanguage(std::string(1024, 'a'));
+    for (auto _ : state) {
+        TextLanguageCollector collector;
+        for (int i = 0; collector.WantsText(); ++i)
+            collector.Add("ch" + std::to_string(i) + ".xhtml", chapter);
+        benchmark::DoNotOptimize(collector.Language());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(DeclaredDocument)->Arg(64)->Arg(1024);
+BENCHMARK(UndeclaredDocument)->Arg(64)->Arg(1024);
+BENCHMARK(UsablePackageLanguage);
+BENCHMARK(GuessFromText)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,173 @@
+#include "HtmlLanguage.h"
+
+#include "TextEncoding.h"
+
+#include <vector>
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view Trimmed(std::string_view s)
+{
+    while (!s.empty() && IsSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+struct Attribute {
+    std::string_view name;
+    std::size_t valueBegin = 0;  // offsets in the text
+    std::size_t valueEnd = 0;
+};
+
+// The attributes of the root element's start tag when it is an html
+// element (any prefix); empty otherwise. Declarations, processing
+// instructions, comments and the document type before it are passed over.
+std::vector<Attribute> HtmlAttributes(std::string_view text)
+{
+    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    auto skipSpace = [&] {
+        while (at < text.size() && IsSpace(text[at]))
+            ++at;
+    };
+    for (;;) {
+        skipSpace();
+        if (text.compare(at, 2, "<?") == 0 || text.compare(at, 4, "<!--") == 0) {
+            const bool comment = text[at + 1] == '!';
+            const std::size_t end = text.find(comment ? "-->" : "?>", at + 2);
+            if (end == std::string_view::npos)
+                return {};
+            at = end + (comment ? 3 : 2);
+        } else if (text.compare(at, 2, "<!") == 0) {
+            // The document type, with its internal subset and quoted ids.
+            char quote = 0;
+            int brackets = 0;
+            for (at += 2; at < text.size(); ++at) {
+                const char c = text[at];
+                if (quote)
+                    quote = c == quote ? 0 : quote;
+                else if (c == '"' || c == '\'')
+                    quote = c;
+                else if (c == '[' || c == ']')
+                    brackets += c == '[' ? 1 : -1;
+                else if (c == '>' && brackets == 0)
+                    break;
+            }
+            if (at++ >= text.size())
+                return {};
+        } else {
+            break;
+        }
+    }
+    if (at >= text.size() || text[at] != '<')
+        return {};
+    const std::size_t nameBegin = ++at;
+    while (at < text.size() && !IsSpace(text[at]) && text[at] != '>' && text[at] != '/')
+        ++at;
+    std::string_view name = text.substr(nameBegin, at - nameBegin);
+    if (const std::size_t colon = name.find(':'); colon != std::string_view::npos)
+        name.remove_prefix(colon + 1);
+    if (name != "html")
+        return {};
+
+    std::vector<Attribute> attributes;
+    for (;;) {
+        skipSpace();
+        if (at >= text.size() || text[at] == '>' || text[at] == '/')
+            return attributes;
+        const std::size_t attributeBegin = at;
+        while (at < text.size() && !IsSpace(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/')
+            ++at;
+        Attribute attribute{text.substr(attributeBegin, at - attributeBegin)};
+        skipSpace();
+        if (at >= text.size() || text[at] != '=')
+            return {};
+        ++at;
+        skipSpace();
+        if (at >= text.size() || (text[at] != '"' && text[at] != '\''))
+            return {};
+        const std::size_t close = text.find(text[at], at + 1);
+        if (close == std::string_view::npos)
+            return {};
+        attribute.valueBegin = at + 1;
+        attribute.valueEnd = close;
+        attributes.push_back(attribute);
+        at = close + 1;
+    }
+}
+
+bool IsLanguageAttribute(std::string_view name)
+{
+    return name == "lang" || name == "xml:lang";
+}
+
+std::optional<EditableText> Decoded(std::string_view document)
+{
+    // A UTF-16 document cut short after an odd byte still reads to there.
+    const bool utf16 = document.starts_with("\xFF\xFE") || document.starts_with("\xFE\xFF");
+    if (utf16 && document.size() % 2 != 0)
+        document.remove_suffix(1);
+    return DecodeForEditing(std::string(document));
+}
+
+}  // namespace
+
+HtmlLanguageValues ReadHtmlLanguage(std::string_view document)
+{
+    const std::optional<EditableText> decoded = Decoded(document);
+    if (!decoded)
+        return {};
+    const std::string_view text = decoded->text;
+    HtmlLanguageValues values;
+    for (const Attribute& a : HtmlAttributes(text)) {
+        const std::string value(text.substr(a.valueBegin, a.valueEnd - a.valueBegin));
+        if (a.name == "lang")
+            values.lang = value;
+        else if (a.name == "xml:lang")
+            values.xmlLang = value;
+    }
+    return values;
+}
+
+std::optional<std::string> RewriteHtmlLanguage(std::string_view document, std::string_view unusableValue,
+                                               const std::string& code)
+{
+    unusableValue = Trimmed(unusableValue);
+    if (unusableValue.empty())
+        return std::nullopt;
+    const std::optional<EditableText> decoded = DecodeForEditing(std::string(document));
+    if (!decoded)
+        return std::nullopt;
+    const std::string& text = decoded->text;
+    std::string edited;
+    std::size_t copied = 0;
+    for (const Attribute& a : HtmlAttributes(text)) {
+        const std::string_view value = std::string_view(text).substr(a.valueBegin, a.valueEnd - a.valueBegin);
+        if (!IsLanguageAttribute(a.name) || !SameIgnoringCase(Trimmed(value), unusableValue))
+            continue;
+        edited.append(text, copied, a.valueBegin - copied).append(code);
+        copied = a.valueEnd;
+    }
+    if (copied == 0)
+        return std::nullopt;
+    edited.append(text, copied);
+    return EncodeEdited(edited, decoded->encoding);
+}

@@ -1,0 +1,192 @@
+#include "LanguageTag.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+bool IsAlpha(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool All(std::string_view s, bool (*test)(char))
+{
+    for (char c : s)
+        if (!test(c))
+            return false;
+    return true;
+}
+
+bool IsAlnum(char c)
+{
+    return IsAlpha(c) || IsDigit(c);
+}
+
+std::string Lowered(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string Uppered(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::vector<std::string_view> Subtags(std::string_view tag)
+{
+    std::vector<std::string_view> parts;
+    std::size_t from = 0;
+    for (std::size_t at = 0; at <= tag.size(); ++at)
+        if (at == tag.size() || tag[at] == '-' || tag[at] == '_') {
+            parts.push_back(tag.substr(from, at - from));
+            from = at + 1;
+        }
+    return parts;
+}
+
+// The language Qt knows by this code; AnyLanguage for none.
+QLocale::Language KnownLanguage(std::string_view code)
+{
+    if (code.size() < 2 || code.size() > 3 || !All(code, IsAlpha))
+        return QLocale::AnyLanguage;
+    const QLocale::Language language = QLocale::codeToLanguage(QString::fromLatin1(code.data(), code.size()));
+    return language == QLocale::C ? QLocale::AnyLanguage : language;
+}
+
+// The code a language is written with: the two-letter one where there is
+// one, else the one Qt gives first.
+std::string CodeOf(QLocale::Language language)
+{
+    QString code = QLocale::languageToCode(language, QLocale::ISO639Part1);
+    if (code.isEmpty())
+        code = QLocale::languageToCode(language);
+    return code.toStdString();
+}
+
+// value, taken as a language tag with '-' or '_' between its subtags and
+// in any case, written as a usable tag; nullopt when it is no well-formed
+// tag or its language is none Qt knows. Grammar: language (2-3 letters,
+// then up to three 3-letter extensions) [script: 4 letters] [region: 2
+// letters or 3 digits] *variant (5-8 letters and digits, or a digit and 3
+// more) *extension (a singleton but x, then subtags of 2-8) [private use:
+// x, then subtags of 1-8].
+std::optional<std::string> AsTag(std::string_view value)
+{
+    const std::vector<std::string_view> parts = Subtags(value);
+    std::size_t i = 0;
+    const QLocale::Language language = KnownLanguage(parts[i]);
+    if (language == QLocale::AnyLanguage)
+        return std::nullopt;
+    std::string tag = parts[i].size() == 3 ? CodeOf(language) : Lowered(parts[i]);
+    ++i;
+    auto next = [&](std::size_t low, std::size_t high, bool (*test)(char)) {
+        return i < parts.size() && parts[i].size() >= low && parts[i].size() <= high && All(parts[i], test);
+    };
+    auto add = [&](std::string subtag) {
+        tag += '-';
+        tag += subtag;
+        ++i;
+    };
+    for (int extlang = 0; extlang < 3 && next(3, 3, IsAlpha); ++extlang)
+        add(Lowered(parts[i]));
+    if (next(4, 4, IsAlpha))
+        add(Uppered(parts[i].substr(0, 1)) + Lowered(parts[i].substr(1)));
+    if (next(2, 2, IsAlpha) || next(3, 3, IsDigit))
+        add(Uppered(parts[i]));
+    while (next(5, 8, IsAlnum) || (next(4, 4, IsAlnum) && IsDigit(parts[i][0])))
+        add(Lowered(parts[i]));
+    while (next(1, 1, IsAlnum) && Lowered(parts[i]) != "x") {
+        add(Lowered(parts[i]));
+        if (!next(2, 8, IsAlnum))
+            return std::nullopt;
+        while (next(2, 8, IsAlnum))
+            add(Lowered(parts[i]));
+    }
+    if (next(1, 1, IsAlnum)) {
+        add("x");
+        if (!next(1, 8, IsAlnum))
+            return std::nullopt;
+        while (next(1, 8, IsAlnum))
+            add(Lowered(parts[i]));
+    }
+    if (i != parts.size())
+        return std::nullopt;
+    return tag;
+}
+
+// Every language Qt knows by its English name and by its own name, folded
+// to one case, with its code. English names come first where a name is
+// both.
+const std::map<QString, std::string>& LanguageNames()
+{
+    static const std::map<QString, std::string> names = [] {
+        std::map<QString, std::string> table;
+        std::vector<std::pair<QString, std::string>> native;
+        for (int l = QLocale::AnyLanguage + 1; l <= QLocale::LastLanguage; ++l) {
+            const auto language = static_cast<QLocale::Language>(l);
+            if (language == QLocale::C)
+                continue;
+            const std::string code = CodeOf(language);
+            if (code.empty())
+                continue;
+            table.emplace(QLocale::languageToString(language).toCaseFolded(), code);
+            const QLocale locale(language);
+            if (locale.language() == language && !locale.nativeLanguageName().isEmpty())
+                native.emplace_back(locale.nativeLanguageName().toCaseFolded(), code);
+        }
+        for (auto& [name, code] : native)
+            table.emplace(std::move(name), std::move(code));
+        return table;
+    }();
+    return names;
+}
+
+std::string_view Trimmed(std::string_view value)
+{
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!value.empty() && space(value.front()))
+        value.remove_prefix(1);
+    while (!value.empty() && space(value.back()))
+        value.remove_suffix(1);
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::string> LanguageCode(std::string_view value)
+{
+    value = Trimmed(value);
+    if (value.empty())
+        return std::nullopt;
+    if (std::optional<std::string> tag = AsTag(value))
+        return tag;
+    const auto name = LanguageNames().find(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()))
+                                               .simplified()
+                                               .toCaseFolded());
+    if (name == LanguageNames().end())
+        return std::nullopt;
+    return name->second;
+}
+
+bool IsUsableLanguage(std::string_view value)
+{
+    const std::optional<std::string> code = LanguageCode(value);
+    return code && *code == value;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a package document says about the book's content documents, as
+// entry names in the book: each manifest href resolved against the
+// package document's folder and percent-decoded. Hrefs with a scheme
+// (remote resources), absolute ones and those that climb out of the book
+// name no entry and are passed over, as are fragments.
+struct PackageContents {
+    std::vector<std::string> spine;    // the spine's items, in its order, each once
+    std::set<std::string> xhtmlItems;  // items of media type application/xhtml+xml
+};
+
+// Reads the manifest and spine (elements named item and itemref, in any
+// namespace) of a package document given as its bytes (see
+// PackageLanguage), as far as it is well-formed. packageEntry is the
+// document's own entry name, as "OEBPS/content.opf".
+PackageContents ReadPackageContents(std::string_view packageDocument, const std::string& packageEntry);
+
+// Whether an entry is a content document: an item of media type
+// application/xhtml+xml, or a name ending in .xhtml, .html or .htm (any
+// case).
+bool IsContentDocument(const std::string& entryName, const PackageContents& contents);
+
+// entries in the order a reader meets them: the spine's first, in its
+// order, then the rest as they came.
+std::vector<std::string> InSpineOrder(std::vector<std::string> entries, const PackageContents& contents);

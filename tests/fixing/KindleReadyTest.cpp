@@ -1,0 +1,271 @@
+// Readying books for reading systems that want every content document to
+// declare its encoding and every book to name a language code.
+#include "EncodingDeclaration.h"
+#include "HtmlLanguage.h"
+#include "LanguageTag.h"
+#include "PackageLanguage.h"
+#include "PackageSpine.h"
+#include "TextEncoding.h"
+#include "TextLanguage.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const std::string Declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
+
+// Each document comes out as expected, byte for byte, and a second pass
+// over what came out changes nothing.
+TEST(EncodingDeclaration, IsAddedWhereMissingAndNothingElseChanges)
+{
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string body = "<html xmlns=\"http://www.w3.org/1999/xhtml\"><body><p>Caf\xC3\xA9</p></body></html>";
+    const struct {
+        std::string document;
+        EncodingNeed need;
+        std::string fixed;
+    } cases[] = {
+        {body + "\n", EncodingNeed::Declaration, Declaration + "\n" + body + "\n"},
+        {"<html>\r\n<body/></html>", EncodingNeed::Declaration, Declaration + "\r\n<html>\r\n<body/></html>"},
+        {body, EncodingNeed::Declaration, Declaration + "\r\n" + body},  // no line break of its own
+        {mark + body + "\n", EncodingNeed::Declaration, mark + Declaration + "\n" + body + "\n"},
+        {"<?xml-stylesheet href=\"a.css\"?>\n" + body, EncodingNeed::Declaration,
+         Declaration + "\n<?xml-stylesheet href=\"a.css\"?>\n" + body},
+        {"<?xml version='1.0' standalone=\"no\"?>\n" + body, EncodingNeed::EncodingName,
+         "<?xml version='1.0' encoding=\"utf-8\" standalone=\"no\"?>\n" + body},
+        {mark + "<?xml version = \"1.1\"?>" + body, EncodingNeed::EncodingName,
+         mark + "<?xml version = \"1.1\" encoding=\"utf-8\"?>" + body},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document);
+        EXPECT_TRUE(MayNeedEncodingDeclaration(c.document));
+        const EncodingDeclarationFix fix = FixEncodingDeclaration(c.document);
+        EXPECT_EQ(fix.need, c.need);
+        EXPECT_EQ(fix.document, c.fixed);
+        EXPECT_FALSE(MayNeedEncodingDeclaration(fix.document));
+        EXPECT_EQ(FixEncodingDeclaration(fix.document).need, EncodingNeed::None);
+    }
+}
+
+// A named encoding and a UTF-16 mark need nothing, whatever the bytes
+// after them; bytes that are not UTF-8 under no name leave the book alone.
+TEST(EncodingDeclaration, NamedOrMarkedIsLeftAndUndeclaredLatin1IsReported)
+{
+    const std::string latin1 = "<html><body><p>Caf\xE9 cr\xE8me</p></body></html>";
+    const std::string utf16 = EncodeEdited("<html><body><p>Caf\xC3\xA9</p></body></html>", TextEncoding::Utf16LE);
+    for (const std::string& named : {"<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>" + latin1, utf16,
+                                     EncodeEdited("<html/>", TextEncoding::Utf16BE),
+                                     std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<html/>")}) {
+        EXPECT_FALSE(MayNeedEncodingDeclaration(named));
+        EXPECT_EQ(FixEncodingDeclaration(named).need, EncodingNeed::None);
+        EXPECT_TRUE(FixEncodingDeclaration(named).document.empty());
+    }
+    // The head alone tells: the bytes past it are never looked at.
+    const std::string head = "<?xml version=\"1.0\" encoding=\"utf-8\"?>" + std::string(EncodingHeadBytes, ' ');
+    EXPECT_FALSE(MayNeedEncodingDeclaration(head + "\xFF"));
+
+    for (const std::string& notUtf8 : {latin1, "<?xml version=\"1.0\"?>" + latin1,
+                                       std::string("<html><p>\xC0\xAF</p></html>"),  // an overlong "/"
+                                       std::string("<html><p>\xED\xA0\x80</p></html>")}) {  // a surrogate
+        EXPECT_EQ(FixEncodingDeclaration(notUtf8).need, EncodingNeed::NotUtf8);
+        EXPECT_TRUE(FixEncodingDeclaration(notUtf8).document.empty());
+    }
+    EXPECT_EQ(NotUtf8Reason("OEBPS/ch1.xhtml"), "OEBPS/ch1.xhtml is not UTF-8 and names no encoding");
+}
+
+TEST(LanguageCode, UsableKeptWrittenBadlyNormalisedNamesLookedUpTheRestUnknown)
+{
+    for (const char* usable : {"en", "en-US", "pt-BR", "zh-Hant-TW", "sr-Latn-RS", "es-419", "de-CH-1996", "haw"})
+        EXPECT_TRUE(IsUsableLanguage(usable)) << usable;
+    const std::map<std::string, std::string> codes = {
+        {"pt_BR", "pt-BR"}, {"EN-us", "en-US"}, {" en ", "en"},      {"eng", "en"},     {"fre", "fr"},
+        {"deu", "de"},      {"ger-at", "de-AT"}, {"zh-hant", "zh-Hant"}, {"English", "en"}, {"french", "fr"},
+        {"Deutsch", "de"},  {"Fran\xC3\xA7" "ais", "fr"},
+    };
+    for (const auto& [value, code] : codes) {
+        EXPECT_EQ(LanguageCode(value), code) << value;
+        EXPECT_FALSE(IsUsableLanguage(value)) << value;
+    }
+    for (const char* unknown : {"", "  ", "C", "POSIX", "und", "mul", "us", "xx", "en--US", "en-US-", "C.UTF-8"})
+        EXPECT_EQ(LanguageCode(unknown), std::nullopt) << unknown;
+}
+
+// A book's package document and content documents in memory, readied as
+// the fix does: the language judged from the package document, taken from
+// the text only where it must be, written, and given to the html elements
+// that carried the old value.
+struct Book {
+    std::string package;
+    std::map<std::string, std::string> documents;  // by entry name
+};
+
+std::optional<std::string> Ready(Book& book)
+{
+    const PackageLanguage judged = JudgePackageLanguage(book.package);
+    std::optional<std::string> code;
+    if (judged.kind == PackageLanguage::Rewrite) {
+        code = judged.code;
+    } else if (judged.kind == PackageLanguage::FromText) {
+        TextLanguageCollector collector;
+        const PackageContents contents = ReadPackageContents(book.package, "OEBPS/content.opf");
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : book.documents)
+            names.push_back(name);
+        for (const std::string& name : InSpineOrder(names, contents))
+            collector.Add(name, book.documents[name]);
+        code = collector.Language();
+    }
+    if (!code)
+        return judged.kind == PackageLanguage::Usable ? judged.value : std::optional<std::string>();
+    book.package = WritePackageLanguage(book.package, *code).value();
+    for (auto& [name, bytes] : book.documents)
+        if (std::optional<std::string> rewritten = RewriteHtmlLanguage(bytes, judged.value, *code))
+            bytes = *rewritten;
+    return code;
+}
+
+std::string Package(const std::string& metadata)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\" unique-identifier=\"id\">\n"
+           "  <metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+           "    <dc:identifier id=\"id\">urn:x</dc:identifier>\n"
+           "    <dc:title>Caf\xC3\xA9 \xF0\x9F\x93\x96</dc:title>" +
+           metadata +
+           "\n    <meta property=\"dcterms:modified\">2024-01-01T00:00:00Z</meta>\n"
+           "  </metadata>\n"
+           "  <manifest>\n"
+           "    <item id=\"c1\" href=\"Text/ch%201.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "    <item id=\"c2\" href=\"Text/../ch2.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "  </manifest>\n"
+           "  <spine><itemref idref=\"c2\"/><itemref idref=\"c1\"/></spine>\n"
+           "</package>\n";
+}
+
+std::string Chapter(const std::string& htmlAttributes, const std::string& text)
+{
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"" +
+           htmlAttributes + ">\n<head><title>x</title><style>p { margin: 0 }</style></head>\n<body><p>" + text +
+           "</p></body></html>\n";
+}
+
+const std::string German =
+    "Es war einmal ein kleines M&#228;dchen, das hatte eine Gro\xC3\x9Fmutter, die wohnte drau\xC3\x9F" "en im Wald. "
+    "Die Gro\xC3\x9Fmutter hatte das Kind sehr lieb und schenkte ihm ein K\xC3\xA4ppchen von rotem Samt, und weil "
+    "ihm das so wohl stand und es nichts anderes mehr tragen wollte, hie\xC3\x9F es nur das Rotk\xC3\xA4ppchen. "
+    "Eines Tages sprach seine Mutter zu ihm: Komm, Rotk\xC3\xA4ppchen, da hast du ein St\xC3\xBC" "ck Kuchen und eine "
+    "Flasche Wein, bring das der Gro\xC3\x9Fmutter hinaus; sie ist krank und schwach und wird sich daran laben.";
+const std::string English =
+    "Once upon a time there was a dear little girl who was loved by everyone who looked at her, but most of all by "
+    "her grandmother, and there was nothing that she would not have given to the child. Once she gave her a little "
+    "cap of red velvet, which suited her so well that she would never wear anything else; so she was always called "
+    "Little Red Riding Hood. One day her mother said to her: Come, Little Red Riding Hood, here is a piece of cake.";
+
+// "C" from a tool run in the C locale: the text tells German, and the html
+// elements that said "C" too say "de" now; a second pass changes nothing.
+TEST(BookLanguage, CIsGuessedFromTheTextAndTheHtmlElementsFollow)
+{
+    Book book{Package("\n    <dc:language>C</dc:language>"),
+              {{"OEBPS/Text/ch 1.xhtml", Chapter(" xml:lang=\"C\" lang=\"C\"", German)},
+               {"OEBPS/ch2.xhtml",
+                Chapter(" xml:lang=\"C\"", "<script>// " + English + English + "</script>" + German)},
+               {"OEBPS/nav.xhtml", Chapter(" xml:lang=\"en\"", "Contents")}}};
+    EXPECT_EQ(Ready(book), "de");
+    EXPECT_EQ(book.package, Package("\n    <dc:language>de</dc:language>"));
+    EXPECT_EQ(book.documents["OEBPS/Text/ch 1.xhtml"], Chapter(" xml:lang=\"de\" lang=\"de\"", German));
+    EXPECT_EQ(book.documents["OEBPS/nav.xhtml"], Chapter(" xml:lang=\"en\"", "Contents"));
+
+    const Book once = book;
+    EXPECT_EQ(JudgePackageLanguage(book.package).kind, PackageLanguage::Usable);
+    EXPECT_EQ(Ready(book), "de");
+    EXPECT_EQ(book.package, once.package);
+    EXPECT_EQ(book.documents, once.documents);
+}
+
+// Codes written badly and names are replaced in place, in UTF-16 too;
+// the html elements that carried the same value follow.
+TEST(BookLanguage, BadCodesAndNamesAreReplacedInPlace)
+{
+    for (const auto& [value, code] : std::map<std::string, std::string>{
+             {"pt_BR", "pt-BR"}, {"eng", "en"}, {"English", "en"}, {" fr-fr ", "fr-FR"}}) {
+        Book book{Package("\n    <dc:language id=\"l\">" + value + "</dc:language>"),
+                  {{"OEBPS/ch2.xhtml", Chapter(" lang=\"" + value + "\"", "x")}}};
+        EXPECT_EQ(Ready(book), code);
+        EXPECT_EQ(book.package, Package("\n    <dc:language id=\"l\">" + code + "</dc:language>"));
+        EXPECT_EQ(book.documents["OEBPS/ch2.xhtml"], Chapter(" lang=\"" + code + "\"", "x"));
+    }
+    // Every other byte stays in every encoding: a UTF-8 mark, Latin-1,
+    // UTF-16.
+    const std::string before = Package("\n    <dc:language>pt_BR</dc:language>");
+    const std::string after = Package("\n    <dc:language>pt-BR</dc:language>");
+    EXPECT_EQ(WritePackageLanguage("\xEF\xBB\xBF" + before, "pt-BR"), "\xEF\xBB\xBF" + after);
+    const std::string latin1 = "<package><metadata><dc:title xmlns:dc=\"http://purl.org/dc/elements/1.1/\">Caf\xE9";
+    EXPECT_EQ(WritePackageLanguage(latin1 + "</dc:title></metadata></package>", "fr"),
+              latin1 + "</dc:title><dc:language xmlns:dc=\"http://purl.org/dc/elements/1.1/\">fr</dc:language>"
+                       "</metadata></package>");
+    EXPECT_EQ(WritePackageLanguage(EncodeEdited(before, TextEncoding::Utf16BE), "pt-BR"),
+              EncodeEdited(after, TextEncoding::Utf16BE));
+}
+
+// Empty and missing languages come from the text: a missing element goes
+// after the last Dublin Core element with its indentation and the
+// document's own prefix, in a prefixed package document too.
+TEST(BookLanguage, EmptyAndMissingAreFilledFromTheText)
+{
+    const std::map<std::string, std::string> documents = {{"OEBPS/ch2.xhtml", Chapter("", English)}};
+    for (const std::string empty : {"<dc:language/>", "<dc:language></dc:language>"}) {
+        Book book{Package("\n    " + empty), documents};
+        EXPECT_EQ(Ready(book), "en");
+        EXPECT_EQ(book.package, Package("\n    <dc:language>en</dc:language>"));
+    }
+    Book missing{Package(""), documents};
+    EXPECT_EQ(Ready(missing), "en");
+    EXPECT_EQ(missing.package, Package("\n    <dc:language>en</dc:language>"));
+
+    const std::string prefixed =
+        "<opf:package xmlns:opf=\"http://www.idpf.org/2007/opf\" xmlns:purl=\"http://purl.org/dc/elements/1.1/\">"
+        "<opf:metadata>\n\t<purl:title>T</purl:title>\n\t<opf:meta name=\"cover\" content=\"c\"/>\n</opf:metadata>"
+        "</opf:package>";
+    EXPECT_EQ(WritePackageLanguage(prefixed, "en"),
+              "<opf:package xmlns:opf=\"http://www.idpf.org/2007/opf\" xmlns:purl=\"http://purl.org/dc/elements/1.1/\">"
+              "<opf:metadata>\n\t<purl:title>T</purl:title>\n\t<purl:language>en</purl:language>"
+              "\n\t<opf:meta name=\"cover\" content=\"c\"/>\n</opf:metadata></opf:package>");
+    // No prefix bound: the new element declares its own.
+    EXPECT_EQ(WritePackageLanguage("<package><metadata>\n  <meta/></metadata></package>", "en"),
+              "<package><metadata>\n  <dc:language xmlns:dc=\"http://purl.org/dc/elements/1.1/\">en</dc:language>"
+              "\n  <meta/></metadata></package>");
+}
+
+// The html elements decide when one usable value is the most common; a
+// tie, or too little text, and nothing is found.
+TEST(BookLanguage, HtmlLanguagesOutvoteTheGuessAndTooLittleFindsNothing)
+{
+    Book book{Package(""),
+              {{"OEBPS/ch2.xhtml", Chapter(" lang=\"fr\"", English)},
+               {"OEBPS/Text/ch 1.xhtml", Chapter(" xml:lang=\"fr-FR\" lang=\"C\"", English)},
+               {"OEBPS/a.xhtml", Chapter(" xml:lang=\"fr_FR\"", English)}}};
+    EXPECT_EQ(Ready(book), "fr-FR");
+
+    Book tie{Package("<dc:language>und</dc:language>"),
+             {{"OEBPS/ch2.xhtml", Chapter(" lang=\"fr\"", "Oui.")},
+              {"OEBPS/a.xhtml", Chapter(" lang=\"en\"", "Yes.")}}};
+    const Book before = tie;
+    EXPECT_EQ(Ready(tie), std::nullopt);
+    EXPECT_EQ(tie.package, before.package);
+    EXPECT_EQ(NoLanguageFoundReason(), "no language found");
+}
+
+TEST(BookLanguage, ContentDocumentsAreFoundAndOrderedByTheSpine)
+{
+    const PackageContents contents = ReadPackageContents(Package(""), "OEBPS/content.opf");
+    EXPECT_EQ(contents.spine, (std::vector<std::string>{"OEBPS/ch2.xhtml", "OEBPS/Text/ch 1.xhtml"}));
+    EXPECT_TRUE(IsContentDocument("OEBPS/Text/ch 1.xhtml", contents));
+    EXPECT_TRUE(IsContentDocument("OEBPS/extra.HTM", contents));
+    EXPECT_FALSE(IsContentDocument("OEBPS/style.css", contents));
+    EXPECT_EQ(InSpineOrder({"OEBPS/a.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/ch2.xhtml"}, contents),
+              (std::vector<std::string>{"OEBPS/ch2.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/a.xhtml"}));
+}
+
+}  // namespace
