@@ -10,6 +10,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libpcre2-dev
   libzip-dev zlib1g-dev
+  libharfbuzz-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   zip unzip
