@@ -54,6 +54,13 @@ bool IsSpace(Byte b)
     return b == ' ' || b == '\t' || b == '\n' || b == '\r' || b == '\f';
 }
 
+// The control bytes no text has: NUL in UTF-16 without its mark, ESC in
+// ISO-2022's Asian text, others in what is not text at all.
+bool IsControl(Byte b)
+{
+    return b < 0x20 && !IsSpace(b);
+}
+
 bool IsAsciiAlnum(Byte b)
 {
     return (b >= '0' && b <= '9') || ((b | 0x20) >= 'a' && (b | 0x20) <= 'z');
@@ -82,18 +89,29 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view lowerWord)
     return std::string_view::npos;
 }
 
-// Whether an encoding's name, as a declaration gives it, is one whose bytes
-// are read as UTF-8: UTF-8 itself, or ASCII, which is part of it.
-bool NamesUtf8(std::string_view label)
+// What an encoding's name, as a declaration gives it, means for reading
+// the text as UTF-8: it is UTF-8; it reads ASCII bytes as ASCII and only
+// them alike (ASCII itself, which HTML readers take for Windows-1252, and
+// the single-byte encodings of Europe); or nothing can be told (ISO-2022
+// and UTF-7 spell letters in ASCII bytes, the Asian encodings are left to
+// the whole faces).
+enum class Declared { Utf8, AsciiAlike, Other };
+
+Declared ClassOf(std::string_view label)
 {
     while (!label.empty() && (IsSpace(label.front()) || label.front() == '"' || label.front() == '\''))
         label.remove_prefix(1);
     while (!label.empty() && (IsSpace(label.back()) || label.back() == '"' || label.back() == '\''))
         label.remove_suffix(1);
-    for (const char* name : {"utf-8", "utf8", "us-ascii", "ascii"})
-        if (EqualsIgnoringCase(label, name))
-            return true;
-    return false;
+    if (EqualsIgnoringCase(label, "utf-8") || EqualsIgnoringCase(label, "utf8"))
+        return Declared::Utf8;
+    if (EqualsIgnoringCase(label, "us-ascii") || EqualsIgnoringCase(label, "ascii"))
+        return Declared::AsciiAlike;
+    for (const std::string_view family : {"iso-8859-", "iso8859-", "iso_8859-", "latin", "windows-125", "cp125",
+                                          "x-cp125", "koi8-"})
+        if (label.size() > family.size() && EqualsIgnoringCase(label.substr(0, family.size()), family))
+            return Declared::AsciiAlike;
+    return Declared::Other;
 }
 
 // A document's text as UTF-8, and whether a byte-order mark said so (the
@@ -377,10 +395,24 @@ public:
                 break;
             p = Markup(lt);
         }
+        // Declared another encoding, the text reads the same only in ASCII.
+        if (asciiOnly_ && pastAscii_)
+            Fail();
     }
 
 private:
     void Fail() { out_.MarkUnreadable(); }
+
+    // An encoding the document names, where no byte-order mark decides.
+    void Declare(std::string_view label)
+    {
+        if (marked_)
+            return;
+        const Declared declared = ClassOf(label);
+        if (declared == Declared::Other)
+            Fail();
+        asciiOnly_ |= declared == Declared::AsciiAlike;
+    }
 
     // Collects the characters of text or of an attribute's value,
     // resolving references.
@@ -389,6 +421,7 @@ private:
         while (p < end) {
             const Byte b = *p;
             if (b >= 0x80) {
+                pastAscii_ = true;
                 char32_t c = 0;
                 const int length = DecodeUtf8(p, end, c);
                 if (length == 0)
@@ -399,8 +432,8 @@ private:
                 p = Reference(p, end);
                 if (!out_.Readable())
                     return;
-            } else if (b == 0) {
-                return Fail();  // no text has it: UTF-16 without its mark, or not text at all
+            } else if (IsControl(b)) {
+                return Fail();
             } else {
                 ++p;
             }
@@ -413,11 +446,12 @@ private:
     {
         while (p < end) {
             if (*p < 0x80) {
-                if (*p == 0)
+                if (IsControl(*p))
                     return Fail();
                 ++p;
                 continue;
             }
+            pastAscii_ = true;
             char32_t c = 0;
             const int length = DecodeUtf8(p, end, c);
             if (length == 0)
@@ -519,9 +553,8 @@ private:
                 ++i;
             if (i < declaration.size() && (declaration[i] == '"' || declaration[i] == '\'')) {
                 const std::size_t valueEnd = declaration.find(declaration[i], i + 1);
-                if (!NamesUtf8(declaration.substr(i + 1, valueEnd == std::string_view::npos ? std::string_view::npos
-                                                                                             : valueEnd - i - 1)))
-                    Fail();
+                Declare(declaration.substr(i + 1, valueEnd == std::string_view::npos ? std::string_view::npos
+                                                                                      : valueEnd - i - 1));
             }
         }
         return close ? close + 2 : end_;
@@ -585,16 +618,13 @@ private:
         if (marked_)
             return;
         if (EqualsIgnoringCase(name, "charset")) {
-            if (!NamesUtf8(value))
-                Fail();
+            Declare(value);
         } else if (EqualsIgnoringCase(name, "content")) {
             const std::size_t at = FindIgnoringCase(value, "charset=");
             if (at == std::string_view::npos)
                 return;
             std::string_view label = value.substr(at + 8);
-            label = label.substr(0, label.find_first_of("; \t\r\n"));
-            if (!NamesUtf8(label))
-                Fail();
+            Declare(label.substr(0, label.find_first_of("; \t\r\n")));
         }
     }
 
@@ -686,6 +716,8 @@ private:
     bool marked_;
     BookCharacters& out_;
     bool declaresEntities_ = false;
+    bool asciiOnly_ = false;  // another encoding is declared
+    bool pastAscii_ = false;  // a byte past ASCII was met
 };
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view lowerEnd)
@@ -732,7 +764,10 @@ void BookCharacters::AddStylesheet(std::string_view bytes)
     if (!decoded)
         return MarkUnreadable();
     const std::string_view charset = CharsetRule(decoded->text);
-    const bool asciiOnly = !decoded->marked && !charset.empty() && !NamesUtf8(charset);
+    const Declared declared = decoded->marked || charset.empty() ? Declared::Utf8 : ClassOf(charset);
+    if (declared == Declared::Other)
+        return MarkUnreadable();
+    const bool asciiOnly = declared == Declared::AsciiAlike;
     CollectStylesheetStrings(decoded->text, asciiOnly, *this);
 }
 

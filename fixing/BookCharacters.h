@@ -35,12 +35,14 @@
 // - is not valid UTF-8 (Latin-1 bytes, a NUL byte, UTF-16 without its
 //   mark), or starts with a UTF-32 mark or holds a lone UTF-16 surrogate;
 // - names an encoding other than UTF-8 in its XML declaration or in a
-//   <meta> charset, without a byte-order mark (which readers obey first);
+//   <meta> charset, without a byte-order mark (which readers obey first),
+//   unless the encoding reads ASCII as ASCII (US-ASCII, ISO-8859-*,
+//   Windows-125x, KOI8) and every byte of the document is ASCII;
 // - uses an entity that none of the above names and that no internal
 //   document type subset declares: its character cannot be known;
 // and when a stylesheet's `content` or `quotes` string is not valid
 // UTF-8, or holds bytes past ASCII while its @charset names another
-// encoding. A protected book's documents are unreadable too: their
+// encoding (or its @charset names one that does not read ASCII as ASCII). A protected book's documents are unreadable too: their
 // encrypted bytes are not UTF-8. Once unreadable, further documents are
 // not read.
 class BookCharacters {
