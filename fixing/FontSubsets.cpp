@@ -89,6 +89,29 @@ std::optional<std::string> SubsetFace(std::string_view wholeFace, const std::vec
     return Cut(face.get(), Unicodes(face.get()).get(), characters);
 }
 
+namespace {
+
+bool IsCutOf(hb_face_t* whole, const hb_set_t* wholeUnicodes, std::string_view candidate)
+{
+    const FaceHandle face = FaceOf(candidate);
+    if (!face)
+        return false;
+    std::vector<char32_t> characters;
+    const Set unicodes = Unicodes(face.get());
+    for (hb_codepoint_t c = HB_SET_VALUE_INVALID; hb_set_next(unicodes.get(), &c);)
+        characters.push_back(c);
+    const std::optional<std::string> again = Cut(whole, wholeUnicodes, characters);
+    return again && *again == candidate;
+}
+
+}  // namespace
+
+bool IsCutFace(std::string_view wholeFace, std::string_view candidate)
+{
+    const FaceHandle face = FaceOf(wholeFace);
+    return face && IsCutOf(face.get(), Unicodes(face.get()).get(), candidate);
+}
+
 const std::string& SubsetFaces::Of(const LiberationFace& face) const
 {
     for (std::size_t i = 0; i < LiberationFaces::CopyOrder.size(); ++i)
@@ -118,7 +141,7 @@ FontSubsetter::FontSubsetter(std::size_t mostSets, std::size_t mostBytes) : most
 
 FontSubsetter::~FontSubsetter() = default;
 
-std::shared_ptr<const SubsetFaces> FontSubsetter::KeptFaces(const std::vector<char32_t>& characters)
+const std::vector<std::unique_ptr<FontSubsetter::Face>>& FontSubsetter::WholeFaces()
 {
     const std::lock_guard lock(mutex_);
     if (faces_.empty()) {
@@ -133,6 +156,12 @@ std::shared_ptr<const SubsetFaces> FontSubsetter::KeptFaces(const std::vector<ch
         }
         faces_ = std::move(read);
     }
+    return faces_;
+}
+
+std::shared_ptr<const SubsetFaces> FontSubsetter::KeptFaces(const std::vector<char32_t>& characters)
+{
+    const std::lock_guard lock(mutex_);
     for (auto it = kept_.begin(); it != kept_.end(); ++it) {
         if (it->characters == characters) {
             kept_.splice(kept_.begin(), kept_, it);
@@ -158,15 +187,25 @@ void FontSubsetter::Keep(const std::vector<char32_t>& characters, const std::sha
     }
 }
 
+bool FontSubsetter::IsCutFace(const LiberationFace& face, std::string_view candidate)
+{
+    const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    for (std::size_t i = 0; i < faces.size(); ++i)
+        if (std::string_view(LiberationFaces::CopyOrder[i].fileName) == face.fileName)
+            return faces[i]->face && IsCutOf(faces[i]->face.get(), faces[i]->unicodes.get(), candidate);
+    return false;
+}
+
 std::shared_ptr<const SubsetFaces> FontSubsetter::FacesFor(const std::vector<char32_t>& characters)
 {
-    if (std::shared_ptr<const SubsetFaces> kept = KeptFaces(characters))
-        return kept;
     // The whole faces never change once read, and HarfBuzz reads a face
     // from several threads at once: the cutting needs no lock.
+    const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    if (std::shared_ptr<const SubsetFaces> kept = KeptFaces(characters))
+        return kept;
     auto cut = std::make_shared<SubsetFaces>();
-    for (std::size_t i = 0; i < faces_.size(); ++i) {
-        const Face& whole = *faces_[i];
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const Face& whole = *faces[i];
         if (!whole.face)
             return nullptr;
         std::optional<std::string> bytes = Cut(whole.face.get(), whole.unicodes.get(), characters);

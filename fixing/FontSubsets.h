@@ -22,6 +22,13 @@
 // the whole face has: the caller then embeds the whole face.
 std::optional<std::string> SubsetFace(std::string_view wholeFace, const std::vector<char32_t>& characters);
 
+// Whether candidate is wholeFace as SubsetFace cuts it down to some set of
+// characters, byte for byte: cutting the whole face to the characters the
+// candidate has gives the candidate back. This is how a second pass knows
+// a book's cut faces for the fix's own, from the faces alone, without
+// reading the book's text again.
+bool IsCutFace(std::string_view wholeFace, std::string_view candidate);
+
 // The four Liberation Serif faces cut down to one set of characters.
 struct SubsetFaces {
     std::array<std::string, 4> bytes;  // in LiberationFaces::CopyOrder
@@ -64,6 +71,10 @@ public:
     // raises RunTimeError, as FontStock's copying does.
     std::shared_ptr<const SubsetFaces> FacesFor(const std::vector<char32_t>& characters);
 
+    // IsCutFace for one of the four faces, read where FacesFor reads them
+    // (and raising as it does).
+    bool IsCutFace(const LiberationFace& face, std::string_view candidate);
+
     // How many sets have been cut so far (not taken from the kept ones).
     std::size_t SetsCut() const { return setsCut_; }
 
@@ -74,6 +85,8 @@ private:
         std::shared_ptr<const SubsetFaces> faces;
     };
 
+    // The whole faces, read at the first call; they never change after.
+    const std::vector<std::unique_ptr<Face>>& WholeFaces();
     std::shared_ptr<const SubsetFaces> KeptFaces(const std::vector<char32_t>& characters);
     void Keep(const std::vector<char32_t>& characters, const std::shared_ptr<const SubsetFaces>& faces);
 

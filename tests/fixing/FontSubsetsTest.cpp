@@ -104,6 +104,14 @@ TEST(FontSubsetsTest, EachCutFaceDrawsEveryCharacterTheWholeFaceHasWithItsNamesA
             EXPECT_FALSE(cutFace.Table(program).empty()) << program;
             EXPECT_EQ(cutFace.Table(program), wholeFace.Table(program)) << program;
         }
+
+        // A second pass knows the cut for the fix's own, and nothing else.
+        EXPECT_TRUE(subsetter.IsCutFace(face, cut));
+        std::string changed = cut;
+        changed[changed.size() / 2] ^= 1;
+        EXPECT_FALSE(subsetter.IsCutFace(face, changed));
+        EXPECT_FALSE(subsetter.IsCutFace(face, whole));
+        EXPECT_FALSE(subsetter.IsCutFace(LiberationFaces::Regular, faces->Of(LiberationFaces::Bold)));
     }
     FT_Done_FreeType(freeType);
     EXPECT_FALSE(SubsetFace("not a font", characters));
