@@ -8,7 +8,8 @@
 // The characters one book's text needs, so that the faces embedded in it
 // can be cut down to them. Fed document by document with the bytes of the
 // book's content documents and stylesheets, in one pass over each and
-// without building a tree; one object per book, not shared between threads.
+// without building a tree (MarkupCharacters, StylesheetCharacters); one
+// object per book, not shared between threads.
 //
 // From a content document (XHTML, HTML, SVG) it takes every character of
 // the text and of the values of `alt` and `title` attributes (any prefix,
@@ -18,13 +19,10 @@
 // comments, processing instructions, the document type declaration and
 // the content of <script> elements (program text, not shown) give none.
 //
-// Entities: the XML five, the 253 of HTML 4 that XHTML 1 declares (all of
-// Latin-1, the Greek letters and mathematical symbols, the typographic
-// dashes, quotes, spaces, daggers and the euro), and a few typographic
-// ones of HTML that books use (&hyphen;, &mldr;, &bullet;, &rsquor; and
-// the like). A reference to the code points U+0080 to U+009F brings in the
-// Windows-1252 character of that number too, which is what an HTML reader
-// shows for it.
+// Entities are those EntityCharacter knows (the XML five, all of HTML 4,
+// and HTML's typographic ones books use). A reference to the code points
+// U+0080 to U+009F brings in the Windows-1252 character of that number
+// too, which is what an HTML reader shows for it.
 //
 // From a stylesheet it takes the strings of its `content` and `quotes`
 // declarations, CSS escapes resolved: what generated content draws.
@@ -32,19 +30,20 @@
 // The text of a document or stylesheet is read as UTF-8 (with or without
 // its byte-order mark) or as UTF-16 (with its mark). A book's text is
 // unreadable, and its faces are to be embedded whole, when a document
-// - is not valid UTF-8 (Latin-1 bytes, a NUL byte, UTF-16 without its
-//   mark), or starts with a UTF-32 mark or holds a lone UTF-16 surrogate;
+// - is not valid UTF-8 (Latin-1 bytes, control bytes such as NUL in
+//   UTF-16 without its mark or ESC in ISO-2022), or starts with a UTF-32
+//   mark, or holds a lone UTF-16 surrogate;
 // - names an encoding other than UTF-8 in its XML declaration or in a
 //   <meta> charset, without a byte-order mark (which readers obey first),
 //   unless the encoding reads ASCII as ASCII (US-ASCII, ISO-8859-*,
 //   Windows-125x, KOI8) and every byte of the document is ASCII;
-// - uses an entity that none of the above names and that no internal
-//   document type subset declares: its character cannot be known;
-// and when a stylesheet's `content` or `quotes` string is not valid
-// UTF-8, or holds bytes past ASCII while its @charset names another
-// encoding (or its @charset names one that does not read ASCII as ASCII). A protected book's documents are unreadable too: their
-// encrypted bytes are not UTF-8. Once unreadable, further documents are
-// not read.
+// - uses an entity EntityCharacter does not know and no internal document
+//   type subset declares: its character cannot be known;
+// and when a stylesheet's @charset names an encoding that does not read
+// ASCII as ASCII, or a `content` or `quotes` string is not valid UTF-8 or
+// holds bytes past ASCII while its @charset names another encoding. A
+// protected book's documents are unreadable too: their encrypted bytes
+// are not UTF-8. Once unreadable, further documents are not read.
 class BookCharacters {
 public:
     // Whether an entry is a content document whose characters count: by
