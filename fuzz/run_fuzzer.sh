@@ -23,6 +23,11 @@ if [ -z "$(ls -A "$corpus")" ]; then
         zip -qXr -9 "$corpus/deflated.zip" . && zip -qX -P pw "$corpus/encrypted.zip" mimetype) ;;
     fuzz_stylesheet) { printf '\007'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed" ;;
     fuzz_package) { printf '\000'; cat "$seeds/book/OEBPS/content.opf"; } >"$corpus/seed" ;;
+    fuzz_characters)
+      printf '\000<?xml version="1.0"?><p title="t">caf&eacute; &#x2192;<img alt="\303\251"/><!-- c --></p>' \
+        >"$corpus/markup"
+      { printf '\001'; cat "$seeds/book/OEBPS/Styles/a.css"; printf 'q::before { content: "\\201C" }'; } \
+        >"$corpus/stylesheet" ;;
   esac
 fi
 

@@ -3,8 +3,8 @@
 # library of 1,000 small books, against the stock-tool pipeline and
 # unpacking alone (first and second pass), the window's answer time during
 # a run (offscreen, and under Xvfb with the desktop's ping), book
-# discovery, the stylesheet rewrite, and readying documents and languages
-# for Send to Kindle.
+# discovery, the stylesheet rewrite, readying documents and languages for
+# Send to Kindle, and cutting the faces down to a book's characters.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh python3 perl imagemagick xvfb xdotool x11-utils python3-xlib
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target bindwell bindwell-cli discovery_bench stylesheet_bench window_gap_bench \
-  kindle_ready_bench
+  kindle_ready_bench font_subset_bench
 fonts=$(sed -n 's/^LIBERATION_FONTS:PATH=//p' build/CMakeCache.txt)
 
 # The generated library is kept between runs in build/bench-library.
@@ -30,3 +30,4 @@ bench/window_ping_bench.sh build/bin/bindwell "$library"
 XDG_CONFIG_HOME="$scratch/config" build/bin/discovery_bench
 build/bin/stylesheet_bench
 build/bin/kindle_ready_bench
+build/bin/font_subset_bench

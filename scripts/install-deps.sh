@@ -11,6 +11,7 @@ packages=(
   libpcre2-dev
   libzip-dev zlib1g-dev
   libexttextcat-dev
+  libharfbuzz-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   zip unzip

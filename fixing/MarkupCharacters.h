@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+class BookCharacters;
+
+// One pass over an XHTML, HTML or SVG document's text (UTF-8, its
+// byte-order mark taken off), collecting what a reader draws from it:
+// text, CDATA sections, the values of alt and title attributes, with
+// references resolved, and the generated content of <style> elements;
+// not names, comments, processing instructions, the document type
+// declaration (but the text of the entities its internal subset declares)
+// or <script> elements. It marks the book's text unreadable as
+// BookCharacters describes. marked: a byte-order mark decided the
+// encoding, so that the document's own declarations do not count.
+void CollectMarkupCharacters(std::string_view text, bool marked, BookCharacters& out);
