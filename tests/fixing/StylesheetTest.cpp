@@ -244,7 +244,8 @@ TEST_F(StylesheetTest, RelativeSizesKeepWhatFollowsTheReadersSize)
 // second pass changes nothing.
 TEST_F(StylesheetTest, ASecondPassWithEveryOptionChangesNothing)
 {
-    const std::string publisher = "@charset \"utf-8\";\r\nhtml, body { margin: 0; line-height: 1.2; font-family: serif }\r\n"
+    const std::string publisher = "@charset \"utf-8\";\r\n"
+                                  "html, body { margin: 0; line-height: 1.2; font-family: serif }\r\n"
                                   "@font-face { font-family: Pub; src: url(pub.otf) }\r\n"
                                   "h1 { font-family: Pub } p { margin: 0 0 1em; font-size: 11pt }";
     SetOptions(true, true, true);

@@ -88,8 +88,8 @@ TEST_P(TextEncodingTest, ReaderOptionsEditUtf16InUtf16)
                          "font-size: 12pt } h1 { font-size: 1.4em }",
                          le));
     EXPECT_TRUE(StripCSSFonts(css, "", FixOptions::Current()));
-    const std::string once =
-        Utf16("body {    } h1 { font-size: 1.4em }\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n", le);
+    const std::string once = Utf16(
+        "body {    } h1 { font-size: 1.4em }\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n", le);
     EXPECT_EQ(ReadFile(css), once);
     EXPECT_FALSE(StripCSSFonts(css, "", FixOptions::Current()));
 }
