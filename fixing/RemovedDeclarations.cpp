@@ -16,14 +16,14 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Whether a name (an identifier) starts at at: a letter, "_", a non-ASCII
-// byte or an escape, or a "-" before one of them or another "-".
+// Whether a name (an identifier) starts at at: a letter, "_", "-", a
+// non-ASCII byte or an escape, but not a "-" before a digit (a negative
+// number).
 bool NameStartsAt(std::string_view text, std::size_t at)
 {
     const char c = text[at];
     if (c == '-')
-        return at + 1 < text.size() && (text[at + 1] == '-' || (IsNameByte(text[at + 1]) && !IsDigit(text[at + 1])) ||
-                                        text[at + 1] == '\\');
+        return at + 1 < text.size() && (text[at + 1] == '\\' || (IsNameByte(text[at + 1]) && !IsDigit(text[at + 1])));
     return c == '\\' || (IsNameByte(c) && !IsDigit(c));
 }
 
@@ -95,8 +95,8 @@ bool IsMarginName(std::string_view name)
     return false;
 }
 
-}  // namespace
-
+// Whether a value holds a length in an absolute unit, in any case:
+// "12pt", "14PX", "calc(1em + 2px)"; not "1.4em", "120%" or "larger".
 bool HoldsAbsoluteLength(std::string_view value)
 {
     return AnyToken(
@@ -109,12 +109,16 @@ bool HoldsAbsoluteLength(std::string_view value)
         });
 }
 
+// Whether a value names the generic family monospace (unquoted: a quoted
+// "monospace" names a font of that name).
 bool NamesMonospace(std::string_view value)
 {
     return AnyToken(
         value, [](std::string_view name) { return EqualsIgnoringCase(name, "monospace"); },
         [](std::string_view) { return false; });
 }
+
+}  // namespace
 
 RemovedDeclarations::RemovedDeclarations(const FixOptions& options) : options_(options) {}
 

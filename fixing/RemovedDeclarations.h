@@ -26,11 +26,3 @@ public:
 private:
     FixOptions options_;
 };
-
-// Whether a value holds a length in an absolute unit, in any case:
-// "12pt", "14PX", "calc(1em + 2px)"; not "1.4em", "120%" or "larger".
-bool HoldsAbsoluteLength(std::string_view value);
-
-// Whether a value names the generic family monospace (unquoted: a quoted
-// "monospace" names a font of that name).
-bool NamesMonospace(std::string_view value);
