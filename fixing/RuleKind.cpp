@@ -34,7 +34,7 @@ RuleKind AtRuleKind(std::string_view keyword)
 }
 
 // Whether every selector of the list is html or body, alone or followed
-// by classes and ids: "body", "html, body", "body.calibre#top"; not
+// by classes and ids: "body", "html, body", "body.book#top"; not
 // "body p", "body > div" or "body:first-child".
 bool SelectsOnlyThePage(std::string_view list)
 {

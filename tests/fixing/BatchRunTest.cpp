@@ -651,11 +651,11 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
     const std::string publisher =
         "@charset \"utf-8\";\r\n@namespace epub \"http://www.idpf.org/2007/ops\";\r\n@page { margin: 5pt 10pt; }\r\n"
         "@font-face { font-family: \"Pub Serif\"; font-style: normal; src: url(../Fonts/pub.ttf); }\r\n"
-        "html, body.calibre { margin: 0 5pt; padding: 0; line-height: 1.2; font-family: \"Pub Serif\", serif; }\r\n"
+        "html, body.book { margin: 0 5pt; padding: 0; line-height: 1.2; font-family: \"Pub Serif\", serif; }\r\n"
         "h1 { font-size: 1.6em; line-height: 1.1 !important; margin: 2em 0 1em; font-family: \"Pub Serif\", serif }\r\n"
         "p { margin: 0; text-indent: 1.2em; font-size: 11pt; line-height: 16px }\r\n"
         "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
-        "@media amzn-kf8 { body { margin: 0 } }\r\n"
+        "@media screen { body { margin: 0 } }\r\n"
         "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; font-family: inherit } }\r\n"
         "/* body { margin: 3em } */ .x::before { content: \"line-height: 2;\" }\r\n";
     const std::string font = "OEBPS/Fonts/pub.ttf", fontBytes = ReadFile(InstalledFontFolder() + "/" + FontFiles[0]);
@@ -687,10 +687,10 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
     EXPECT_EQ(fixed.substr(0, fixed.find("/* body")),
               "@charset \"utf-8\";\r\n@namespace epub \"http://www.idpf.org/2007/ops\";\r\n@page {  }\r\n"
               "@font-face { font-family: \"Pub Serif\"; font-style: normal; src: url(../Fonts/pub.ttf); }\r\n"
-              "html, body.calibre {     }\r\nh1 { font-size: 1.6em;  margin: 2em 0 1em; }\r\n"
+              "html, body.book {     }\r\nh1 { font-size: 1.6em;  margin: 2em 0 1em; }\r\n"
               "p { margin: 0; text-indent: 1.2em;  }\r\n"
               "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
-              "@media amzn-kf8 { body { } }\r\n"
+              "@media screen { body { } }\r\n"
               "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; } }\r\n");
     EXPECT_EQ(EntryBytes(books[0], font), fontBytes) << "the book's own font stays";
 }
