@@ -32,7 +32,7 @@ Options::Options()
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(translate("Options", "Options..."));
     const int dpi = ScreenDotsPerInch();
-    MakeFixedWindow(*this, 5520, 4215, dpi);
+    MakeFixedWindow(*this, 10710, 4215, dpi);
 
     cssFrame =
         MakeControl<QGroupBox>(this, "cssFrame", translate("Options", "Text styling"), {240, 240, 5055, 2775}, dpi);
@@ -50,11 +50,22 @@ Options::Options()
         cssFrame, "checkIntlFonts", translate("Options", "&Install Liberation fonts."), {480, 1440, 2655, 255}, dpi);
     Label1 = MakeControl<QLabel>(cssFrame, "Label1",
         translate("Options", "(Allows display of international characters.)"), {720, 1680, 3120, 195}, dpi);
+    // Beside the text styling, one row for each choice, with room for two more.
+    readerFrame = MakeControl<QGroupBox>(this, "readerFrame", translate("Options", "For e-readers"),
+                                         {5415, 240, 5055, 2775}, dpi);
+    checkLineHeights = MakeControl<QCheckBox>(readerFrame, "checkLineHeights",
+        translate("Options", "Remove fixed &line heights"), {240, 360, 3375, 255}, dpi);
+    checkPageMargins = MakeControl<QCheckBox>(readerFrame, "checkPageMargins",
+        translate("Options", "Remove &page margins"), {240, 720, 2655, 255}, dpi);
+    checkFontFamilies = MakeControl<QCheckBox>(readerFrame, "checkFontFamilies",
+        translate("Options", "&Use the reader's own typeface"), {240, 1080, 3495, 255}, dpi);
+    checkRelativeSizes = MakeControl<QCheckBox>(readerFrame, "checkRelativeSizes",
+        translate("Options", "&Keep relative font sizes"), {240, 1440, 3375, 255}, dpi);
     checkKeepOriginals = MakeControl<QCheckBox>(this, "checkKeepOriginals",
         translate("Options", "&Move the original books to the Trash"), {240, 3150, 5055, 255}, dpi);
-    cmdOk = MakeControl<QPushButton>(this, "cmdOk", translate("Options", "&OK"), {3240, 3660, 870, 360}, dpi);
+    cmdOk = MakeControl<QPushButton>(this, "cmdOk", translate("Options", "&OK"), {8430, 3660, 870, 360}, dpi);
     cmdCancel =
-        MakeControl<QPushButton>(this, "cmdCancel", translate("Options", "&Cancel"), {4200, 3660, 1110, 360}, dpi);
+        MakeControl<QPushButton>(this, "cmdCancel", translate("Options", "&Cancel"), {9390, 3660, 1110, 360}, dpi);
 
     for (QPushButton* button : {cmdOk, cmdCancel}) {
         button->setAutoDefault(false);
@@ -64,7 +75,11 @@ Options::Options()
     setTabOrder(radioDeleteCss, checkJustify);
     setTabOrder(checkJustify, checkText);
     setTabOrder(checkText, checkIntlFonts);
-    setTabOrder(checkIntlFonts, checkKeepOriginals);
+    setTabOrder(checkIntlFonts, checkLineHeights);
+    setTabOrder(checkLineHeights, checkPageMargins);
+    setTabOrder(checkPageMargins, checkFontFamilies);
+    setTabOrder(checkFontFamilies, checkRelativeSizes);
+    setTabOrder(checkRelativeSizes, checkKeepOriginals);
     setTabOrder(checkKeepOriginals, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
 
@@ -72,6 +87,7 @@ Options::Options()
     // other; a selection made by the program reacts as a click does.
     connect(radioAlterCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
     connect(radioDeleteCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
+    connect(checkText, &QCheckBox::toggled, this, [this] { EnableAlterOptions(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { SaveAndHide(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
 
@@ -86,6 +102,10 @@ void Options::Load()
     Tick(checkJustify, OptionKey::JustifyText);
     Tick(checkIntlFonts, OptionKey::IntlFonts);
     Tick(checkText, OptionKey::FontSizes);
+    Tick(checkLineHeights, OptionKey::LineHeights);
+    Tick(checkPageMargins, OptionKey::PageMargins);
+    Tick(checkFontFamilies, OptionKey::FontFamilies);
+    Tick(checkRelativeSizes, OptionKey::RelativeSizes);
     Tick(checkKeepOriginals, OptionKey::KeepOriginals);
     EnableAlterOptions();
 }
@@ -94,8 +114,11 @@ void Options::EnableAlterOptions()
 {
     const bool alter = radioAlterCss->isChecked();
     for (QWidget* control : {static_cast<QWidget*>(checkJustify), static_cast<QWidget*>(checkText),
-                             static_cast<QWidget*>(checkIntlFonts), static_cast<QWidget*>(Label1)})
+                             static_cast<QWidget*>(checkIntlFonts), static_cast<QWidget*>(Label1),
+                             static_cast<QWidget*>(checkLineHeights), static_cast<QWidget*>(checkPageMargins),
+                             static_cast<QWidget*>(checkFontFamilies)})
         control->setEnabled(alter);
+    checkRelativeSizes->setEnabled(alter && checkText->isChecked());
 }
 
 void Options::SaveAndHide()
@@ -105,6 +128,11 @@ void Options::SaveAndHide()
     SettingsStore::PutOption(OptionKey::JustifyText, checkJustify->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::IntlFonts, checkIntlFonts->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::FontSizes, checkText->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::LineHeights, checkLineHeights->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::PageMargins, checkPageMargins->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::FontFamilies, checkFontFamilies->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::RelativeSizes,
+                             checkRelativeSizes->isChecked() && checkText->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::KeepOriginals, checkKeepOriginals->isChecked());
     SettingsStore::SaveOptions();
     accept();

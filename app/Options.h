@@ -10,8 +10,9 @@ class QPushButton;
 class QRadioButton;
 
 // The options dialog: alter the stylesheets (three independent choices) or
-// delete them, and whether the originals go to the Trash. A new dialog shows the option map's current values; OK
-// writes all five options to the map and the store and hides the dialog,
+// delete them, what to change for e-readers, and whether the originals go
+// to the Trash. A new dialog shows the option map's current values; OK
+// writes all nine options to the map and the store and hides the dialog,
 // which keeps every control as the user left it for its next showing.
 // Cancel and the close box end the showing without writing anything; the
 // owner then discards the dialog.
@@ -19,8 +20,9 @@ class Options : public QDialog {
 public:
     Options();
 
-    // Enables the three style choices and their note exactly when the
-    // stylesheets are to be altered; their ticks stay as they are.
+    // Enables the style choices and their note exactly when the
+    // stylesheets are to be altered, and keeping relative font sizes only
+    // while fixed ones are removed; their ticks stay as they are.
     void EnableAlterOptions();
 
 protected:
@@ -39,6 +41,11 @@ private:
     QCheckBox* checkText;
     QCheckBox* checkIntlFonts;
     QLabel* Label1;
+    QGroupBox* readerFrame;
+    QCheckBox* checkLineHeights;
+    QCheckBox* checkPageMargins;
+    QCheckBox* checkFontFamilies;
+    QCheckBox* checkRelativeSizes;
     QCheckBox* checkKeepOriginals;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;

@@ -1,5 +1,5 @@
 // Rewriting large stylesheets, with and without a font-size declaration
-// that no ";" ever ends.
+// that no ";" ever ends, and with the options for e-readers on too.
 #include "SettingsStore.h"
 #include "Stylesheet.h"
 #include "TextFile.h"
@@ -25,6 +25,9 @@ std::string MakeStylesheet(std::size_t size, bool unterminated)
 void RewriteStylesheet(benchmark::State& state)
 {
     SettingsStore::LoadOptions();  // first-run values: all three style edits on
+    for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
+                            OptionKey::RelativeSizes})
+        SettingsStore::PutOption(key, state.range(2) != 0);
     const std::string css = MakeStylesheet(static_cast<std::size_t>(state.range(0)) << 20, state.range(1) != 0);
     const std::string path = (std::filesystem::temp_directory_path() / "bindwell-bench.css").string();
     for (auto _ : state) {
@@ -39,5 +42,10 @@ void RewriteStylesheet(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(RewriteStylesheet)->Args({1, 0})->Args({10, 0})->Args({10, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(RewriteStylesheet)
+    ->Args({1, 0, 0})
+    ->Args({10, 0, 0})
+    ->Args({10, 1, 0})
+    ->Args({10, 0, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -11,5 +11,9 @@ FixOptions FixOptions::Current()
     options.intlFonts = IsOptionOn(OptionKey::IntlFonts);
     options.deleteCSS = IsOptionOn(OptionKey::DeleteCSS);
     options.keepOriginals = IsOptionOn(OptionKey::KeepOriginals);
+    options.lineHeights = IsOptionOn(OptionKey::LineHeights);
+    options.pageMargins = IsOptionOn(OptionKey::PageMargins);
+    options.fontFamilies = IsOptionOn(OptionKey::FontFamilies);
+    options.relativeSizes = IsOptionOn(OptionKey::RelativeSizes);
     return options;
 }

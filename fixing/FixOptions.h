@@ -10,6 +10,10 @@ struct FixOptions {
     bool intlFonts = false;      // IntlFonts: embed the Liberation Serif faces
     bool deleteCSS = false;      // DeleteCSS: delete the stylesheets instead
     bool keepOriginals = false;  // KeepOriginals: the replaced book goes to the Trash
+    bool lineHeights = false;    // LineHeights: remove fixed line heights
+    bool pageMargins = false;    // PageMargins: remove the page's margins
+    bool fontFamilies = false;   // FontFamilies: remove the fonts the publisher chose
+    bool relativeSizes = false;  // RelativeSizes: with fontSizes, keep sizes relative to the reader's
 
     // The values the settings store holds now.
     static FixOptions Current();

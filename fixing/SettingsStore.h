@@ -11,6 +11,11 @@ inline constexpr char FontSizes[] = "FontSizes";
 inline constexpr char JustifyText[] = "JustifyText";
 inline constexpr char IntlFonts[] = "IntlFonts";
 inline constexpr char DeleteCSS[] = "DeleteCSS";
+// For e-readers: the reader's own settings win over the publisher's.
+inline constexpr char LineHeights[] = "LineHeights";
+inline constexpr char PageMargins[] = "PageMargins";
+inline constexpr char FontFamilies[] = "FontFamilies";
+inline constexpr char RelativeSizes[] = "RelativeSizes";  // only with FontSizes
 // Not a fix: whether a replaced book's original goes to the desktop's Trash.
 inline constexpr char KeepOriginals[] = "KeepOriginals";
 }  // namespace OptionKey

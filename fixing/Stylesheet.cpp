@@ -1,10 +1,13 @@
 #include "Stylesheet.h"
 
-#include "FontSizeRemoval.h"
+#include "DeclarationScan.h"
 #include "LiberationFaces.h"
+#include "RemovedDeclarations.h"
 #include "TextFile.h"
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,18 @@ std::string ParagraphBlock()
     return std::string(LineBreak) + ParagraphRule + LineBreak;
 }
 
+// Where text holds the rules this fix appends: no later pass edits them,
+// so that a second pass finds them as the first left them.
+std::vector<KeptSpan> OwnRules(const std::string& text, const std::string& fontBlock)
+{
+    std::vector<KeptSpan> spans;
+    for (const std::string_view rules : {std::string_view(fontBlock), std::string_view(BodyRule),
+                                         std::string_view(ParagraphRule)})
+        for (auto at = text.find(rules); at != std::string::npos; at = text.find(rules, at + rules.size()))
+            spans.emplace_back(at, at + rules.size());
+    return spans;
+}
+
 }  // namespace
 
 bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options)
@@ -37,8 +52,8 @@ bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, 
     const std::string paragraphBlock = ParagraphBlock();
     std::string text = original->text;
 
-    if (options.fontSizes)
-        text = RemoveFontSizes(text);
+    if (const RemovedDeclarations removed(options); removed.Any())
+        text = RemoveDeclarations(text, removed, OwnRules(text, fontBlock));
 
     if (options.intlFonts && text.find(fontBlock) == std::string::npos)
         text += LineBreak + fontBlock;

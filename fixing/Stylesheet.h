@@ -4,15 +4,15 @@
 
 #include <string>
 
-// Rewrites one stylesheet in place as options say: fixed font sizes
-// removed, the Liberation faces and a body rule appended, a justifying
-// paragraph rule appended. fontFolder is put in front of each font's file
-// name, as for AlterContentOpf.
+// Rewrites one stylesheet in place as options say: the declarations they
+// name removed (see RemovedDeclarations), the Liberation faces and a body
+// rule appended, a justifying paragraph rule appended. fontFolder is put
+// in front of each font's file name, as for AlterContentOpf.
 //
 // A rule block the stylesheet already holds exactly as this fix writes it
-// is not appended again, so that fixing a fixed book adds nothing. A
-// stylesheet whose text no edit changed is left as it was, not rewritten.
-// A UTF-16 stylesheet is edited and written back in UTF-16; one that no
-// encoding can be edited in safely is left as it was. Returns whether the
-// file was rewritten.
+// is neither appended again nor edited by a removal, so that fixing a
+// fixed book changes nothing. A stylesheet whose text no edit changed is
+// left as it was, not rewritten. A UTF-16 stylesheet is edited and written
+// back in UTF-16; one that no encoding can be edited in safely is left as
+// it was. Returns whether the file was rewritten.
 bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options);

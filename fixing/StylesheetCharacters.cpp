@@ -2,7 +2,7 @@
 
 #include "BookCharacters.h"
 #include "CharacterEntities.h"
-#include "StylesheetScanner.h"
+#include "CssText.h"
 #include "Utf8Text.h"
 
 #include <optional>
@@ -92,7 +92,9 @@ std::size_t GeneratedTextProperty(std::string_view css, std::size_t at)
 
 void CollectStylesheetCharacters(std::string_view css, bool asciiOnly, BookCharacters& out)
 {
-    using namespace StylesheetScanner;
+    using CssText::DeclarationEnd;
+    using CssText::FindEnd;
+    using CssText::SkipOpaque;
     std::size_t i = 0;
     while (i < css.size() && out.Readable()) {
         const Byte b = static_cast<Byte>(css[i]);

@@ -49,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsStore::PutOption(OptionKey::FontSizes, options & 1);
     SettingsStore::PutOption(OptionKey::IntlFonts, options & 2);
     SettingsStore::PutOption(OptionKey::JustifyText, options & 4);
+    SettingsStore::PutOption(OptionKey::LineHeights, options & 8);
+    SettingsStore::PutOption(OptionKey::PageMargins, options & 16);
+    SettingsStore::PutOption(OptionKey::FontFamilies, options & 32);
+    SettingsStore::PutOption(OptionKey::RelativeSizes, options & 64);
     const auto edit = [&] {
         return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../") : StripCSSFonts(file.string(), "../../", FixOptions::Current());
     };
@@ -61,8 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
 
     // Only removing font sizes may change a fixed file again (two halves of
-    // a declaration that the first pass brought together); nothing is
-    // appended or inserted twice.
+    // a declaration that the first pass brought together): the other
+    // removals find declarations only where one starts; nothing is appended
+    // or inserted twice.
     const bool again = edit();
     const std::string twice = ReadBytes(file);
     if (again && (BINDWELL_FUZZ_PACKAGE || !(options & 1)))

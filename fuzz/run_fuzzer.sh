@@ -21,7 +21,9 @@ if [ -z "$(ls -A "$corpus")" ]; then
     fuzz_unzip)
       (cd "$seeds/book" && zip -qX0 "$corpus/stored.zip" mimetype && zip -qXr "$corpus/stored.zip" META-INF OEBPS &&
         zip -qXr -9 "$corpus/deflated.zip" . && zip -qX -P pw "$corpus/encrypted.zip" mimetype) ;;
-    fuzz_stylesheet) { printf '\007'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed" ;;
+    fuzz_stylesheet)
+      { printf '\007'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed"
+      { printf '\177'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed-every-option" ;;
     fuzz_package) { printf '\000'; cat "$seeds/book/OEBPS/content.opf"; } >"$corpus/seed" ;;
     fuzz_characters)
       printf '\000<?xml version="1.0"?><p title="t">caf&eacute; &#x2192;<img alt="\303\251"/><!-- c --></p>' \

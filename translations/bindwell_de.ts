@@ -260,6 +260,38 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Ein Ordner mit Büchern oder eine EPUB-Datei.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Feste Zeilenhöhen entfernen (Option LineHeights), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Feste Zeilenhöhen in diesem Durchlauf behalten.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Seitenränder entfernen (Option PageMargins), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Seitenränder in diesem Durchlauf behalten.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Die Schriften entfernen, die die Bücher nennen (außer nichtproportionalen), damit die des Lesegeräts gilt (Option FontFamilies), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Die Schriften, die die Bücher nennen, in diesem Durchlauf behalten.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Wo feste Schriftgrößen entfernt werden, die Größen relativ zu der des Lesegeräts behalten (Option RelativeSizes), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>In diesem Durchlauf auch relative Schriftgrößen entfernen.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -584,6 +616,26 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Für E-Reader</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Feste &amp;Zeilenhöhen entfernen</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>&amp;Seitenränder entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>Schrift des Lesegeräts &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>&amp;Relative Schriftgrößen behalten</translation>
     </message>
 </context>
 <context>

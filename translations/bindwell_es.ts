@@ -259,6 +259,38 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Una carpeta de libros o un archivo EPUB.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Quitar las alturas de línea fijas (opción LineHeights) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Conservar las alturas de línea fijas en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Quitar los márgenes de página (opción PageMargins) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Conservar los márgenes de página en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Quitar las tipografías que nombran los libros, salvo las monoespaciadas, para que se use la del lector (opción FontFamilies) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Conservar las tipografías que nombran los libros en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Donde se quitan los tamaños de letra fijos, conservar los relativos al tamaño del lector (opción RelativeSizes) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>Quitar también los tamaños de letra relativos en esta ejecución.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -583,6 +615,26 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Para lectores electrónicos</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Quitar las alturas de &amp;línea fijas</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>Quitar los má&amp;rgenes de página</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>&amp;Usar la tipografía del lector</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>Mantener los tamaños de letra relati&amp;vos</translation>
     </message>
 </context>
 <context>

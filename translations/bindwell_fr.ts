@@ -260,6 +260,38 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Un dossier de livres, ou un fichier EPUB.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Retirer les hauteurs de ligne fixes (option LineHeights) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Conserver les hauteurs de ligne fixes pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Retirer les marges de page (option PageMargins) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Conserver les marges de page pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Retirer les polices que nomment les livres, sauf celles à chasse fixe, pour que la liseuse utilise la sienne (option FontFamilies) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Conserver les polices que nomment les livres pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Là où les tailles de police fixes sont retirées, garder les tailles relatives à celle de la liseuse (option RelativeSizes) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>Retirer aussi les tailles de police relatives pour cette exécution.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -584,6 +616,26 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Pour les liseuses</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Retirer les &amp;hauteurs de ligne fixes</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>Retirer les marges de &amp;page</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>Utiliser la police de la &amp;liseuse</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>&amp;Garder les tailles de police relatives</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,38 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Folder z książkami lub plik EPUB.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Usuń stałą interlinię (opcja LineHeights) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Zachowaj stałą interlinię w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Usuń marginesy strony (opcja PageMargins) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Zachowaj marginesy strony w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Usuń kroje pisma wskazane przez książki, poza krojami o stałej szerokości, aby użyty był krój czytnika (opcja FontFamilies) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Zachowaj kroje pisma wskazane przez książki w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Tam, gdzie usuwane są stałe rozmiary czcionek, zachowaj rozmiary względne wobec rozmiaru czytnika (opcja RelativeSizes) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>Usuń także względne rozmiary czcionek w tym uruchomieniu.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -589,6 +621,26 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Dla czytników e-booków</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Usuń stałą &amp;interlinię</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>Usuń &amp;marginesy strony</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>Użyj kroju &amp;pisma czytnika</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>Zachowaj względne &amp;rozmiary czcionek</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,38 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Uma pasta de livros ou um arquivo EPUB.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Remover alturas de linha fixas (opção LineHeights) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Manter as alturas de linha fixas nesta execução.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Remover as margens de página (opção PageMargins) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Manter as margens de página nesta execução.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Remover as fontes que os livros nomeiam, exceto as monoespaçadas, para que seja usada a do leitor (opção FontFamilies) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Manter as fontes que os livros nomeiam nesta execução.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Onde os tamanhos de fonte fixos são removidos, manter os tamanhos relativos ao do leitor (opção RelativeSizes) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>Remover também os tamanhos de fonte relativos nesta execução.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -583,6 +615,26 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Para leitores digitais</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Remover alturas de &amp;linha fixas</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>Remover margens de &amp;página</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>&amp;Usar a fonte do próprio leitor</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>Manter tamanhos de fonte relati&amp;vos</translation>
     </message>
 </context>
 <context>

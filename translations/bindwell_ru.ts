@@ -263,6 +263,38 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>Папка с книгами или файл EPUB.</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>Убрать фиксированный межстрочный интервал (параметр LineHeights) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>Сохранить фиксированный межстрочный интервал в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>Убрать поля страницы (параметр PageMargins) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>Сохранить поля страницы в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>Убрать шрифты, заданные в книгах, кроме моноширинных, чтобы использовался шрифт устройства (параметр FontFamilies) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>Сохранить шрифты, заданные в книгах, в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>Там, где убираются фиксированные размеры шрифта, сохранить размеры относительно размера устройства (параметр RelativeSizes) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>Убрать и относительные размеры шрифта в этом запуске.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -589,6 +621,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>&amp;Cancel</source>
         <translation>О&amp;тмена</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>Для электронных книг</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>Убрать фиксированный &amp;межстрочный интервал</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>Убрать &amp;поля страницы</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>Использовать &amp;шрифт устройства</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>Сохранять относительные &amp;размеры шрифта</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,38 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <extracomment>PATH is the argument&apos;s name in the usage line; keep it.</extracomment>
         <translation>书籍文件夹或 EPUB 文件。</translation>
     </message>
+    <message>
+        <source>Remove fixed line heights (option LineHeights) in this run.</source>
+        <translation>本次运行中移除固定行高（选项 LineHeights）。</translation>
+    </message>
+    <message>
+        <source>Keep fixed line heights in this run.</source>
+        <translation>本次运行中保留固定行高。</translation>
+    </message>
+    <message>
+        <source>Remove the page margins (option PageMargins) in this run.</source>
+        <translation>本次运行中移除页边距（选项 PageMargins）。</translation>
+    </message>
+    <message>
+        <source>Keep the page margins in this run.</source>
+        <translation>本次运行中保留页边距。</translation>
+    </message>
+    <message>
+        <source>Remove the typefaces the books name, monospace ones aside, so that the reader&apos;s own is used (option FontFamilies) in this run.</source>
+        <translation>本次运行中移除书中指定的字体（等宽字体除外），以使用阅读器自带的字体（选项 FontFamilies）。</translation>
+    </message>
+    <message>
+        <source>Keep the typefaces the books name in this run.</source>
+        <translation>本次运行中保留书中指定的字体。</translation>
+    </message>
+    <message>
+        <source>Where fixed font sizes are removed, keep the sizes relative to the reader&apos;s own (option RelativeSizes) in this run.</source>
+        <translation>本次运行中，移除固定字体大小时保留相对于阅读器字号的大小（选项 RelativeSizes）。</translation>
+    </message>
+    <message>
+        <source>Remove relative font sizes too in this run.</source>
+        <translation>本次运行中也移除相对字体大小。</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -576,6 +608,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>For e-readers</source>
+        <translation>适用于电子阅读器</translation>
+    </message>
+    <message>
+        <source>Remove fixed &amp;line heights</source>
+        <translation>移除固定行高(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Remove &amp;page margins</source>
+        <translation>移除页边距(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Use the reader&apos;s own typeface</source>
+        <translation>使用阅读器自带的字体(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep relative font sizes</source>
+        <translation>保留相对字体大小(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,8 @@ protected:
     {
         Store values;
         for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS,
-                                OptionKey::KeepOriginals})
+                                OptionKey::KeepOriginals, OptionKey::LineHeights, OptionKey::PageMargins,
+                                OptionKey::FontFamilies, OptionKey::RelativeSizes})
             values[key] = SettingsStore::IsOptionOn(key) ? "Yes" : "No";
         return values;
     }
@@ -77,7 +78,8 @@ protected:
         Shown shown{Child<QRadioButton>(dialog, "radioDeleteCss").isChecked(), {},
                     Child<QLabel>(dialog, "Label1").isEnabled()};
         EXPECT_NE(shown.deleteSelected, Child<QRadioButton>(dialog, "radioAlterCss").isChecked());
-        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts"}) {
+        for (const char* name : {"checkText", "checkJustify", "checkIntlFonts", "checkLineHeights", "checkPageMargins",
+                                 "checkFontFamilies", "checkRelativeSizes"}) {
             const QCheckBox& box = Child<QCheckBox>(dialog, name);
             shown.checks[name] = std::string(box.isChecked() ? "ticked" : "unticked") + (box.isEnabled() ? " on" : " off");
         }
@@ -93,32 +95,50 @@ protected:
     Form1 window;
 };
 
-const Shown AllTicked{
-    false, {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"}}, true};
+// The first run's choices: the three style choices ticked, those for
+// e-readers not.
+const Shown AllTicked{false,
+                      {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"},
+                       {"checkLineHeights", "unticked on"}, {"checkPageMargins", "unticked on"},
+                       {"checkFontFamilies", "unticked on"}, {"checkRelativeSizes", "unticked on"}},
+                      true};
 
-TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesAllFive)
+// The options for e-readers, as first run leaves them.
+const Store ReaderOptionsOff{
+    {"LineHeights", "No"}, {"PageMargins", "No"}, {"FontFamilies", "No"}, {"RelativeSizes", "No"}};
+
+Store With(Store values, const Store& more = ReaderOptionsOff)
+{
+    values.insert(more.begin(), more.end());
+    return values;
+}
+
+TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesEveryOption)
 {
     WithOptions([](QWidget& dialog) {
         EXPECT_EQ(Showing(dialog), AllTicked);
         EXPECT_TRUE(Child<QCheckBox>(dialog, "checkKeepOriginals").isChecked());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
-                                {"KeepOriginals", "Yes"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                               {"KeepOriginals", "Yes"}}));
 }
 
 TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
 {
-    Stored({{"DeleteCSS", "Yes"}, {"FontSizes", "Yes"}, {"JustifyText", "No"}, {"IntlFonts", "No"}});
+    Stored({{"DeleteCSS", "Yes"}, {"FontSizes", "Yes"}, {"JustifyText", "No"}, {"IntlFonts", "No"},
+            {"LineHeights", "Yes"}, {"RelativeSizes", "Yes"}});
     WithOptions([](QWidget& dialog) {
         EXPECT_EQ(Showing(dialog),
                   (Shown{true,
-                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "unticked off"}},
+                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "unticked off"},
+                          {"checkLineHeights", "ticked off"}, {"checkPageMargins", "unticked off"},
+                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "ticked off"}},
                          false}));
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                                {"KeepOriginals", "Yes"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                               {"KeepOriginals", "Yes"}}));
 }
 
 TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
@@ -128,8 +148,8 @@ TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
         EXPECT_FALSE(Child<QCheckBox>(dialog, "checkText").isEnabled());
         Press(dialog, "cmdCancel");
     });
-    EXPECT_EQ(InMap(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
-                              {"KeepOriginals", "Yes"}}));
+    EXPECT_EQ(InMap(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                             {"KeepOriginals", "Yes"}}));
     EXPECT_TRUE(InStore().empty());
 
     SettingsStore::PutOption(OptionKey::JustifyText, false);
@@ -148,8 +168,8 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
         Press(dialog, "radioDeleteCss");
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                                {"KeepOriginals", "Yes"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                               {"KeepOriginals", "Yes"}}));
 
     // The hidden dialog shows its old ticks, not the map's "No"; choosing
     // to alter again brings them back, and OK saves them.
@@ -157,14 +177,39 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
     WithOptions([](QWidget& dialog) {
         EXPECT_EQ(Showing(dialog),
                   (Shown{true,
-                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "ticked off"}},
+                         {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "ticked off"},
+                          {"checkLineHeights", "unticked off"}, {"checkPageMargins", "unticked off"},
+                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "unticked off"}},
                          false}));
         Press(dialog, "radioAlterCss");
         EXPECT_TRUE(Child<QLabel>(dialog, "Label1").isEnabled());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"},
-                                {"KeepOriginals", "Yes"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"},
+                               {"KeepOriginals", "Yes"}}));
+}
+
+// Keeping relative font sizes means something only while fixed ones are
+// removed: its box follows "Remove fixed font sizes.", and OK saves it
+// off while that is unticked.
+TEST_F(OptionsDialogTest, TheReaderChoicesAndRelativeSizesFollowingFontSizes)
+{
+    WithOptions([](QWidget& dialog) {
+        for (const char* name : {"checkLineHeights", "checkPageMargins", "checkFontFamilies", "checkRelativeSizes"})
+            Press(dialog, name);
+        Press(dialog, "checkText");
+        EXPECT_EQ(Showing(dialog).checks.at("checkRelativeSizes"), "ticked off");
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                                {"KeepOriginals", "Yes"}, {"LineHeights", "Yes"}, {"PageMargins", "Yes"},
+                                {"FontFamilies", "Yes"}, {"RelativeSizes", "No"}}));
+    WithOptions([](QWidget& dialog) {
+        Press(dialog, "checkText");
+        EXPECT_EQ(Showing(dialog).checks.at("checkRelativeSizes"), "ticked on");
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InMap().at("RelativeSizes"), "Yes");
 }
 
 TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)
@@ -178,8 +223,8 @@ TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)
         EXPECT_TRUE(dialog.isVisible());
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                                {"KeepOriginals", "No"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
+                               {"KeepOriginals", "No"}}));
 }
 
 TEST_F(OptionsDialogTest, TheProgramEndsWithTheMainWindowWhileTheDialogIsHidden)

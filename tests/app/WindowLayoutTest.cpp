@@ -62,11 +62,12 @@ TEST(WindowLayout, TheOptionsDialog)
     ScratchSettings settings;
     Options dialog;
     dialog.show();
-    ExpectReadableAndApart(dialog, 5520, 4215);
+    ExpectReadableAndApart(dialog, 10710, 4215);
     EXPECT_EQ(dialog.windowTitle(), "Options...");
     EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
               (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
-                                        "checkIntlFonts", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
+                                        "checkIntlFonts", "checkLineHeights", "checkPageMargins", "checkFontFamilies",
+                                        "checkRelativeSizes", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
     ExpectDistinctMnemonics(dialog);
 }
 
@@ -87,7 +88,7 @@ TEST_P(WindowsInEveryLanguage, AreReadableWithTheirOwnKeys)
     ExpectDistinctMnemonics(window);
     Options dialog;
     dialog.show();
-    ExpectReadableAndApart(dialog, 5520, 4215);
+    ExpectReadableAndApart(dialog, 10710, 4215);
     ExpectDistinctMnemonics(dialog);
 }
 

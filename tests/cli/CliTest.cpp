@@ -36,12 +36,20 @@ Result RunCli(const std::string& arguments, const TempFolder& home, const std::s
 TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
 {
     const auto parse = [](const std::vector<std::string>& arguments) { return CommandLineParser().Parse(arguments); };
-    CommandLine line = parse({"--no-fonts", "--delete-css", "--fonts", "--save", "--keep-going", "books", "b.epub"});
+    CommandLine line = parse({"--no-fonts", "--delete-css", "--fonts", "--line-heights", "--no-page-margins",
+                              "--font-families", "--relative-sizes", "--no-relative-sizes", "--save", "--keep-going",
+                              "books", "b.epub"});
     EXPECT_EQ(line.action, CommandLine::Action::Fix);
     EXPECT_EQ(line.paths, (std::vector<std::string>{"books", "b.epub"}));
     EXPECT_TRUE(line.save && line.keepGoing);
-    EXPECT_EQ(line.options, (std::vector<std::pair<std::string, bool>>{
-                                {"IntlFonts", false}, {"DeleteCSS", true}, {"IntlFonts", true}}))
+    EXPECT_EQ(line.options, (std::vector<std::pair<std::string, bool>>{{"IntlFonts", false},
+                                                                       {"DeleteCSS", true},
+                                                                       {"IntlFonts", true},
+                                                                       {"LineHeights", true},
+                                                                       {"PageMargins", false},
+                                                                       {"FontFamilies", true},
+                                                                       {"RelativeSizes", true},
+                                                                       {"RelativeSizes", false}}))
         << "in the order given, so that the last one counts";
     EXPECT_EQ(parse({"--list", "x"}).action, CommandLine::Action::List);
     EXPECT_EQ(parse({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);

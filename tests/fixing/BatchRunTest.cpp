@@ -582,22 +582,31 @@ TEST_F(BatchRunTest, ProtectedBooksAreLeftExactlyAsTheyAre)
     EXPECT_NE(EntryBytes(ours, BookStylesheet), BookCss) << "without the fonts, nothing is written over ours";
 }
 
+bool EpubcheckIsInstalled()
+{
+    return std::system("java -version > /dev/null 2>&1") == 0 && fs::exists("/usr/share/java/epubcheck.jar");
+}
+
+// The kinds of the errors epubcheck reports for book, one a line; report
+// is a scratch file.
+std::string EpubcheckErrors(const std::string& book, const std::string& report)
+{
+    std::system(("java -jar /usr/share/java/epubcheck.jar '" + book + "' > '" + report + "' 2>&1").c_str());
+    std::string errors;
+    std::istringstream lines(ReadFile(report));
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("ERROR", 0) == 0 || line.rfind("FATAL", 0) == 0)
+            errors += line.substr(0, line.find(':')) + "\n";
+    return errors;
+}
+
 // epubcheck finds nothing in a book fixed once or twice that it did not
 // find before.
 TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
 {
-    if (std::system("java -version > /dev/null 2>&1") != 0 || !fs::exists("/usr/share/java/epubcheck.jar"))
+    if (!EpubcheckIsInstalled())
         GTEST_SKIP() << "epubcheck is not installed";
-    auto check = [&](const std::string& book) {
-        const std::string report = runtime / "report.txt";
-        std::system(("java -jar /usr/share/java/epubcheck.jar '" + book + "' > '" + report + "' 2>&1").c_str());
-        std::string errors;
-        std::istringstream lines(ReadFile(report));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind("ERROR", 0) == 0 || line.rfind("FATAL", 0) == 0)
-                errors += line.substr(0, line.find(':')) + "\n";
-        return errors;
-    };
+    auto check = [&](const std::string& book) { return EpubcheckErrors(book, runtime / "report.txt"); };
     const std::string three = Book("three.epub"), two = Book("two.epub", EpubVersion::Two);
     // A package document named as many EPUB 3 tools name it.
     const std::string package = library / "package.epub";
@@ -630,6 +639,60 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
             EXPECT_EQ(check(books[i]), before[i]) << books[i] << ", pass " << pass;
     }
     EXPECT_NE(EntryBytes(package, "EPUB/package.opf").find(ManifestItems("../")), std::string::npos);
+}
+
+// Nor in books whose publishers fixed line heights, margins, typefaces
+// and sizes everywhere, with their own embedded font, fixed with every
+// option for e-readers on; a second pass leaves them as they are.
+TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
+{
+    if (!EpubcheckIsInstalled())
+        GTEST_SKIP() << "epubcheck is not installed";
+    const std::string publisher =
+        "@charset \"utf-8\";\r\n@namespace epub \"http://www.idpf.org/2007/ops\";\r\n@page { margin: 5pt 10pt; }\r\n"
+        "@font-face { font-family: \"Pub Serif\"; font-style: normal; src: url(../Fonts/pub.ttf); }\r\n"
+        "html, body.book { margin: 0 5pt; padding: 0; line-height: 1.2; font-family: \"Pub Serif\", serif; }\r\n"
+        "h1 { font-size: 1.6em; line-height: 1.1 !important; margin: 2em 0 1em; font-family: \"Pub Serif\", serif }\r\n"
+        "p { margin: 0; text-indent: 1.2em; font-size: 11pt; line-height: 16px }\r\n"
+        "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
+        "@media screen { body { margin: 0 } }\r\n"
+        "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; font-family: inherit } }\r\n"
+        "/* body { margin: 3em } */ .x::before { content: \"line-height: 2;\" }\r\n";
+    const std::string font = "OEBPS/Fonts/pub.ttf", fontBytes = ReadFile(InstalledFontFolder() + "/" + FontFiles[0]);
+    std::vector<std::string> books;
+    for (const EpubVersion version : {EpubVersion::Three, EpubVersion::Two}) {
+        const std::string book = Book(version == EpubVersion::Three ? "three.epub" : "two.epub", version);
+        std::string opf = EntryBytes(book, BookPackage);
+        opf.insert(opf.find("<item id=\"css\""),
+                   "<item id=\"pub\" href=\"Fonts/pub.ttf\" media-type=\"application/vnd.ms-opentype\"/>\r\n");
+        BuildZip(book, {{BookPackage, opf}, {BookStylesheet, publisher}, {font, fontBytes}}, true);
+        books.push_back(book);
+    }
+    for (const std::string& book : books)
+        ASSERT_EQ(EpubcheckErrors(book, runtime / "report.txt"), "") << book << " is valid as it is";
+    Options(true, true, true, false);
+    for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
+                            OptionKey::RelativeSizes})
+        SettingsStore::PutOption(key, true);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    std::vector<std::string> once;
+    for (const std::string& book : books) {
+        EXPECT_EQ(EpubcheckErrors(book, runtime / "report.txt"), "") << book;
+        once.push_back(ReadFile(book));
+    }
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (std::size_t i = 0; i < books.size(); ++i)
+        EXPECT_EQ(ReadFile(books[i]), once[i]) << books[i] << ": a second pass leaves it as it is";
+    const std::string fixed = EntryBytes(books[0], BookStylesheet);
+    EXPECT_EQ(fixed.substr(0, fixed.find("/* body")),
+              "@charset \"utf-8\";\r\n@namespace epub \"http://www.idpf.org/2007/ops\";\r\n@page {  }\r\n"
+              "@font-face { font-family: \"Pub Serif\"; font-style: normal; src: url(../Fonts/pub.ttf); }\r\n"
+              "html, body.book {     }\r\nh1 { font-size: 1.6em;  margin: 2em 0 1em; }\r\n"
+              "p { margin: 0; text-indent: 1.2em;  }\r\n"
+              "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
+              "@media screen { body { } }\r\n"
+              "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; } }\r\n");
+    EXPECT_EQ(EntryBytes(books[0], font), fontBytes) << "the book's own font stays";
 }
 
 }  // namespace

@@ -20,6 +20,14 @@ protected:
         SettingsStore::PutOption(OptionKey::IntlFonts, fonts);
         SettingsStore::PutOption(OptionKey::JustifyText, justify);
     }
+    // The options for e-readers, on top of SetOptions.
+    void SetReaderOptions(bool lineHeights, bool pageMargins, bool fontFamilies, bool relativeSizes)
+    {
+        SettingsStore::PutOption(OptionKey::LineHeights, lineHeights);
+        SettingsStore::PutOption(OptionKey::PageMargins, pageMargins);
+        SettingsStore::PutOption(OptionKey::FontFamilies, fontFamilies);
+        SettingsStore::PutOption(OptionKey::RelativeSizes, relativeSizes);
+    }
     std::string Rewrite(const std::string& css, const std::string& prefix = "")
     {
         const std::string path = dir / "style.css";
@@ -167,6 +175,88 @@ TEST_F(StylesheetTest, LongStylesheetWithUnterminatedDeclaration)
     const std::string out = Rewrite(css);
     EXPECT_EQ(out.find("font-size: 1.2em;"), std::string::npos);
     EXPECT_NE(out.find("h1 { font-size: 2em "), std::string::npos);
+}
+
+// Each option for e-readers removes its declarations by the same rules:
+// the last one of a rule without its ";", inside @media, with !important;
+// never one in a comment or a string.
+TEST_F(StylesheetTest, ReaderOptionsRemoveWholeDeclarations)
+{
+    struct Case {
+        const char* option;
+        std::string declaration;
+    };
+    const Case cases[] = {{"LineHeights", "line-height: 1.5"}, {"PageMargins", "margin: 0 5%"},
+                          {"FontFamilies", "font-family: Georgia, \"Times New Roman\""},
+                          {"RelativeSizes", "font-size: 12pt"}};
+    for (const Case& c : cases) {
+        const std::string& d = c.declaration;
+        SetOptions(c.option == std::string("RelativeSizes"), false, false);
+        SetReaderOptions(false, false, false, false);
+        SettingsStore::PutOption(c.option, true);
+        const std::string left = "/* body { " + d + "; } */ body::before { content: '" + d + ";' }\r\n";
+        EXPECT_EQ(Rewrite(left + "body { color: red; " + d + " }\r\n@media print { body.x { " + d +
+                          " !important; color: blue } }\r\nhtml{" + d + ";" + d + ";}"),
+                  left + "body { color: red; }\r\n@media print { body.x {  color: blue } }\r\nhtml{}\r\n")
+            << c.option;
+    }
+}
+
+TEST_F(StylesheetTest, PageMarginsOnlyOfThePageAndItsBody)
+{
+    SetOptions(false, false, false);
+    SetReaderOptions(false, true, false, false);
+    EXPECT_EQ(Rewrite("body.x, html { margin: 0; Padding-Left: 1em; margin-top:2em; color: red }\r\n"
+                      "@page :first { margin: 1in } body#top{padding:0}"),
+              "body.x, html {    color: red }\r\n@page :first { } body#top{}\r\n");
+    const std::string kept = "body p { margin: 0 } body, td { margin: 0 } p { padding: 0 } html body { margin: 0 }\r\n"
+                             "body { scroll-margin: 1em; --margin: 2em; x-margin: 0 } div { body { margin: 0 } }";
+    EXPECT_EQ(Rewrite(kept), kept);
+}
+
+TEST_F(StylesheetTest, TheReadersTypefaceKeepsMonospaceAndFontFaces)
+{
+    SetOptions(false, false, false);
+    SetReaderOptions(false, false, true, false);
+    const std::string kept = "@font-face { font-family: \"Pub\"; src: url(pub.otf) }\r\n"
+                             "code { font-family: \"Courier New\", MONOSPACE }";
+    EXPECT_EQ(Rewrite(kept + " p { FONT-FAMILY: \"Pub\", serif } pre { font-family: \"monospace\" }"),
+              kept + " p { } pre { }\r\n")
+        << "a quoted name is a font, not the generic family";
+}
+
+TEST_F(StylesheetTest, RelativeSizesKeepWhatFollowsTheReadersSize)
+{
+    SetOptions(true, false, false);
+    SetReaderOptions(false, false, false, true);
+    const std::string kept = "a{font-size:1.4em}b{font-size:120%}c{font-size:larger}d{font-size:inherit}"
+                             "e{font-size:calc(2rem - 1ex)}f{font-size:var(--size-12px)}";
+    EXPECT_EQ(Rewrite(kept + "g{font-size:12pt}h{font-size:14PX}i{font-size:calc(1em + 2px)}j{font-size:.5in;}"),
+              kept + "g{}h{}i{}j{}\r\n");
+
+    SetOptions(false, false, false);
+    SetReaderOptions(false, false, false, true);
+    EXPECT_EQ(Rewrite("g{font-size:12pt}"), "g{font-size:12pt}") << "only together with FontSizes";
+}
+
+// A library fixed by the first options gets the new ones: the publisher's
+// declarations go, the rules the fix appended stay as they are, and a
+// second pass changes nothing.
+TEST_F(StylesheetTest, ASecondPassWithEveryOptionChangesNothing)
+{
+    const std::string publisher = "@charset \"utf-8\";\r\n"
+                                  "html, body { margin: 0; line-height: 1.2; font-family: serif }\r\n"
+                                  "@font-face { font-family: Pub; src: url(pub.otf) }\r\n"
+                                  "h1 { font-family: Pub } p { margin: 0 0 1em; font-size: 11pt }";
+    SetOptions(true, true, true);
+    const std::string earlier = Rewrite(publisher);
+    SetReaderOptions(true, true, true, true);
+    const std::string once = Rewrite(earlier);
+    EXPECT_EQ(once, "@charset \"utf-8\";\r\nhtml, body {   }\r\n@font-face { font-family: Pub; src: url(pub.otf) }\r\n"
+                    "h1 { } p { margin: 0 0 1em; }\r\n" +
+                        FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n\r\n");
+    EXPECT_FALSE(StripCSSFonts(dir / "style.css", "", FixOptions::Current()));
+    EXPECT_EQ(ReadFile(dir / "style.css"), once);
 }
 
 TEST_F(StylesheetTest, MissingFileIsARunTimeErrorAndNothingIsCreated)

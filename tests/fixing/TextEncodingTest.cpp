@@ -77,6 +77,23 @@ TEST_P(TextEncodingTest, Utf16IsEditedInUtf16AndASecondPassAddsNothing)
     EXPECT_EQ(ReadFile(opf), altered);
 }
 
+TEST_P(TextEncodingTest, ReaderOptionsEditUtf16InUtf16)
+{
+    for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
+                            OptionKey::RelativeSizes})
+        SettingsStore::PutOption(key, true);
+    const bool le = GetParam();
+    const std::string css = dir / "style.css";
+    WriteFile(css, Utf16("body { margin: 0; line-height: 1.2; font-family: \"Caf\xC3\xA9 \xF0\x9D\x84\x9E\", serif; "
+                         "font-size: 12pt } h1 { font-size: 1.4em }",
+                         le));
+    EXPECT_TRUE(StripCSSFonts(css, "", FixOptions::Current()));
+    const std::string once = Utf16(
+        "body {    } h1 { font-size: 1.4em }\r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n", le);
+    EXPECT_EQ(ReadFile(css), once);
+    EXPECT_FALSE(StripCSSFonts(css, "", FixOptions::Current()));
+}
+
 INSTANTIATE_TEST_SUITE_P(ByteOrders, TextEncodingTest, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "LittleEndian" : "BigEndian"; });
 
