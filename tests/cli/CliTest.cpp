@@ -79,6 +79,10 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
     EXPECT_EQ(ZipEntryNames(home / "books/one.epub").at(0), "mimetype");
     EXPECT_FALSE(std::filesystem::exists(home / "config/Bindwell/Bindwell.ini")) << "saved only with --save";
 
+    Result again = RunCli("--no-justify '" + home / "books" + "'", home);
+    EXPECT_EQ(again.out, "Okay, your books are all set. (2 epubs fixed.) 2 of them were already as the options ask, "
+                         "and were left untouched. 1 book was left as it was: it cannot be fixed safely.\n");
+
     RunCli("--no-fonts --save '" + home / "books" + "'", home);
     EXPECT_NE(ReadFile(home / "config/Bindwell/Bindwell.ini").find("IntlFonts=No"), std::string::npos);
 }
