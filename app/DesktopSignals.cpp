@@ -2,11 +2,11 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
 #include <QFileInfo>
 #include <QVariantMap>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string_view>
 
@@ -15,16 +15,16 @@ namespace {
 // The desktop entry the launcher icon and the notification belong to.
 const QString DesktopEntry = QStringLiteral("bindwell");
 
-// A value in a bus address: bytes other than these are written %XX.
-QString AddressValue(const QString& text)
+// A path as a value in a bus address: bytes other than ASCII letters,
+// digits and these few are written %XX.
+QString AddressValue(const QString& path)
 {
     QString escaped;
-    for (const char byte : text.toUtf8()) {
+    for (const char byte : QFile::encodeName(path)) {
         const auto c = static_cast<unsigned char>(byte);
-        if (std::isalnum(c) || std::string_view("-_/.\\*").find(byte) != std::string_view::npos)
-            escaped += QLatin1Char(byte);
-        else
-            escaped += QStringLiteral("%%1").arg(c, 2, 16, QLatin1Char('0'));
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           std::string_view("-_/.\\*").find(byte) != std::string_view::npos;
+        escaped += plain ? QString(QLatin1Char(byte)) : QStringLiteral("%%1").arg(c, 2, 16, QLatin1Char('0'));
     }
     return escaped;
 }
@@ -55,14 +55,14 @@ DesktopSignals::~DesktopSignals()
 
 bool DesktopSignals::Connected()
 {
-    if (!bus_) {
-        const QString address = SessionBusAddress();
+    if (!looked_) {
+        looked_ = true;
         // A name of its own, so that each window's connection goes with it.
         const QString name = QStringLiteral("bindwell-desktop-%1").arg(reinterpret_cast<quintptr>(this), 0, 16);
-        bus_ = std::make_unique<QDBusConnection>(address.isEmpty() ? QDBusConnection(name)
-                                                                   : QDBusConnection::connectToBus(address, name));
+        if (const QString address = SessionBusAddress(); !address.isEmpty())
+            bus_ = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, name));
     }
-    return bus_->isConnected();
+    return bus_ && bus_->isConnected();
 }
 
 void DesktopSignals::ShowProgress(double done)

@@ -29,6 +29,7 @@ private:
     bool Connected();
     void SendProgress(double done, bool visible);
 
-    std::unique_ptr<QDBusConnection> bus_;  // connected when first needed
+    bool looked_ = false;                   // for a session bus, when first needed
+    std::unique_ptr<QDBusConnection> bus_;  // none without a session bus
     int shownPercent_ = -1;                 // what the icon shows; -1 when nothing
 };
