@@ -580,7 +580,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message>
         <source>(Allows display of international characters.)</source>
-        <translation>(Показывает латиницу с диакритикой, греческий алфавит и кириллицу.)</translation>
+        <translation>(Латиница с акцентами, греческий, кириллица.)</translation>
     </message>
     <message>
         <source>&amp;Move the original books to the Trash</source>
