@@ -3,26 +3,34 @@
 #include "BatchRun.h"
 #include "BookDiscovery.h"
 #include "ControlFactory.h"
+#include "DesktopSignals.h"
+#include "OpenedPaths.h"
 #include "Options.h"
 #include "PathText.h"
 #include "ProgramEnd.h"
 #include "SettingsStore.h"
 #include "ShownText.h"
+#include "SummaryWatch.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QUrl>
 
 #include <algorithm>
 #include <climits>
@@ -84,6 +92,38 @@ QRect PixelRect(const TwipsRect& r, int dpi)
             TwipsToPixels(r.height, dpi)};
 }
 
+// Paths as the window reads them: absolute, without "." or "..".
+std::vector<std::string> AbsolutePaths(const QStringList& paths)
+{
+    std::vector<std::string> absolute;
+    for (const QString& path : paths)
+        absolute.push_back(TypedText(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
+    return absolute;
+}
+
+// The paths a drop names: local files only, each a folder or an EPUB file;
+// empty when the drop names anything else.
+QStringList DroppedPaths(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return OpenedPaths(AbsolutePaths(paths)).AllFound() ? paths : QStringList();
+}
+
+// The files are read where they are: a drop never moves them.
+Qt::DropAction ReadingAction(Qt::DropActions possible)
+{
+    if (possible & Qt::CopyAction)
+        return Qt::CopyAction;
+    return possible & Qt::LinkAction ? Qt::LinkAction : Qt::IgnoreAction;
+}
+
 // The last line of a printed text that holds anything.
 QString LastLine(const std::string& text)
 {
@@ -100,6 +140,7 @@ Form1::Form1()
 {
     // The window's load: the fix options, nothing else.
     SettingsStore::LoadOptions();
+    desktop_ = std::make_unique<DesktopSignals>();
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bindwell"));
@@ -155,6 +196,7 @@ Form1::Form1()
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
+    setAcceptDrops(true);
     txtBrokenBook->installEventFilter(this);
     connect(cmdBrokenBook, &QPushButton::clicked, this, [this] { OpenFolder(*txtBrokenBook); });
     connect(cmdAll, &QPushButton::clicked, this, [this] { TickAll(true); });
@@ -177,6 +219,18 @@ void Form1::OpenFolder(QLineEdit& txtBox)
     // Setting the text from here does not count as the user's validation.
     txtBox.setText(QDir::toNativeSeparators(chosen));
     ListFolder(TypedText(txtBox.text()));
+}
+
+void Form1::OpenPaths(const QStringList& paths)
+{
+    const OpenedPaths opened(AbsolutePaths(paths));
+    txtBrokenBook->setText(QDir::toNativeSeparators(ShownText(opened.Folder())));
+    ListFolder(opened.Folder());
+    for (int i = 0; i < listBooks->count(); ++i)
+        listBooks->item(i)->setCheckState(opened.Ticks(EntryText(static_cast<std::size_t>(i))) ? Qt::Checked
+                                                                                                 : Qt::Unchecked);
+    // As when the user moves on from the text box: to the books.
+    listBooks->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::FindBooks(const std::string& FolderPath, const std::string& InnerPath)
@@ -229,6 +283,8 @@ void Form1::Start()
     running_ = true;
     stopRequested_ = false;
     stopWithSummary_ = false;
+    runLength_.start();
+    runCounted_ = 0;
     // The outcomes shown are this run's: entries it does not reach carry none.
     runListing_ = listing_;
     for (int i = 0; i < listBooks->count(); ++i) {
@@ -236,13 +292,16 @@ void Form1::Start()
         listBooks->item(i)->setToolTip(QString());
     }
     try {
+        SummaryWatch watch([this](const std::string& summary) { SummaryShowing(summary); });
         StartBatchRun(*this);
     } catch (const ProgramEndRequest& end) {
         running_ = false;
+        desktop_->ClearProgress();
         EndProgram(end.exitCode);
         return;
     }
     running_ = false;
+    desktop_->ClearProgress();
     progress_.clear();
     printed_.clear();
     progressBar->hide();
@@ -280,6 +339,19 @@ void Form1::EndProgram(int exitCode)
     ending_ = true;
     close();
     QCoreApplication::exit(exitCode);
+}
+
+// The summary box is coming up: the run is over. A long one that ends
+// while the user is elsewhere is announced with the summary's first
+// sentence, which says how many books were fixed; then the launcher icon
+// is cleared.
+void Form1::SummaryShowing(const std::string& summary)
+{
+    if (runLength_.elapsed() >= longRun_.count() && !isActiveWindow()) {
+        const std::string first = SummaryText(runCounted_, 0, false, stopRequested_ && stopWithSummary_);
+        desktop_->Notify(ShownText(summary.rfind(first, 0) == 0 ? first : summary));
+    }
+    desktop_->ClearProgress();
 }
 
 void Form1::Print(const std::string& text)
@@ -353,11 +425,14 @@ void Form1::BookStarting(std::size_t number, std::size_t total, const std::strin
     progressBar->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
     progressBar->setFormat(shown.replace(QLatin1Char('%'), QStringLiteral("%%")));
     progressBar->show();
+    desktop_->ShowProgress(total == 0 ? 0.0 : static_cast<double>(done) / static_cast<double>(total));
     repaint();
 }
 
 void Form1::BookFinished(std::size_t index, BookOutcome outcome, const std::string& why)
 {
+    if (outcome == BookOutcome::Fixed || outcome == BookOutcome::Untouched)
+        ++runCounted_;
     if (listing_ != runListing_ || index >= EntryCount())
         return;  // the list was read again: the entry is another book's
     QListWidgetItem* item = listBooks->item(static_cast<int>(index));
@@ -404,4 +479,30 @@ void Form1::paintEvent(QPaintEvent*)
     };
     draw(progress_, ProgressBand, Qt::ElideMiddle);
     draw(printed_, PrintBand, Qt::ElideRight);
+}
+
+// Folders and books dropped from a file manager do what naming them on the
+// command line does; not during a run, whose list they would replace.
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const Qt::DropAction action = ReadingAction(event->possibleActions());
+    if (running_ || action == Qt::IgnoreAction || DroppedPaths(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const Qt::DropAction action = ReadingAction(event->possibleActions());
+    const QStringList paths = DroppedPaths(event->mimeData());
+    if (running_ || action == Qt::IgnoreAction || paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+    OpenPaths(paths);
 }

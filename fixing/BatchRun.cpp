@@ -47,6 +47,7 @@ struct RunState {
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
     long long originalsKept = 0;           // books whose originals went to the Trash
+    long long untouched = 0;               // books already as the options ask
 
     RunState() = default;
     RunState(const RunState&) = delete;
@@ -184,6 +185,7 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
         window.BookFinished(index, BookOutcome::LeftAlone, result.message);
         return true;
     case BookResult::AlreadyFixed:
+        ++state.untouched;
         window.BookFinished(index, BookOutcome::Untouched, {});
         return true;
     case BookResult::Fixed:
@@ -207,8 +209,8 @@ void ShowSummary(const RunState& state, long long begun, bool stopped)
     for (const std::string& book : state.leftAlone)
         details += (details.empty() ? "" : LineBreak) + book;
     const long long fixed = begun - failed - leftAlone;
-    Prompter().ShowDetailedMessage(SummaryText(fixed, leftAlone, state.originalsKept != 0, stopped), details,
-                                   MessageIcon::None);
+    Prompter().ShowDetailedMessage(
+        SummaryText(fixed, leftAlone, state.originalsKept != 0, stopped, state.untouched), details, MessageIcon::None);
 }
 
 RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
@@ -299,13 +301,20 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
-std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept, bool stopped)
+std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept, bool stopped,
+                        long long untouchedCount)
 {
     const int fixed = static_cast<int>(std::min<long long>(fixedCount, INT_MAX));
     std::string text = stopped ? Words::translate("BatchRun", "Stopped. (%n epubs fixed.)", nullptr, fixed)
                                : Words::translate("BatchRun", "Okay, your books are all set. (%n epubs fixed.)",
                                                   nullptr, fixed);
     // The sentences that follow are each one text, with the blank before it.
+    // The books already as the options ask are among those counted fixed.
+    if (untouchedCount > 0) {
+        const int books = static_cast<int>(std::min<long long>(untouchedCount, INT_MAX));
+        text += Words::translate("BatchRun", " %n of them were already as the options ask, and were left untouched.",
+                                 nullptr, books);
+    }
     if (leftAloneCount > 0) {
         const int books = static_cast<int>(std::min<long long>(leftAloneCount, INT_MAX));
         text += Words::translate("BatchRun", " %n books were left as they were: they cannot be fixed safely.", nullptr,

@@ -26,7 +26,8 @@ struct RunPolicy {
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
 // The message a run shows at its end when a book was fixed or left alone,
-// or when the user stopped it; the books left alone are counted in a
-// second sentence, and a last one says where the originals went.
+// or when the user stopped it; further sentences count the books among
+// those fixed that were already as the options ask, and the books left
+// alone, and a last one says where the originals went.
 std::string SummaryText(long long fixedCount, long long leftAloneCount = 0, bool originalsKept = false,
-                        bool stopped = false);
+                        bool stopped = false, long long untouchedCount = 0);

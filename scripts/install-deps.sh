@@ -17,7 +17,7 @@ packages=(
   zip unzip
   epubcheck
   gvfs libglib2.0-bin dbus fusefat dosfstools
-  xvfb xdotool at-spi2-core python3 python3-pyatspi
+  xvfb xdotool at-spi2-core python3 python3-pyatspi python3-dbus python3-gi
   dpkg-dev file desktop-file-utils appstream groff-base
   "$@"
 )

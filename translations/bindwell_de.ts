@@ -78,7 +78,7 @@
     <message>
         <source>%1 Error unzipping:  %2</source>
         <extracomment>%1 is the error&apos;s number, %2 its description.</extracomment>
-        <translation>%1 Fehler beim Entpacken:  %2</translation>
+        <translation>Fehler %1 beim Entpacken:  %2</translation>
     </message>
     <message>
         <source>Please enter the path to the folder containing your ebooks.</source>
@@ -143,6 +143,13 @@
     <message>
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Zugriff verweigert (der temporäre Ordner „%1“ ist eine Verknüpfung, gehört einem anderen Benutzer oder ist für andere offen; löschen Sie ihn und starten Sie erneut)</translation>
+    </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n davon war schon so, wie die Optionen es verlangen, und blieb unangetastet.</numerusform>
+            <numerusform> %n davon waren schon so, wie die Optionen es verlangen, und blieben unangetastet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -599,7 +606,7 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
     <message>
         <source>&amp;Install Liberation fonts.</source>
-        <translation>Liberation-Schriften &amp;installieren.</translation>
+        <translation>Liberation-Schriften e&amp;inbetten.</translation>
     </message>
     <message>
         <source>(Allows display of international characters.)</source>

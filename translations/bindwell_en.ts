@@ -6,7 +6,7 @@
     <message numerus="yes">
         <source>%n books failed:</source>
         <translation>
-            <numerusform>%n books failed:</numerusform>
+            <numerusform>%n book failed:</numerusform>
             <numerusform>%n books failed:</numerusform>
         </translation>
     </message>
@@ -29,6 +29,13 @@
         <translation>
             <numerusform> %n book was left as it was: it cannot be fixed safely.</numerusform>
             <numerusform> %n books were left as they were: they cannot be fixed safely.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n of them was already as the options ask, and was left untouched.</numerusform>
+            <numerusform> %n of them were already as the options ask, and were left untouched.</numerusform>
         </translation>
     </message>
 </context>

@@ -144,6 +144,13 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Permiso denegado (la carpeta temporal «%1» es un enlace, es de otro usuario o está abierta a otros; elimínela y vuelva a empezar)</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n de ellos ya estaba como piden las opciones y no se tocó.</numerusform>
+            <numerusform> %n de ellos ya estaban como piden las opciones y no se tocaron.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -582,7 +589,7 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
     <message>
         <source>&amp;Alter the stylesheet:</source>
-        <translation>&amp;Modificar el estilo:</translation>
+        <translation>&amp;Modificar la hoja de estilo:</translation>
     </message>
     <message>
         <source>&amp;Delete CSS entirely?</source>

@@ -144,6 +144,13 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Permission refusée (le dossier temporaire «&#xa0;%1&#xa0;» est un lien, appartient à un autre utilisateur ou est ouvert aux autres ; supprimez-le et recommencez)</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n d&apos;entre eux était déjà conforme aux options et n&apos;a pas été touché.</numerusform>
+            <numerusform> %n d&apos;entre eux étaient déjà conformes aux options et n&apos;ont pas été touchés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -446,11 +453,11 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
     <message>
         <source>linking into the Trash</source>
-        <translation>lors du lien vers la corbeille de</translation>
+        <translation>lors de la création du lien dans la corbeille</translation>
     </message>
     <message>
         <source>moving into the Trash</source>
-        <translation>lors du déplacement vers la corbeille de</translation>
+        <translation>lors du déplacement dans la corbeille</translation>
     </message>
     <message>
         <source>creating the private temporary folder</source>
@@ -583,7 +590,7 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
     <message>
         <source>&amp;Alter the stylesheet:</source>
-        <translation>&amp;Modifier le style&#xa0;:</translation>
+        <translation>&amp;Modifier la feuille de style&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Delete CSS entirely?</source>

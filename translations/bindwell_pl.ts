@@ -148,6 +148,14 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Odmowa dostępu (folder tymczasowy „%1” jest dowiązaniem, należy do innego użytkownika lub jest dostępny dla innych; usuń go i zacznij od nowa)</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n z nich był już zgodny z opcjami i pozostał nietknięty.</numerusform>
+            <numerusform> %n z nich były już zgodne z opcjami i pozostały nietknięte.</numerusform>
+            <numerusform> %n z nich było już zgodnych z opcjami i pozostało nietkniętych.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -256,7 +264,7 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
     <message>
         <source>Report a book that fails, leave it as it was, and go on with the next; list the failed books at the end.</source>
-        <translation>Zgłoś książkę, której nie udało się naprawić, pozostaw ją bez zmian i przejdź do następnej; na końcu wypisz nieudane książki.</translation>
+        <translation>Zgłoś książkę, której nie udało się naprawić, pozostaw ją bez zmian i przejdź do następnej; na końcu wypisz książki, których nie udało się naprawić.</translation>
     </message>
     <message>
         <source>A folder of books, or an EPUB file.</source>

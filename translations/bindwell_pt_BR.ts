@@ -144,6 +144,13 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Permissão negada (a pasta temporária “%1” é um link, pertence a outro usuário ou está aberta a outros; remova-a e comece de novo)</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n deles já estava como as opções pedem e não foi alterado.</numerusform>
+            <numerusform> %n deles já estavam como as opções pedem e não foram alterados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -582,7 +589,7 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
     <message>
         <source>&amp;Alter the stylesheet:</source>
-        <translation>&amp;Alterar o estilo:</translation>
+        <translation>&amp;Alterar a folha de estilo:</translation>
     </message>
     <message>
         <source>&amp;Delete CSS entirely?</source>

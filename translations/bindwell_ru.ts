@@ -148,6 +148,14 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>Доступ запрещён (временная папка «%1» — ссылка, принадлежит другому пользователю или открыта для других; удалите её и начните заново)</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform> %n из них уже соответствовал параметрам и остался нетронутым.</numerusform>
+            <numerusform> %n из них уже соответствовали параметрам и остались нетронутыми.</numerusform>
+            <numerusform> %n из них уже соответствовали параметрам и остались нетронутыми.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -588,7 +596,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message>
         <source>&amp;Alter the stylesheet:</source>
-        <translation>&amp;Изменить стили:</translation>
+        <translation>&amp;Изменить таблицу стилей:</translation>
     </message>
     <message>
         <source>&amp;Delete CSS entirely?</source>
@@ -608,7 +616,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message>
         <source>(Allows display of international characters.)</source>
-        <translation>(Показывает символы всех языков.)</translation>
+        <translation>(Латиница с акцентами, греческий, кириллица.)</translation>
     </message>
     <message>
         <source>&amp;Move the original books to the Trash</source>

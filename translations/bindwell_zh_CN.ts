@@ -140,6 +140,12 @@
         <source>Permission denied (the temporary folder &quot;%1&quot; is a link, another user&apos;s, or open to others; remove it and start again)</source>
         <translation>权限被拒绝（临时文件夹“%1”是链接、属于其他用户或对他人开放；请将其删除后重新开始）</translation>
     </message>
+    <message numerus="yes">
+        <source> %n of them were already as the options ask, and were left untouched.</source>
+        <translation>
+            <numerusform>其中 %n 个已符合选项要求，未作改动。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -595,7 +601,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message>
         <source>(Allows display of international characters.)</source>
-        <translation>（可显示各国文字字符。）</translation>
+        <translation>（可显示带重音符号的拉丁字母、希腊字母和西里尔字母。）</translation>
     </message>
     <message>
         <source>&amp;Move the original books to the Trash</source>

@@ -11,10 +11,12 @@
 #include "ZipFixtures.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,6 +69,33 @@ protected:
     }
     void TabAway() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
 
+    // Paths as the desktop names them: on the command line, or dropped
+    // from a file manager, which offers to copy, move or link.
+    void Open(std::initializer_list<std::string> paths)
+    {
+        QStringList list;
+        for (const std::string& path : paths)
+            list << QString::fromStdString(path);
+        window->OpenPaths(list);
+    }
+    bool Drop(const QList<QUrl>& urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(QPoint(20, 20), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setDropAction(Qt::MoveAction);
+        QApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(20, 20), offered, &data, Qt::LeftButton, Qt::NoModifier);
+        drop.setDropAction(Qt::MoveAction);
+        QApplication::sendEvent(window.get(), &drop);
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction) << "a drop never moves the books";
+        return drop.isAccepted();
+    }
+    static QUrl File(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
+
     ScratchSettings settings;
     TempFolder runtime, library, other;
     FakePrompter prompter;
@@ -103,6 +132,74 @@ TEST_F(MainWindowTest, TypingAFolderListsItsBooksWhenTheFocusMovesOn)
     TabAway();
     EXPECT_TRUE(Listed().empty());
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+// Folders and books named on the command line: the text box shows the
+// nearest folder that holds them, whose books are listed, and only the
+// named ones are ticked; a path that names nothing is shown as typed.
+TEST_F(MainWindowTest, PathsOnTheCommandLineAreListedAsIfTheFolderWereTyped)
+{
+    for (const char* file : {"a.epub", "b.epub", "c.epub", "One/d.epub", "Two/e.epub", "Two/Deeper/f.epub"})
+        WriteFile(library / file, "x");
+
+    Open({library.path()});
+    EXPECT_EQ(Text().text().toStdString(), library.path());
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", true}, {"c.epub", true}, {"One/d.epub", true},
+                                 {"Two/e.epub", true}, {"Two/Deeper/f.epub", true}}));
+    EXPECT_EQ(QApplication::focusWidget(), &List()) << "the focus moves on";
+
+    Open({library / "a.epub", library / "Two/../c.epub"});
+    EXPECT_EQ(Text().text().toStdString(), library.path());
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", false}, {"c.epub", true}, {"One/d.epub", false},
+                                 {"Two/e.epub", false}, {"Two/Deeper/f.epub", false}}));
+
+    Open({library / "One/d.epub", library / "Two/Deeper/f.epub"});
+    EXPECT_EQ(Text().text().toStdString(), library.path()) << "the folder that holds both";
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", false}, {"b.epub", false}, {"c.epub", false}, {"One/d.epub", true},
+                                 {"Two/e.epub", false}, {"Two/Deeper/f.epub", true}}));
+
+    Open({library / "Two", library / "Two/Deeper/f.epub"});
+    EXPECT_EQ(Text().text().toStdString(), library / "Two");
+    EXPECT_EQ(Listed(), (Entries{{"e.epub", true}, {"Deeper/f.epub", true}}));
+
+    Open({library / "a.epub", library / "missing"});
+    EXPECT_EQ(Text().text().toStdString(), library / "missing");
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_TRUE(prompter.messages.empty()) << "as for a typed folder that does not exist";
+}
+
+// A drop of folders or books does what naming them on the command line
+// does, never during a run; anything else is refused.
+TEST_F(MainWindowTest, DroppedFoldersAndBooksAreListedExceptDuringARun)
+{
+    for (const char* book : {"a.epub", "b.epub", "c.epub"})
+        MakeEpub(library / book, EpubVersion::Three);
+    WriteFile(library / "notes.txt", "x");
+
+    EXPECT_TRUE(Drop({File(library.path())}));
+    EXPECT_EQ(Text().text().toStdString(), library.path());
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", true}, {"c.epub", true}}));
+    EXPECT_TRUE(Drop({File(library / "a.epub"), File(library / "c.epub")}));
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", false}, {"c.epub", true}}));
+
+    EXPECT_FALSE(Drop({File(library / "b.epub"), File(library / "notes.txt")}));
+    EXPECT_FALSE(Drop({QUrl("https://example.org/b.epub")}));
+    EXPECT_EQ(Listed(), (Entries{{"a.epub", true}, {"b.epub", false}, {"c.epub", true}}));
+
+    WriteFile(other / "d.epub", "x");
+    bool refused = false;
+    prompter.onEvents = [&] {
+        if (!refused && fs::exists(WorkingFolderPath()))
+            refused = !Drop({File(other.path())});
+        QCoreApplication::processEvents();
+    };
+    const std::string untouched = ReadFile(library / "b.epub");
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(Text().text().toStdString(), library.path());
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Okay, your books are all set. (2 epubs fixed.) The "
+                                                         "original books are in the Trash."});
+    EXPECT_EQ(ReadFile(library / "b.epub"), untouched);
 }
 
 TEST_F(MainWindowTest, NeitherEnterNorAnotherWindowTakingTheFocusLists)

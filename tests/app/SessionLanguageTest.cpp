@@ -47,10 +47,12 @@ TEST(SessionLanguage, WindowsMessagesAndButtonsFollowTheSession)
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), german ? "&Ja" : "&Yes");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), german ? "Abbrechen" : "Cancel");
 
-    EXPECT_EQ(SummaryText(2, 1, true),
-              german ? "Fertig, Ihre Bücher sind bereit. (2 EPUBs repariert.) 1 Buch blieb unverändert: Es lässt sich "
+    EXPECT_EQ(SummaryText(2, 1, true, false, 1),
+              german ? "Fertig, Ihre Bücher sind bereit. (2 EPUBs repariert.) 1 davon war schon so, wie die Optionen "
+                       "es verlangen, und blieb unangetastet. 1 Buch blieb unverändert: Es lässt sich "
                        "nicht gefahrlos reparieren. Die ursprünglichen Bücher liegen im Papierkorb."
-                     : "Okay, your books are all set. (2 epubs fixed.) 1 book was left as it was: it cannot be fixed "
+                     : "Okay, your books are all set. (2 epubs fixed.) 1 of them was already as the options ask, and "
+                       "was left untouched. 1 book was left as it was: it cannot be fixed "
                        "safely. The original books are in the Trash.");
 }
 

@@ -87,6 +87,10 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
     EXPECT_EQ(ZipEntryNames(home / "books/one.epub").at(0), "mimetype");
     EXPECT_FALSE(std::filesystem::exists(home / "config/Bindwell/Bindwell.ini")) << "saved only with --save";
 
+    Result again = RunCli("--no-justify '" + home / "books" + "'", home);
+    EXPECT_EQ(again.out, "Okay, your books are all set. (2 epubs fixed.) 2 of them were already as the options ask, "
+                         "and were left untouched. 1 book was left as it was: it cannot be fixed safely.\n");
+
     RunCli("--no-fonts --save '" + home / "books" + "'", home);
     EXPECT_NE(ReadFile(home / "config/Bindwell/Bindwell.ini").find("IntlFonts=No"), std::string::npos);
 }
@@ -151,9 +155,11 @@ TEST(BindwellCli, FixesSeveralPathsAndKeepsGoingPastABrokenBook)
 
     Result going = RunCli("--keep-going " + paths, home);
     EXPECT_EQ(going.status, 1);
-    EXPECT_EQ(going.out, "Okay, your books are all set. (3 epubs fixed.) The original books are in the Trash.\n");
+    EXPECT_EQ(going.out, "Okay, your books are all set. (3 epubs fixed.) 1 of them was already as the options ask, "
+                         "and was left untouched. The original books are in the Trash.\n")
+        << "a.epub was fixed before the first run stopped";
     EXPECT_EQ(going.err.rfind(home / "one/broken.epub\nBindwell left this book as it was:", 0), 0u) << going.err;
-    EXPECT_NE(going.err.find("1 books failed:\n" + home / "one/broken.epub\n"), std::string::npos) << going.err;
+    EXPECT_NE(going.err.find("1 book failed:\n" + home / "one/broken.epub\n"), std::string::npos) << going.err;
     for (const char* book : {"one/a.epub", "two/b.epub", "loose/c.epub"}) {
         const auto names = ZipEntryNames(home / book);
         EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Bold.ttf"), 1) << book;

@@ -204,7 +204,8 @@ TEST_F(BatchRunTest, ASecondPassTouchesNothing)
     }
     prompter.messages.clear();
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << OnlyMessage();
-    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.)");
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.) 3 of them were already as the options "
+                             "ask, and were left untouched.");
     for (const auto& [entry, bytes] : before) {
         EXPECT_EQ(ReadFile(library / entry), bytes) << entry;
         EXPECT_EQ(fs::last_write_time(library / entry), past) << entry;
@@ -249,11 +250,16 @@ TEST_F(BatchRunTest, TheOriginalsOfReplacedBooksGoToTheTrash)
 
     prompter.messages.clear();
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
-    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.)") << "a second pass replaces nothing";
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (2 epubs fixed.) 2 of them were already as the options "
+                             "ask, and were left untouched.")
+        << "a second pass replaces nothing";
     SettingsStore::PutOption(OptionKey::KeepOriginals, false);
-    window.entries.clear();
     Book("c.epub");
+    prompter.messages.clear();
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(OnlyMessage(), "Okay, your books are all set. (3 epubs fixed.) 2 of them were already as the options "
+                             "ask, and were left untouched.");
+    window.entries.clear();
     EXPECT_EQ(ReadTree(trash + "/files").size(), 2u) << "the option off";
 
     SettingsStore::PutOption(OptionKey::KeepOriginals, true);

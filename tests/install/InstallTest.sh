@@ -18,7 +18,7 @@ done
 [ "$libraries" = "./lib/bindwell" ] || [ "$libraries" = "./lib/$(gcc -print-multiarch)/bindwell" ] ||
   { echo "the libraries are not in a private folder: $libraries"; exit 1; }
 if find "$work/prefix" -name '*.ttf' | grep -q .; then echo "fonts copied instead of read from fonts-liberation2"; exit 1; fi
-grep -qx 'Exec=bindwell' "$work/prefix/share/applications/bindwell.desktop" || { echo "no desktop entry"; exit 1; }
+grep -qx 'Exec=bindwell %F' "$work/prefix/share/applications/bindwell.desktop" || { echo "no desktop entry"; exit 1; }
 
 # One small book, fixed by the installed program from a folder without fonts.
 src="$work/src" book="$work/Books/book.epub"

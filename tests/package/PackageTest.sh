@@ -32,12 +32,16 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
 depends=$(field Depends)
-for package in libqt6widgets6 libzip4 libpcre2-8-0 fonts-liberation2 qt6-translations-l10n; do
+for package in libqt6widgets6 libqt6dbus6 libzip4 libpcre2-8-0 fonts-liberation2 qt6-translations-l10n; do
   grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/bindwell.desktop"
+# File managers offer it for books and folders, and hand it their paths.
+grep -qx 'Exec=bindwell %F' "$work/root/usr/share/applications/bindwell.desktop" || fail "the entry takes no paths"
+grep -qx 'MimeType=application/epub+zip;inode/directory;' "$work/root/usr/share/applications/bindwell.desktop" ||
+  fail "the entry opens no books or folders"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.bindwell.Bindwell.metainfo.xml" >"$work/appstream" ||
   { cat "$work/appstream"; fail "the AppStream file is not valid"; }
 for page in bindwell bindwell-cli; do
