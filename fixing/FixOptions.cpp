@@ -15,5 +15,7 @@ FixOptions FixOptions::Current()
     options.pageMargins = IsOptionOn(OptionKey::PageMargins);
     options.fontFamilies = IsOptionOn(OptionKey::FontFamilies);
     options.relativeSizes = IsOptionOn(OptionKey::RelativeSizes);
+    options.subsetFonts = IsOptionOn(OptionKey::SubsetFonts);
+    options.kindleReady = IsOptionOn(OptionKey::KindleReady);
     return options;
 }

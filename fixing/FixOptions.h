@@ -14,6 +14,8 @@ struct FixOptions {
     bool pageMargins = false;    // PageMargins: remove the page's margins
     bool fontFamilies = false;   // FontFamilies: remove the fonts the publisher chose
     bool relativeSizes = false;  // RelativeSizes: with fontSizes, keep sizes relative to the reader's
+    bool subsetFonts = false;    // SubsetFonts: with intlFonts, embed only the characters the book uses
+    bool kindleReady = false;    // KindleReady: content documents declare their encoding, the book its language
 
     // The values the settings store holds now.
     static FixOptions Current();

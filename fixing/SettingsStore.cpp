@@ -64,8 +64,9 @@ void LoadOptions()
         for (const QString& key : keys)
             map.emplace_back(key, store->value(key));
     }
-    if (!Find(map, QLatin1String(OptionKey::KeepOriginals)))
-        map.emplace_back(OptionKey::KeepOriginals, QString(OnText));
+    for (const char* onUnlessSaid : {OptionKey::KeepOriginals, OptionKey::SubsetFonts})
+        if (!Find(map, QLatin1String(onUnlessSaid)))
+            map.emplace_back(onUnlessSaid, QString(OnText));
     TheMap() = std::move(map);
 }
 

@@ -16,6 +16,10 @@ inline constexpr char LineHeights[] = "LineHeights";
 inline constexpr char PageMargins[] = "PageMargins";
 inline constexpr char FontFamilies[] = "FontFamilies";
 inline constexpr char RelativeSizes[] = "RelativeSizes";  // only with FontSizes
+// For e-readers: fonts small enough for a reader's storage, and books
+// that Send to Kindle takes.
+inline constexpr char SubsetFonts[] = "SubsetFonts";  // only with IntlFonts
+inline constexpr char KindleReady[] = "KindleReady";
 // Not a fix: whether a replaced book's original goes to the desktop's Trash.
 inline constexpr char KeepOriginals[] = "KeepOriginals";
 }  // namespace OptionKey
@@ -24,7 +28,8 @@ namespace SettingsStore {
 
 // Creates the map afresh from the store, or with the first-run values when
 // the store's section is empty. A store that predates KeepOriginals has it
-// on, as a first run has: a user who never chose keeps the way back.
+// on, as a first run has: a user who never chose keeps the way back; one
+// that predates SubsetFonts has it on too: small books stay small.
 // Writes nothing.
 void LoadOptions();
 
