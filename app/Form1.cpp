@@ -348,7 +348,10 @@ void Form1::EndProgram(int exitCode)
 void Form1::SummaryShowing(const std::string& summary)
 {
     if (runLength_.elapsed() >= longRun_.count() && !isActiveWindow()) {
-        const std::string first = SummaryText(runCounted_, 0, false, stopRequested_ && stopWithSummary_);
+        RunTally tally;
+        tally.fixed = runCounted_;
+        tally.stopped = stopRequested_ && stopWithSummary_;
+        const std::string first = SummaryText(tally);
         desktop_->Notify(ShownText(summary.rfind(first, 0) == 0 ? first : summary));
     }
     desktop_->ClearProgress();

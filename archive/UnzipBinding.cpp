@@ -294,3 +294,22 @@ int RunUnzip()
     std::vector<char*> exclude = LibraryText::Pointers(request.excludeNames);
     return unzip(request.includeCount, include.data(), request.excludeCount, exclude.data(), &g_dcl, &g_functions);
 }
+
+int ReadEntryHeads(const std::string& book, const std::vector<std::string>& patterns, std::size_t size,
+                   const SeeHead& see)
+{
+    using HeadsFn = int (*)(const char*, int, const char* const*, uint32_t, UzHeadFn, void*);
+    const auto heads = reinterpret_cast<HeadsFn>(g_library.Get().EntryPoint("UzpReadHeads"));
+    std::vector<const char*> names;
+    for (const std::string& pattern : patterns)
+        names.push_back(pattern.c_str());
+    const UzHeadFn shown = [](const char* name, const char* data, uint32_t length, void* context) {
+        try {
+            return (*static_cast<const SeeHead*>(context))(name, std::string_view(data, length)) ? 0 : 1;
+        } catch (...) {
+            return 1;
+        }
+    };
+    return heads(book.c_str(), static_cast<int>(names.size()), names.data(),
+                 static_cast<uint32_t>(std::min<std::size_t>(size, UINT32_MAX)), shown, const_cast<SeeHead*>(&see));
+}

@@ -22,6 +22,7 @@ using SetReferenceFn = int (*)(const char*);
 using CarryReferenceFn = int (*)(int, const char* const*);
 using PrefetchReferenceFn = int (*)(const char*, int, const char* const*, int, const char* const*);
 using SeeCarriedFn = int (*)(int, const char* const*, ZpSeeFn, void*);
+using PrefixCarriedFn = int (*)(const char*, const char*, uint32_t);
 
 static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
@@ -190,7 +191,14 @@ bool SetReferenceAndCarried(SharedLibrary* library)
         return true;
     const auto carry = EntryPoint<CarryReferenceFn>(library, "ZpCarryReference");
     const std::vector<const char*> patterns = PointersTo(*request.carryAllBut);
-    return setReference && carry && carry(static_cast<int>(patterns.size()), patterns.data()) >= 0;
+    if (!setReference || !carry || carry(static_cast<int>(patterns.size()), patterns.data()) < 0)
+        return false;
+    const auto prefix = EntryPoint<PrefixCarriedFn>(library, "ZpPrefixCarried");
+    for (const auto& [name, bytes] : request.carriedPrefixes)
+        if (!prefix || bytes.size() > UINT32_MAX ||
+            !prefix(name.c_str(), bytes.data(), static_cast<uint32_t>(bytes.size())))
+            return false;
+    return true;
 }
 
 // Shows one entry to the caller's function; nothing escapes into the library.

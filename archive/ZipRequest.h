@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The zip binding's process-wide request record. The caller fills it and
@@ -60,6 +61,11 @@ struct ZipRequest {
     // so, or lacks that entry point, nothing is written and RunZip returns
     // RunZipCarriedEntryRefused.
     std::optional<std::vector<std::string>> carryAllBut;
+
+    // Our addition: entries carried so, by name, each with the bytes put
+    // before its own (ZpPrefixCarried), its compressed bytes kept as they
+    // are. When the library cannot, RunZip returns RunZipCarriedEntryRefused.
+    std::vector<std::pair<std::string, std::string>> carriedPrefixes;
 };
 
 ZipRequest& TheZipRequest();

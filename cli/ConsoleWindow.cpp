@@ -23,6 +23,11 @@ void ConsoleWindow::BookFinished(std::size_t index, BookOutcome outcome, const s
                   << std::endl;
 }
 
+void ConsoleWindow::BookNoted(std::size_t index, const std::string& note)
+{
+    std::cerr << Words::Fill(Words::translate("Console", "%1: %2"), {books_.at(index).shown, note}) << std::endl;
+}
+
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
     const std::string folder = PathText::FolderOf(kept);

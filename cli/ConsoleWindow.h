@@ -30,6 +30,7 @@ public:
     void SetCancelEnabled(bool) override {}
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
     void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
+    void BookNoted(std::size_t index, const std::string& note) override;
     void OriginalKept(const std::string& bookPath, const std::string& kept) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "Translation.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -26,7 +27,7 @@ std::string ReadTextFile(const std::string& path)
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes)
+void WriteBytes(const std::string& path, std::string_view bytes)
 {
     FileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (file.get() < 0)
@@ -36,6 +37,13 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 }
 
 }  // namespace
+
+void WriteWholeFile(const std::string& path, std::string_view bytes)
+{
+    std::error_code ignored;  // a folder that cannot be made fails the writing, which says so
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    WriteBytes(path, bytes);
+}
 
 std::optional<EditableText> ReadEditableText(const std::string& path)
 {

@@ -46,6 +46,7 @@ struct RunState {
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
+    std::vector<std::string> unnamed;      // "ENTRY: no language found", one per book so noted
     long long originalsKept = 0;           // books whose originals went to the Trash
     long long untouched = 0;               // books already as the options ask
 
@@ -176,6 +177,10 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
         RemoveLeftovers(state.scratch, ignored);
         return BookFailed(bookPath, FailureText(e), state, policy);
     }
+    if (!result.note.empty()) {
+        state.unnamed.push_back(window.EntryText(index) + ": " + result.note);
+        window.BookNoted(index, result.note);
+    }
     switch (result.kind) {
     case BookResult::Failed:
         window.BookFinished(index, BookOutcome::Failed, result.message);
@@ -200,17 +205,22 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
 }
 
 // The box that ends a run, or a stopped one: the books fixed (begun less
-// failed and left alone), and the details of the books left alone.
+// failed and left alone), and the details of the books left alone and of
+// those whose language was not found.
 void ShowSummary(const RunState& state, long long begun, bool stopped)
 {
-    const long long failed = static_cast<long long>(state.failedBooks.size());
-    const long long leftAlone = static_cast<long long>(state.leftAlone.size());
+    RunTally tally;
+    tally.leftAlone = static_cast<long long>(state.leftAlone.size());
+    tally.fixed = begun - static_cast<long long>(state.failedBooks.size()) - tally.leftAlone;
+    tally.untouched = state.untouched;
+    tally.unnamed = static_cast<long long>(state.unnamed.size());
+    tally.originalsKept = state.originalsKept != 0;
+    tally.stopped = stopped;
     std::string details;
-    for (const std::string& book : state.leftAlone)
-        details += (details.empty() ? "" : LineBreak) + book;
-    const long long fixed = begun - failed - leftAlone;
-    Prompter().ShowDetailedMessage(
-        SummaryText(fixed, leftAlone, state.originalsKept != 0, stopped, state.untouched), details, MessageIcon::None);
+    for (const std::vector<std::string>* books : {&state.leftAlone, &state.unnamed})
+        for (const std::string& book : *books)
+            details += (details.empty() ? "" : LineBreak) + book;
+    Prompter().ShowDetailedMessage(SummaryText(tally), details, MessageIcon::None);
 }
 
 RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& policy)
@@ -301,26 +311,25 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
-std::string SummaryText(long long fixedCount, long long leftAloneCount, bool originalsKept, bool stopped,
-                        long long untouchedCount)
+std::string SummaryText(const RunTally& tally)
 {
-    const int fixed = static_cast<int>(std::min<long long>(fixedCount, INT_MAX));
-    std::string text = stopped ? Words::translate("BatchRun", "Stopped. (%n epubs fixed.)", nullptr, fixed)
-                               : Words::translate("BatchRun", "Okay, your books are all set. (%n epubs fixed.)",
-                                                  nullptr, fixed);
+    const auto count = [](long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); };
+    std::string text = tally.stopped
+                           ? Words::translate("BatchRun", "Stopped. (%n epubs fixed.)", nullptr, count(tally.fixed))
+                           : Words::translate("BatchRun", "Okay, your books are all set. (%n epubs fixed.)", nullptr,
+                                              count(tally.fixed));
     // The sentences that follow are each one text, with the blank before it.
     // The books already as the options ask are among those counted fixed.
-    if (untouchedCount > 0) {
-        const int books = static_cast<int>(std::min<long long>(untouchedCount, INT_MAX));
+    if (tally.untouched > 0)
         text += Words::translate("BatchRun", " %n of them were already as the options ask, and were left untouched.",
-                                 nullptr, books);
-    }
-    if (leftAloneCount > 0) {
-        const int books = static_cast<int>(std::min<long long>(leftAloneCount, INT_MAX));
+                                 nullptr, count(tally.untouched));
+    if (tally.unnamed > 0)
+        text += Words::translate("BatchRun", " For %n of them no language was found; they keep the one they name.",
+                                 nullptr, count(tally.unnamed));
+    if (tally.leftAlone > 0)
         text += Words::translate("BatchRun", " %n books were left as they were: they cannot be fixed safely.", nullptr,
-                                 books);
-    }
-    if (originalsKept)
+                                 count(tally.leftAlone));
+    if (tally.originalsKept)
         text += Words::translate("BatchRun", " The original books are in the Trash.");
     return text;
 }

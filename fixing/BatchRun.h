@@ -25,9 +25,17 @@ struct RunPolicy {
 // cleans up. A refused UnZip library ends the program (ProgramEndRequest).
 RunOutcome StartBatchRun(BatchWindow& window, const RunPolicy& policy = {});
 
+// What the box at the end of a run counts.
+struct RunTally {
+    long long fixed = 0;       // books fixed, those already as the options ask among them
+    long long untouched = 0;   // of those, already as the options ask: left untouched
+    long long leftAlone = 0;   // left as they were: they cannot be fixed safely
+    long long unnamed = 0;     // of the books fixed, those whose language was not found
+    bool originalsKept = false;
+    bool stopped = false;      // the user stopped the run
+};
+
 // The message a run shows at its end when a book was fixed or left alone,
-// or when the user stopped it; further sentences count the books among
-// those fixed that were already as the options ask, and the books left
-// alone, and a last one says where the originals went.
-std::string SummaryText(long long fixedCount, long long leftAloneCount = 0, bool originalsKept = false,
-                        bool stopped = false, long long untouchedCount = 0);
+// or when the user stopped it: the count, then a sentence for each count
+// that is not zero, and a last one that says where the originals went.
+std::string SummaryText(const RunTally& tally);

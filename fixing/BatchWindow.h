@@ -42,6 +42,9 @@ public:
     // why. A fixed book is done once the new book is in its place.
     virtual void BookFinished(std::size_t /*index*/, BookOutcome /*outcome*/, const std::string& /*why*/) {}
 
+    // The fix says note of the book of entry index ("no language found").
+    virtual void BookNoted(std::size_t /*index*/, const std::string& /*note*/) {}
+
     // A replaced book's original went to the Trash, where kept names it.
     virtual void OriginalKept(const std::string& /*bookPath*/, const std::string& /*kept*/) {}
 

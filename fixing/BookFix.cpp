@@ -1,14 +1,19 @@
 #include "BookFix.h"
 
 #include "ArchiveFailureText.h"
+#include "BookCharacters.h"
 #include "BookProtection.h"
 #include "BookUnpacking.h"
 #include "ContainerRootfiles.h"
+#include "ContentReader.h"
 #include "ContentWalk.h"
 #include "FileIdentity.h"
 #include "FileSystemObject.h"
 #include "FontFiles.h"
+#include "KindleReadiness.h"
 #include "LiberationFaces.h"
+#include "PackageSpine.h"
+#include "PackingValues.h"
 #include "PathText.h"
 #include "RealFilePath.h"
 #include "RunTimeError.h"
@@ -18,6 +23,7 @@
 #include "ZipBinding.h"
 #include "Translation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -38,7 +44,7 @@ constexpr std::size_t MostNames = 100;
 
 BookResult Failure(std::string message)
 {
-    return {BookResult::Failed, std::move(message), std::nullopt};
+    return {BookResult::Failed, std::move(message), std::nullopt, {}};
 }
 
 // Why an unpacking went wrong, in the words the run shows; nullopt when it
@@ -66,19 +72,105 @@ std::vector<std::string> FontNames()
 }
 
 // Whether the book's top folder holds the four fonts as the fix would copy
-// them in: the same size and CRC-32 as ours, read from the archive's
-// directory without unpacking anything.
-bool HoldsTheFonts(const std::vector<UnzipRequest::ListedEntry>& listed)
+// them in: whole, with the same size and CRC-32 as ours, read from the
+// archive's directory; or cut down by the fix, which only the faces' own
+// bytes tell (read from the book, where the listing cannot tell).
+bool HoldsTheFonts(const std::string& book, const std::vector<UnzipRequest::ListedEntry>& listed, FontStock& fonts)
 {
     for (const LiberationFace& face : LiberationFaces::CopyOrder) {
-        const std::optional<FileFingerprint> ours = FingerprintOf(FontSource(face.fileName));
-        bool found = false;
-        for (const UnzipRequest::ListedEntry& entry : listed)
-            found |= entry.name == face.fileName && ours && FileFingerprint{entry.size, entry.crc} == *ours;
-        if (!found)
+        const auto entry = std::find_if(listed.begin(), listed.end(),
+                                        [&](const UnzipRequest::ListedEntry& e) { return e.name == face.fileName; });
+        const auto bytes = [&] {
+            std::string read;
+            ReadEntryHeads(book, {face.fileName}, static_cast<std::size_t>(entry->size),
+                           [&](const std::string& name, std::string_view head) {
+                               if (name == face.fileName)
+                                   read = head;
+                               return name != face.fileName;
+                           });
+            return read;
+        };
+        if (entry == listed.end() || !fonts.IsOurs(face, {entry->size, entry->crc}, bytes))
             return false;
     }
     return true;
+}
+
+// What the options that read content documents did to a book.
+struct ContentFix {
+    std::optional<std::string> leftAlone;    // why the book is left as it is
+    std::string note;                        // said of the book
+    bool changed = false;                    // a document was edited
+    std::shared_ptr<const SubsetFaces> cut;  // the faces cut down to the book's characters; nullptr: whole
+};
+
+// The names of the documents whose characters count, as patterns.
+std::vector<std::string> CharacterPatterns(const std::string& folder, const std::vector<EditedFile>& files,
+                                           PackageContents& contents)
+{
+    std::vector<std::string> patterns = {"*.xhtml", "*.xht", "*.html", "*.htm", "*.svg"};
+    for (const EditedFile& file : files)
+        if (file.kind == EditedFile::PackageDocument)
+            for (const std::string& item :
+                 ReadPackageContents(ReadTextFile(PathText::Join(folder, file.name)), file.name).xhtmlItems)
+                contents.xhtmlItems.insert(item);
+    patterns.insert(patterns.end(), contents.xhtmlItems.begin(), contents.xhtmlItems.end());
+    return patterns;
+}
+
+// Reads the book's content documents where an option needs them, through
+// content, once: for Send to Kindle (KindleReadiness) and, with cutFaces,
+// for the characters the faces are cut down to. nullopt when they cannot
+// be read from the book as it would be carried: then it is unpacked whole.
+std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
+                                     ContentReader& content, FontStock& fonts)
+{
+    ContentFix fix;
+    const std::vector<EditedFile> files = FindEditedFiles(PathText::AsFolder(folder));
+    std::optional<KindleReadiness> kindle;
+    if (options.kindleReady) {
+        std::vector<std::string> packages;
+        for (const EditedFile& file : files)
+            if (file.kind == EditedFile::PackageDocument)
+                packages.push_back(file.name);
+        kindle.emplace(folder, packages);
+        content.Heads(kindle->ContentPatterns(), KindleReadiness::HeadBytes,
+                      [&](const std::string& name, std::string_view head) {
+                          kindle->Head(name, head);
+                          return true;
+                      });
+    }
+    std::optional<BookCharacters> characters;
+    PackageContents contents;
+    std::vector<std::string> patterns;
+    if (cutFaces) {
+        characters.emplace();
+        patterns = CharacterPatterns(folder, files, contents);
+    }
+    if (kindle && kindle->WantsAnyWhole())
+        for (const std::string& pattern : kindle->ContentPatterns())
+            patterns.push_back(pattern);
+    const auto see = [&](const std::string& name, std::string_view bytes) {
+        if (characters && (BookCharacters::IsContentDocument(name) || contents.xhtmlItems.count(name)))
+            characters->AddContentDocument(bytes);
+        return !kindle || !kindle->WantsWhole(name) || kindle->Whole(name, bytes);
+    };
+    if (!patterns.empty() && !content.Whole(patterns, see))
+        return std::nullopt;
+    if (kindle) {
+        const KindleReadiness::Result ready = kindle->Finish(content);
+        fix.leftAlone = ready.leftAlone;
+        fix.note = ready.note;
+        fix.changed = ready.changed;
+    }
+    if (characters && !fix.leftAlone) {
+        for (const EditedFile& file : files)
+            if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
+                characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
+        if (characters->Readable())
+            fix.cut = fonts.Cut(characters->Characters());
+    }
+    return fix;
 }
 
 bool FolderIsEmpty(const std::string& folder)
@@ -99,40 +191,20 @@ enum class Attempt {
 struct CarryRefused {};
 using AttemptResult = std::variant<BookResult, CarryRefused>;
 
-// The values every packing and every check ahead share: the whole
-// working folder, recursively, at the highest level, quietly.
-void SetRunWideZipValues()
-{
-    ZipRequest& r = TheZipRequest();
-    r.fJunkDir = 0;
-    r.fRecurse = 1;
-    r.fUpdate = 0;
-    r.fFreshen = 0;
-    r.fLevel = '9';
-    r.fEncrypt = 0;
-    r.fComment = 0;
-    r.fQuiet = 1;
-    r.nameCount = 1;
-    r.fileNames[0].emplace(1, '*');
-}
-
 // Packs the working folder into archive.archive, carrying from the book
 // every entry that matches none of carryAllBut when given.
 AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
-                   Attempt attempt)
+                   Attempt attempt, std::string note)
 {
-    SetRunWideZipValues();
-    ZipRequest& r = TheZipRequest();
-    r.zipFileName = archive.archive;
-    r.szRootDir = scratch.workingFolder;
     // What the fix did not change keeps the book's own compressed bytes.
-    r.szReferenceZip = archive.book;
-    r.carryAllBut = std::move(carryAllBut);
+    SetPackingValues(archive.book, scratch.workingFolder, std::move(carryAllBut), archive.archive);
     // A leftover of an earlier run must not add its entries to the new book.
     DeleteFileIfExists(archive.archive);
     scratch.temporaryArchive = archive.archive;
     const int32_t packed = RunZip();
+    ZipRequest& r = TheZipRequest();
     r.carryAllBut.reset();
+    r.carriedPrefixes.clear();
     if (packed != 0) {
         DeleteFileIfExists(archive.archive);
         scratch.temporaryArchive.clear();
@@ -147,7 +219,7 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words));
     }
-    return BookResult{BookResult::Fixed, {}, std::move(archive)};
+    return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(note)};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -187,6 +259,7 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     const std::string& book = archive.book;
     const std::string& bookPath = archive.bookPath;
     RecreateFolder(folder);
+    TheZipRequest().carriedPrefixes.clear();
 
     // A book that already holds the fonts, and that the edits leave as it
     // is, needs nothing: it is judged by its stylesheets and package
@@ -197,35 +270,53 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
         if (const auto problem = UnpackProblem(bookPath, listed, true))
             return Failure(*problem);
-        holdsTheFonts = HoldsTheFonts(TheUnzipRequest().listedEntries);
+        holdsTheFonts = HoldsTheFonts(book, TheUnzipRequest().listedEntries, scratch.fonts);
     }
     std::vector<std::string> edited;
     if (const auto problem = UnpackEditedEntries(book, bookPath, folder, edited))
         return Failure(*problem);
     // A protected book is judged before anything in it is edited.
     if (auto protection = ProtectionOf(folder, options.intlFonts))
-        return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt};
+        return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt, {}};
     const bool changed = FindCSS(PathText::AsFolder(folder), options);
-    if (!changed && (holdsTheFonts || !options.intlFonts))
-        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt};
 
     // A book of which nothing was unpacked is unpacked whole, so that one
     // that unpacks to nothing fails below.
     const bool carry = attempt == Attempt::CarryUntouched && !edited.empty() && !FolderIsEmpty(folder);
-    if (!carry && !edited.empty()) {
-        const int rest = UnpackBookEntries(book, folder, edited, Selection::AllBut);
-        if (const auto problem = UnpackProblem(bookPath, rest, false))
+    bool restUnpacked = false;
+    const auto unpackTheRest = [&]() -> std::optional<std::string> {
+        if (carry || edited.empty() || std::exchange(restUnpacked, true))
+            return std::nullopt;
+        return UnpackProblem(bookPath, UnpackBookEntries(book, folder, edited, Selection::AllBut), false);
+    };
+    // The content documents, where an option reads them.
+    const bool cutFaces = options.intlFonts && options.subsetFonts && !holdsTheFonts;
+    ContentFix content;
+    if (options.kindleReady || cutFaces) {
+        if (const auto problem = unpackTheRest())
             return Failure(*problem);
+        const std::unique_ptr<ContentReader> reader =
+            carry ? CarriedContent(book, folder, edited) : UnpackedContent(folder);
+        std::optional<ContentFix> fixed = FixContent(folder, options, cutFaces, *reader, scratch.fonts);
+        if (!fixed)
+            return CarryRefused{};
+        content = std::move(*fixed);
+        if (content.leftAlone)
+            return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
     }
+    if (!changed && !content.changed && (holdsTheFonts || !options.intlFonts))
+        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, content.note};
+    if (const auto problem = unpackTheRest())
+        return Failure(*problem);
     // A book that did not unpack cleanly is never packed into its own place.
     if (FolderIsEmpty(folder))
         return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
 
     if (options.intlFonts)
-        scratch.fonts.PutInto(PathText::AsFolder(folder));
+        scratch.fonts.PutInto(PathText::AsFolder(folder), content.cut);
     if (packing)
         packing();
-    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt);
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, content.note);
 }
 
 }  // namespace
@@ -257,8 +348,9 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixO
 
 void CheckBookAhead(const std::string& bookPath)
 {
-    SetRunWideZipValues();
-    PrefetchReferenceEntries(RealFilePath(bookPath), EditedEntries);
+    const std::string book = RealFilePath(bookPath);
+    SetPackingValues(book, {}, std::nullopt);  // the level the book will be packed at
+    PrefetchReferenceEntries(book, EditedEntries);
 }
 
 void DropBooksCheckedAhead()

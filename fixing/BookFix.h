@@ -25,6 +25,7 @@ struct BookResult {
     } kind = Failed;
     std::string message;
     std::optional<NewArchive> newArchive;
+    std::string note;  // Fixed or AlreadyFixed: what the run says of the book ("no language found")
 };
 
 // Unpacks, fixes and packs the book at bookPath into a new archive beside

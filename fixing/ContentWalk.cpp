@@ -14,33 +14,25 @@
 
 namespace {
 
-// One folder of the book: where it is on disk, its path inside the book
-// ("" at the top, else ending in "/"), and the way from it up to the top.
+// One folder of the book: where it is on disk, and its path inside the
+// book ("" at the top, else ending in "/").
 struct Folder {
     std::string path;
     std::string inBook;
-    std::string upToTop;
 };
 
-bool Walk(const Folder& folder, const std::set<std::string>& rootfiles, const FixOptions& options)
+void Walk(const Folder& folder, const std::set<std::string>& rootfiles, std::vector<EditedFile>& found)
 {
-    bool changed = false;
     std::vector<std::string> subfolders;
     DirectoryListing listing(folder.path);
     for (std::string name = listing.Next(); !name.empty(); name = listing.Next()) {
         Prompter().ProcessPendingEvents();  // the window stays alive through a large book
         const std::string path = folder.path + name;
         if (EndsWithUpper(name, ".CSS")) {
-            if (!options.deleteCSS) {
-                changed |= StripCSSFonts(path, folder.upToTop, options);
-            } else if (FileSystem().FileExists(path)) {
-                FileSystem().DeleteFile(path, true);
-                changed = true;
-            }
+            found.push_back({folder.inBook + name, EditedFile::Stylesheet});
         } else if (EndsWithUpper(name, "CONTENT.OPF") ||
                    (rootfiles.count(folder.inBook + name) && !FileSystem().FolderExists(path))) {
-            if (options.intlFonts)
-                changed |= AlterContentOpf(path, folder.upToTop);
+            found.push_back({folder.inBook + name, EditedFile::PackageDocument});
         } else if (name == "." || name == "..") {
             // the folder itself and its parent
         } else if (FileSystem().FolderExists(path)) {
@@ -48,14 +40,42 @@ bool Walk(const Folder& folder, const std::set<std::string>& rootfiles, const Fi
         }
     }
     for (const std::string& name : subfolders)
-        changed |= Walk({PathText::AsFolder(folder.path + name), folder.inBook + name + "/", "../" + folder.upToTop},
-                        rootfiles, options);
-    return changed;
+        Walk({PathText::AsFolder(folder.path + name), folder.inBook + name + "/"}, rootfiles, found);
+}
+
+// The way from an entry's folder up to the book's top folder.
+std::string UpToTop(const std::string& name)
+{
+    std::string up;
+    for (const char c : name)
+        if (c == '/')
+            up += "../";
+    return up;
 }
 
 }  // namespace
 
+std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath)
+{
+    std::vector<EditedFile> found;
+    Walk({FolderPath, ""}, ContainerRootfiles(FolderPath), found);
+    return found;
+}
+
 bool FindCSS(const std::string& FolderPath, const FixOptions& options)
 {
-    return Walk({FolderPath, "", ""}, ContainerRootfiles(FolderPath), options);
+    bool changed = false;
+    for (const EditedFile& file : FindEditedFiles(FolderPath)) {
+        const std::string path = FolderPath + file.name;
+        if (file.kind == EditedFile::PackageDocument) {
+            if (options.intlFonts)
+                changed |= AlterContentOpf(path, UpToTop(file.name));
+        } else if (!options.deleteCSS) {
+            changed |= StripCSSFonts(path, UpToTop(file.name), options);
+        } else if (FileSystem().FileExists(path)) {
+            FileSystem().DeleteFile(path, true);
+            changed = true;
+        }
+    }
+    return changed;
 }

@@ -3,13 +3,25 @@
 #include "FixOptions.h"
 
 #include <string>
+#include <vector>
+
+// A file of an unpacked book that the fix edits, by its name in the book.
+struct EditedFile {
+    std::string name;
+    enum Kind { Stylesheet, PackageDocument } kind;
+};
+
+// The stylesheets (names ending in ".css", any case) and package documents
+// (names ending in "content.opf", any case, and those the book's
+// META-INF/container.xml names) of the unpacked book below FolderPath
+// (which ends in the separator): each folder's files before its
+// sub-folders, depth first.
+std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath);
 
 // Fixes the whole unpacked book below FolderPath (which ends in the
-// separator) as options say: every stylesheet is rewritten, or deleted when DeleteCSS is
-// on; every package document gets the font items when IntlFonts is on.
-// Package documents are the files whose names end in "content.opf" (any
-// case) and those the book's META-INF/container.xml names. Files are
-// handled before sub-folders, depth first, and the font references point
-// from each file up to FolderPath. Returns whether any file was rewritten
-// or deleted.
+// separator) as options say: every stylesheet (see FindEditedFiles) is
+// rewritten, or deleted when DeleteCSS is on; every package document gets
+// the font items when IntlFonts is on. Files are handled in the order
+// FindEditedFiles gives, and the font references point from each file up
+// to FolderPath. Returns whether any file was rewritten or deleted.
 bool FindCSS(const std::string& FolderPath, const FixOptions& options);

@@ -8,6 +8,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <map>
 #include <sys/stat.h>
 #include <tuple>
@@ -18,6 +19,16 @@ namespace {
 // The system's own copies, kept up to date by the system, rather than
 // copies of ours: the build finds them where fonts-liberation2 puts them.
 std::string g_fontFolder = BINDWELL_FONT_FOLDER;
+
+// The most cut sets a run keeps written out: a library's languages and
+// series, some megabytes.
+constexpr std::size_t MostCutFolders = 32;
+
+FileFingerprint FingerprintOfBytes(const std::string& bytes)
+{
+    return {bytes.size(), static_cast<std::uint32_t>(crc32_z(crc32_z(0, nullptr, 0),
+                                                             reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()))};
+}
 
 }  // namespace
 
@@ -50,24 +61,66 @@ std::optional<FileFingerprint> FingerprintOf(const std::string& path)
     if (const auto it = known.find(version); it != known.end())
         return it->second;
 
-    const std::string bytes = ReadTextFile(path);
-    const FileFingerprint print{bytes.size(), static_cast<std::uint32_t>(crc32_z(
-                                                  crc32_z(0, nullptr, 0),
-                                                  reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()))};
+    const FileFingerprint print = FingerprintOfBytes(ReadTextFile(path));
     known[version] = print;
     return print;
 }
 
-void FontStock::PutInto(const std::string& workingFolder)
+void FontStock::Stock()
 {
-    if (!stocked_) {
-        RecreateFolder(folder_);
-        for (const LiberationFace& face : LiberationFaces::CopyOrder)
-            FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder_), true);
-        stocked_ = true;
+    if (stocked_)
+        return;
+    RecreateFolder(folder_);
+    for (const LiberationFace& face : LiberationFaces::CopyOrder)
+        FileSystem().CopyFile(FontSource(face.fileName), PathText::AsFolder(folder_), true);
+    stocked_ = true;
+}
+
+std::shared_ptr<const SubsetFaces> FontStock::Cut(const std::vector<char32_t>& characters)
+{
+    if (!cutter_)
+        cutter_ = std::make_unique<FontSubsetter>();
+    return cutter_->FacesFor(characters);
+}
+
+bool FontStock::IsOurs(const LiberationFace& face, const FileFingerprint& listed,
+                       const std::function<std::string()>& bytes)
+{
+    if (FingerprintOf(FontSource(face.fileName)) == listed || knownCuts_.count({face.fileName, listed}))
+        return true;
+    if (!cutter_)
+        cutter_ = std::make_unique<FontSubsetter>();
+    const std::string candidate = bytes();
+    if (FingerprintOfBytes(candidate) != listed || !cutter_->IsCutFace(face, candidate))
+        return false;
+    knownCuts_.insert({face.fileName, listed});
+    return true;
+}
+
+void FontStock::PutInto(const std::string& workingFolder, const std::shared_ptr<const SubsetFaces>& cut)
+{
+    Stock();
+    std::string from = folder_;
+    if (cut) {
+        const auto kept = std::find_if(cutFolders_.begin(), cutFolders_.end(),
+                                       [&](const auto& set) { return set.first == cut; });
+        if (kept != cutFolders_.end()) {
+            from = kept->second;
+        } else {
+            from = PathText::Join(folder_, "cut-" + std::to_string(++cutSets_));
+            for (const LiberationFace& face : LiberationFaces::CopyOrder) {
+                WriteWholeFile(PathText::Join(from, face.fileName), cut->Of(face));
+                knownCuts_.insert({face.fileName, FingerprintOfBytes(cut->Of(face))});
+            }
+            cutFolders_.emplace_back(cut, from);
+            if (cutFolders_.size() > MostCutFolders) {
+                DeleteFolderIfExists(cutFolders_.front().second);
+                cutFolders_.erase(cutFolders_.begin());
+            }
+        }
     }
     for (const LiberationFace& face : LiberationFaces::CopyOrder) {
-        const std::string stocked = PathText::Join(folder_, face.fileName);
+        const std::string stocked = PathText::Join(from, face.fileName);
         const std::string placed = workingFolder + face.fileName;
         DeleteFileIfExists(placed);  // a book's own file of that name gives way
         if (::link(stocked.c_str(), placed.c_str()) != 0)
@@ -78,5 +131,6 @@ void FontStock::PutInto(const std::string& workingFolder)
 void FontStock::Remove()
 {
     stocked_ = false;
+    cutFolders_.clear();
     DeleteFolderIfExists(folder_);
 }

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "FontSubsets.h"
+
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Where a font file the fix copies into a book comes from: the current
 // directory, or else the folder of the system's Liberation fonts
@@ -19,7 +26,7 @@ void SetInstalledFontFolder(const std::string& folder);
 struct FileFingerprint {
     std::uint64_t size = 0;
     std::uint32_t crc = 0;
-    bool operator==(const FileFingerprint&) const = default;
+    auto operator<=>(const FileFingerprint&) const = default;
 };
 
 // nullopt when no file is there; a file that cannot be read raises
@@ -28,22 +35,41 @@ struct FileFingerprint {
 std::optional<FileFingerprint> FingerprintOf(const std::string& path);
 
 // The four font files for one run: copied once into a folder of the run's
-// own, and hard-linked from there into each book's working folder, which
-// gives the book the same bytes as a copy without writing them again for
-// every book. A link that cannot be made is a copy.
+// own, whole or cut down to a set of characters, and hard-linked from there
+// into each book's working folder, which gives the book the same bytes as
+// a copy without writing them again for every book (and the packer packs
+// each set once). A link that cannot be made is a copy.
 class FontStock {
 public:
     // folder: where the run keeps its copies (beside the working folder).
     explicit FontStock(std::string folder) : folder_(std::move(folder)) {}
 
-    // Puts the four faces into workingFolder (ending in the separator),
-    // in copy order. A font file that cannot be read raises RunTimeError.
-    void PutInto(const std::string& workingFolder);
+    // Puts the four faces into workingFolder (ending in the separator), in
+    // copy order: cut ones when given, else whole. A font file that cannot
+    // be read raises RunTimeError.
+    void PutInto(const std::string& workingFolder, const std::shared_ptr<const SubsetFaces>& cut = nullptr);
+
+    // The four faces cut down to characters (see FontSubsetter), nullptr
+    // where they cannot be: then the whole faces.
+    std::shared_ptr<const SubsetFaces> Cut(const std::vector<char32_t>& characters);
+
+    // Whether a book's face, listed with the size and CRC-32 the archive
+    // declares, is the fix's own: the whole face, or the whole face as the
+    // fix cuts it down. bytes gives the book's face, read only when the
+    // listing cannot tell.
+    bool IsOurs(const LiberationFace& face, const FileFingerprint& listed, const std::function<std::string()>& bytes);
 
     // Removes the run's copies; they go with the run.
     void Remove();
 
 private:
+    void Stock();
+
     std::string folder_;
     bool stocked_ = false;
+    std::unique_ptr<FontSubsetter> cutter_;
+    // The cut sets written out, the newest last; a few dozen at most.
+    std::vector<std::pair<std::shared_ptr<const SubsetFaces>, std::string>> cutFolders_;
+    std::size_t cutSets_ = 0;
+    std::set<std::pair<std::string, FileFingerprint>> knownCuts_;  // by face file name
 };

@@ -130,6 +130,18 @@ UNZIP32_API uint32_t UzpVersion2(UZPVER2* version);
 UNZIP32_API int Wiz_SingleEntryUnzip(int includeCount, char** includeNames, int excludeCount, char** excludeNames, DCL* lpDCL,
                          USERFUNCTION* lpUserFunctions);
 
+/* Our extension, which a caller looks up and a library without it lacks:
+ * hands see the first headSize bytes of every file entry of the archive
+ * whose name matches one of patterns (case ignored; * and ?), inflated (the
+ * whole entry where it is shorter), in the archive's order; nothing is
+ * written. Names are as the archive holds them. Links and encrypted
+ * entries are passed over. see returns non-zero to stop. UZ_OK; UZ_ERR
+ * when an entry cannot be read that far (it is passed over); or what kept
+ * the archive from being read (UZ_NOZIP, UZ_BADERR, UZ_MEM, UZ_PARAM). */
+typedef int (*UzHeadFn)(const char* name, const char* data, uint32_t length, void* context);
+UNZIP32_API int UzpReadHeads(const char* archivePath, int patternCount, const char* const* patterns,
+                             uint32_t headSize, UzHeadFn see, void* context);
+
 #ifdef __cplusplus
 }
 #endif

@@ -132,6 +132,13 @@ ZIP32_API int ZpCarryReference(int patternCount, const char* const* patterns);
 ZIP32_API int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns,
                                   int seenCount, const char* const* seen);
 
+/* Our extension, looked up like ZpSetReference: after ZpCarryReference,
+ * the next archive carries the entry name with the length bytes at prefix
+ * put before its own, its compressed bytes kept as they are behind them
+ * (an edit such as a declaration put first costs no packing anew).
+ * Non-zero when accepted; zero when no file entry name is to be carried. */
+ZIP32_API int ZpPrefixCarried(const char* name, const char* prefix, uint32_t length);
+
 /* Shown one entry's inflated bytes; non-zero stops. */
 typedef int (*ZpSeeFn)(const char* name, const char* data, uint64_t size, void* context);
 

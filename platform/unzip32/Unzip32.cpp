@@ -32,6 +32,15 @@ std::string FolderOf(const std::string& path)
     return cut == std::string::npos ? std::string() : path.substr(0, cut);
 }
 
+bool IsLink(zip_t* archive, zip_uint64_t index)
+{
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive, index, 0, &system, &attributes) != 0)
+        return false;
+    return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
+}
+
 class Unzipper {
 public:
     Unzipper(const DCL& dcl, USERFUNCTION* functions, int includeCount, char** includeNames, int excludeCount,
@@ -151,8 +160,8 @@ private:
     bool Selected(const std::string& name) const
     {
         const bool ic = dcl_.C_flag != 0;
-        return (include_.empty() || platform::MatchesAny(include_, name, ic)) &&
-               !platform::MatchesAny(exclude_, name, ic);
+        return (include_.empty() || wildcard::MatchesAny(include_, name, ic)) &&
+               !wildcard::MatchesAny(exclude_, name, ic);
     }
 
     void Handle(zip_uint64_t index, const zip_stat_t& es)
@@ -212,14 +221,7 @@ private:
         Extract(index, es, path, safe.path);
     }
 
-    bool IsSymbolicLink(zip_uint64_t index)
-    {
-        zip_uint8_t system = 0;
-        zip_uint32_t attributes = 0;
-        if (zip_file_get_external_attributes(archive_, index, 0, &system, &attributes) != 0)
-            return false;
-        return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & S_IFMT) == S_IFLNK;
-    }
+    bool IsSymbolicLink(zip_uint64_t index) { return IsLink(archive_, index); }
 
     // Asks the service callback again during long work on one entry, when
     // it is due.
@@ -601,6 +603,58 @@ extern "C" int Wiz_SingleEntryUnzip(int includeCount, char** includeNames, int e
     try {
         Unzipper unzipper(*lpDCL, lpUserFunctions, includeCount, includeNames, excludeCount, excludeNames);
         return unzipper.Run();
+    } catch (const std::bad_alloc&) {
+        return UZ_MEM;
+    } catch (...) {
+        return UZ_BADERR;
+    }
+}
+
+extern "C" int UzpReadHeads(const char* archivePath, int patternCount, const char* const* patterns,
+                            uint32_t headSize, UzHeadFn see, void* context)
+{
+    if (!archivePath || !see || patternCount < 0 || (patternCount > 0 && !patterns))
+        return UZ_PARAM;
+    try {
+        std::vector<std::string> wanted;
+        for (int i = 0; i < patternCount; ++i)
+            if (patterns[i])
+                wanted.emplace_back(patterns[i]);
+        int code = 0;
+        zip_t* archive = zip_open(archivePath, ZIP_RDONLY, &code);
+        if (!archive)
+            return code == ZIP_ER_NOZIP || code == ZIP_ER_NOENT ? UZ_NOZIP : code == ZIP_ER_MEMORY ? UZ_MEM : UZ_BADERR;
+        int result = UZ_OK;
+        std::string head(headSize, '\0');
+        const zip_int64_t count = zip_get_num_entries(archive, 0);
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const auto index = static_cast<zip_uint64_t>(i);
+            zip_stat_t es;
+            if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &es) != 0 || !es.name || !*es.name ||
+                es.name[std::strlen(es.name) - 1] == '/' || !wildcard::MatchesAny(wanted, es.name, true) ||
+                es.encryption_method != ZIP_EM_NONE || IsLink(archive, index))
+                continue;
+            zip_file_t* file = zip_fopen_index(archive, index, 0);
+            bool failed = !file;
+            std::size_t got = 0;
+            while (file && got < headSize) {
+                const zip_int64_t piece = zip_fread(file, head.data() + got, headSize - got);
+                failed = piece < 0;
+                if (piece <= 0)
+                    break;
+                got += static_cast<std::size_t>(piece);
+            }
+            if (file)
+                zip_fclose(file);
+            if (failed) {
+                result = UZ_ERR;
+                continue;
+            }
+            if (see(es.name, head.data(), static_cast<uint32_t>(got), context) != 0)
+                break;
+        }
+        zip_discard(archive);
+        return result;
     } catch (const std::bad_alloc&) {
         return UZ_MEM;
     } catch (...) {

@@ -47,7 +47,7 @@ void Walker::Collect(const std::string& pattern)
     const std::string folder = cut == std::string::npos ? "" : pattern.substr(0, cut + 1);
     const std::string namePattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
     for (const std::string& name : SortedNames(folder.empty() ? folder : folder.substr(0, folder.size() - 1)))
-        if (WildcardMatch(namePattern, name))
+        if (wildcard::WildcardMatch(namePattern, name))
             AddPath(folder + name, true);
 }
 
@@ -156,10 +156,11 @@ std::vector<PackJob> JobsFor(const std::vector<Item>& items, int level, const Re
             continue;
         const int entryLevel = item.name == MimetypeName ? 0 : level;
         if (!item.carried) {
-            jobs.push_back({item.path, item.name, entryLevel, index.Find(item.name)});
+            jobs.push_back({item.path, item.name, entryLevel, index.Find(item.name), false, false, {}});
             continue;
         }
-        jobs.push_back({{}, item.name, entryLevel, item.carried->entry, true, MatchesAny(seen, item.name, true)});
+        jobs.push_back({{}, item.name, entryLevel, item.carried->entry, true, wildcard::MatchesAny(seen, item.name, true),
+                        item.carried->prefix});
     }
     return jobs;
 }

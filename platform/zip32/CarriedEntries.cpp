@@ -100,7 +100,7 @@ std::optional<CarriedEntries> CarriedEntries::Read(const std::string& path, cons
 bool CarriedEntries::Take(zip_t* archive, zip_uint64_t index, std::string name,
                           const std::optional<ReferenceEntry>& entry, const std::vector<std::string>& allBut)
 {
-    if (MatchesAny(allBut, name, true))
+    if (wildcard::MatchesAny(allBut, name, true))
         return true;
     CarriedEntry carried;
     carried.folder = !name.empty() && name.back() == '/';
@@ -120,7 +120,7 @@ bool CarriedEntries::Add(CarriedEntry carried)
 {
     for (std::string folder = FolderPart(carried.name);; folder = FolderPart(folder)) {
         const std::string name = folder;
-        const auto [it, fresh] = byPath_.try_emplace(name, CarriedEntry{name, true, {}});
+        const auto [it, fresh] = byPath_.try_emplace(name, CarriedEntry{name, true, {}, {}});
         if (!it->second.folder)
             return false;
         if (name.empty() || !fresh)
@@ -141,6 +141,15 @@ const CarriedEntry* CarriedEntries::Find(const std::string& relative) const
 {
     const auto it = byPath_.find(relative);
     return it == byPath_.end() || relative.empty() ? nullptr : &it->second;
+}
+
+bool CarriedEntries::SetPrefix(const std::string& name, std::string prefix)
+{
+    const auto it = byPath_.find(name);
+    if (it == byPath_.end() || it->second.folder)
+        return false;
+    it->second.prefix = std::move(prefix);
+    return true;
 }
 
 std::vector<std::string> CarriedEntries::NamesIn(const std::string& folder) const

@@ -19,6 +19,7 @@ struct CarriedEntry {
     std::string name;  // below the root; a folder's without its closing '/'
     bool folder = false;
     ReferenceEntry entry;  // a file's
+    std::string prefix;    // bytes the caller puts before a file's own (ZpPrefixCarried)
 };
 
 // The entries a new archive carries from the reference archive: every entry
@@ -41,6 +42,10 @@ public:
     // The entry at relative, a path below the root; nullptr when none is
     // carried there.
     const CarriedEntry* Find(const std::string& relative) const;
+    // Puts prefix before the bytes of the file carried as name; false when
+    // no file is carried so.
+    bool SetPrefix(const std::string& name, std::string prefix);
+
     // The names carried directly in folder, "" for the root.
     std::vector<std::string> NamesIn(const std::string& folder) const;
 

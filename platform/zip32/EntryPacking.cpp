@@ -199,7 +199,7 @@ std::variant<PackOutcome, CarriedBytes> ReadCarried(const PackJob& job, Referenc
     // a large stored one that deflating would not make smaller.
     const bool asItIs = job.level > 0 && entry.deflated && entry.packedSize < entry.size;
     std::string raw;
-    if (entry.packedSize <= budget::WholeEntry || job.seen) {
+    if (entry.packedSize <= budget::WholeEntry || job.seen || !job.prefix.empty()) {
         // Read whole, in one piece: kept when it goes in as it is, and
         // what a stored entry gives as it is.
         std::string packed;
@@ -258,6 +258,29 @@ bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string&
 }
 
 }  // namespace
+
+bool PutFirst(PackOutcome& outcome, std::string_view prefix)
+{
+    InMemory* packed = std::get_if<InMemory>(&outcome);
+    if (!packed || prefix.size() > 0xFFFF)
+        return false;
+    std::string data;
+    if (packed->deflated) {
+        // A stored block, not the last: its header bits, padding to the
+        // byte, then the length and its complement, low byte first.
+        const auto length = static_cast<unsigned>(prefix.size());
+        data = {'\0', static_cast<char>(length & 0xFF), static_cast<char>(length >> 8),
+                static_cast<char>(~length & 0xFF), static_cast<char>((~length >> 8) & 0xFF)};
+    }
+    data.append(prefix).append(packed->data);
+    packed->data = std::move(data);
+    packed->facts.crc = static_cast<std::uint32_t>(
+        crc32_combine(Crc(Crc(0, nullptr, 0), prefix.data(), prefix.size()), packed->facts.crc,
+                      static_cast<z_off_t>(packed->facts.size)));
+    packed->facts.size += prefix.size();
+    packed->referenceBytes = false;
+    return true;
+}
 
 std::size_t HeldBytes(const PackOutcome& outcome)
 {

@@ -20,7 +20,8 @@ struct PackJob {
     int level = 0;     // 0 stores; 1 to 9 deflate at that level
     std::optional<ReferenceEntry> reference;
     bool carried = false;
-    bool seen = false;  // a carried entry whose inflated bytes the caller wants to see
+    bool seen = false;   // a carried entry whose inflated bytes the caller wants to see
+    std::string prefix;  // bytes the caller puts before a carried entry's own (see PutFirst)
 
     // Whether two jobs pack the same entry the same way.
     bool SameAs(const PackJob& other) const
@@ -67,6 +68,14 @@ using PackOutcome = std::variant<InMemory, ReadAtWriting, Unreadable, Damaged>;
 // The bytes an outcome holds in memory.
 std::size_t HeldBytes(const PackOutcome& outcome);
 
+// Puts prefix before an entry's bytes without packing it again: a stored
+// deflate block holding prefix goes before its deflated bytes (a deflate
+// stream may go on with a block of any kind, and the book's own blocks
+// reach back no further than their own bytes), prefix itself before stored
+// bytes; its size and CRC-32 follow. False for an entry not held in memory
+// (ReadAtWriting) or a prefix over 64 KB.
+bool PutFirst(PackOutcome& outcome, std::string_view prefix);
+
 // Packs one entry. Safe to call from several threads at once, each with
 // its own reader.
 //  - A file with the size and CRC-32 of its reference entry takes that
@@ -82,7 +91,8 @@ std::size_t HeldBytes(const PackOutcome& outcome);
 // A carried entry is read from the reference archive and checked once, by
 // inflating it in memory as it is read against its declared size and
 // CRC-32; it then goes on as a file of its bytes would, except that a
-// large one taken as it is, is not held.
+// large one taken as it is, is not held (unless it is seen or has a
+// prefix: then it is read whole).
 // progress, when given, is called between pieces of long work, on the
 // calling thread.
 PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress = {});

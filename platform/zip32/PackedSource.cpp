@@ -121,6 +121,8 @@ private:
         PackOutcome again = PackEntry(job_, &reader_, [&] { goOn = goOn && keepAlive_(); });
         if (!goOn)
             return Fail(ZIP_ER_CANCELLED);
+        if (!job_.prefix.empty())
+            PutFirst(again, job_.prefix);
         if (const Unreadable* unreadable = std::get_if<Unreadable>(&again))
             return Fail(ZIP_ER_OPEN, unreadable->systemError);
         InMemory* packed = std::get_if<InMemory>(&again);

@@ -156,6 +156,10 @@ private:
                 Warn("zip error: " + name + " is damaged in " + r_.carried->path() + "\n");
                 return ZE_CARRIED;
             }
+            if (!jobs_[fileNumber].prefix.empty() && !PutFirst(outcome, jobs_[fileNumber].prefix)) {
+                Warn("zip error: " + name + " cannot take the bytes to put before its own\n");
+                return ZE_CARRIED;
+            }
             PackedFile packed = MakePackedSource(archive_, jobs_[fileNumber], std::move(outcome), *reader_,
                                                  [this, name] { return KeepAlive(name); }, heldBytes_);
             if (!packed.source) {

@@ -326,6 +326,7 @@ bool Pipeline::Batch::See(std::size_t i, const std::function<void(const std::str
     if (!packed)
         return false;
     const std::string inflated = std::move(packed->inflated);
+    slot->packedSeen = false;  // shown once; another look packs it again
     pipeline_.Release(inflated.size());
     // With the budget spent, what was checked is not kept for the archive:
     // the entry is packed again when the archive takes it.

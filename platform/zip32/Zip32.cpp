@@ -84,6 +84,16 @@ extern "C" int ZpCarryReference(int patternCount, const char* const* patterns)
     }
 }
 
+extern "C" int ZpPrefixCarried(const char* name, const char* prefix, uint32_t length)
+{
+    try {
+        return g_carried && name && (prefix || length == 0) &&
+               g_carried->SetPrefix(name, std::string(prefix ? prefix : "", length));
+    } catch (...) {
+        return 0;
+    }
+}
+
 extern "C" int ZpSeeCarried(int patternCount, const char* const* patterns, ZpSeeFn see, void* context)
 {
     try {

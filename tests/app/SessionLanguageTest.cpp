@@ -47,7 +47,12 @@ TEST(SessionLanguage, WindowsMessagesAndButtonsFollowTheSession)
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), german ? "&Ja" : "&Yes");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), german ? "Abbrechen" : "Cancel");
 
-    EXPECT_EQ(SummaryText(2, 1, true, false, 1),
+    RunTally tally;
+    tally.fixed = 2;
+    tally.untouched = 1;
+    tally.leftAlone = 1;
+    tally.originalsKept = true;
+    EXPECT_EQ(SummaryText(tally),
               german ? "Fertig, Ihre Bücher sind bereit. (2 EPUBs repariert.) 1 davon war schon so, wie die Optionen "
                        "es verlangen, und blieb unangetastet. 1 Buch blieb unverändert: Es lässt sich "
                        "nicht gefahrlos reparieren. Die ursprünglichen Bücher liegen im Papierkorb."

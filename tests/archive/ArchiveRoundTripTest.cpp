@@ -319,8 +319,9 @@ TEST_F(ArchiveRoundTrip, EntriesCheckedAheadAreTakenOnlyFromTheSameUnchangedBook
 // The fix may see the inflated bytes of carried entries it names (content
 // documents) before the archive is written: in the archive's order, each
 // checked, none written out; the archive then carries them as it would
-// have. A damaged one is refused, as carrying it would be.
-TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenWithoutBeingWrittenOut)
+// have. It may read their first bytes alone, and put bytes before theirs.
+// A damaged one is refused, as carrying it would be.
+TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenAndPrefixedWithoutBeingWrittenOut)
 {
     const std::string book = dir / "book.epub";
     const std::string page = "<html><body><p>Gr\xC3\xBC\xC3\x9F Gott</p></body></html>\n";
@@ -359,6 +360,29 @@ TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenWithoutBeingWrittenOut)
     EXPECT_FALSE(std::filesystem::exists(dir / "edited/OEBPS/Text"));
     ASSERT_EQ(RunZip(), 0);
     EXPECT_EQ(EntryRecords(dir / "seen.epub"), EntryRecords(dir / "plain.epub"));
+
+    // Their first bytes alone, from the book, for a pass that edits nothing.
+    std::vector<std::pair<std::string, std::string>> heads;
+    EXPECT_EQ(ReadEntryHeads(book, {"*.xhtml"}, 10, [&](const std::string& name, std::string_view head) {
+                  heads.emplace_back(name, head);
+                  return true;
+              }),
+              UnzipSucceeded);
+    EXPECT_EQ(heads, (std::vector<std::pair<std::string, std::string>>{{"OEBPS/Text/b.xhtml", page.substr(0, 10)},
+                                                                       {"OEBPS/Text/A.XHTML", page.substr(0, 10)}}));
+
+    // An edit that puts bytes first keeps the entry's compressed bytes,
+    // deflated or stored, behind them.
+    carrying(dir / "prefixed.epub");
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n";
+    TheZipRequest().carriedPrefixes = {{"OEBPS/Text/b.xhtml", declaration}, {"OEBPS/Text/A.XHTML", declaration}};
+    ASSERT_EQ(RunZip(), 0);
+    const auto prefixed = ZipContents(dir / "prefixed.epub");
+    ASSERT_TRUE(prefixed.has_value()) << "every CRC-32 holds";
+    EXPECT_EQ(prefixed->at("OEBPS/Text/b.xhtml"), declaration + page + std::string(5000, ' '));
+    EXPECT_EQ(prefixed->at("OEBPS/Text/A.XHTML"), declaration + page);
+    EXPECT_TRUE(PackedEntryBytes(dir / "prefixed.epub", "OEBPS/Text/b.xhtml")
+                    .ends_with(PackedEntryBytes(book, "OEBPS/Text/b.xhtml")));
 
     DamageEntryData(book, "OEBPS/Text/b.xhtml");
     carrying(dir / "damaged.epub");

@@ -1,12 +1,15 @@
 #pragma once
 
+// Name patterns as the archive libraries and the fix read them. Header
+// only: the archive libraries below the core use them too.
+
 #include <algorithm>
 #include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace wildcard {
 
 // Matches name against pattern, where '*' stands for any run of bytes and
 // '?' for one byte. Iterative, so hostile patterns cannot blow the stack.
@@ -44,4 +47,4 @@ inline bool MatchesAny(const std::vector<std::string>& patterns, std::string_vie
                        [&](const std::string& pattern) { return WildcardMatch(pattern, name, ignoreCase); });
 }
 
-}  // namespace platform
+}  // namespace wildcard
