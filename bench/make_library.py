@@ -63,13 +63,21 @@ img {{ max-width: 100%; }}
 """
 
 
-def page(title, body, version):
-    head = '<?xml version="1.0" encoding="utf-8"?>\n'
+# What --unready books say of their language: what a tool run in the C
+# locale writes, a code written with "_", names and a three-letter code,
+# and nothing.
+UNREADY_LANGUAGES = ["C", "pt_BR", "English", "eng", ""]
+
+
+def page(title, body, version, declared=True, lang=None):
+    head = '<?xml version="1.0" encoding="utf-8"?>\n' if declared else ""
+    attribute = f' xml:lang="{lang}"' if lang else ""
     if version == 3:
-        head += '<!DOCTYPE html>\n<html xmlns="http://www.w3.org/1999/xhtml" xmlns:epub="http://www.idpf.org/2007/ops">\n'
+        head += ('<!DOCTYPE html>\n<html xmlns="http://www.w3.org/1999/xhtml" '
+                 f'xmlns:epub="http://www.idpf.org/2007/ops"{attribute}>\n')
     else:
         head += ('<!DOCTYPE html PUBLIC "-//W3C//DTD XHTML 1.1//EN" "http://www.w3.org/TR/xhtml11/DTD/xhtml11.dtd">\n'
-                 '<html xmlns="http://www.w3.org/1999/xhtml">\n')
+                 f'<html xmlns="http://www.w3.org/1999/xhtml"{attribute}>\n')
     return (head + f"<head><title>{html.escape(title)}</title>"
             '<link rel="stylesheet" type="text/css" href="../Styles/style.css"/></head>\n'
             f"<body>\n{body}</body>\n</html>\n")
@@ -101,8 +109,11 @@ def draw_image(job):
                     *quality, str(path)], check=True)
 
 
-def make_book(path, number, rng, paragraphs, version, text_size, images):
+def make_book(path, number, rng, paragraphs, version, text_size, images, unready=False):
     title = f"Book {number}: " + " ".join(rng.choice(paragraphs).split()[:4])
+    language = UNREADY_LANGUAGES[number % len(UNREADY_LANGUAGES)] if unready else "en"
+    lang = language if unready and language == "C" else None
+    page_of = lambda heading, body: page(heading, body, version, not unready, lang)
     css = STYLESHEET.format(body=rng.choice([10, 11, 12, 13]))
     bodies = chapters(rng, paragraphs, text_size)
     manifest, spine, files = [], [], []
@@ -110,7 +121,7 @@ def make_book(path, number, rng, paragraphs, version, text_size, images):
         body = f"<h1>Chapter {i}</h1>\n" + "".join(paras)
         if images and i <= len(images):
             body += f'<p class="caption"><img src="../Images/{images[i - 1].name}" alt="plate {i}"/></p>\n'
-        files.append((f"OEBPS/Text/ch{i:03}.xhtml", page(f"Chapter {i}", body, version).encode()))
+        files.append((f"OEBPS/Text/ch{i:03}.xhtml", page_of(f"Chapter {i}", body).encode()))
         manifest.append(f'<item id="ch{i:03}" href="Text/ch{i:03}.xhtml" media-type="application/xhtml+xml"/>')
         spine.append(f'<itemref idref="ch{i:03}"/>')
     for k, image in enumerate(images):
@@ -119,7 +130,7 @@ def make_book(path, number, rng, paragraphs, version, text_size, images):
     manifest.append('<item id="css" href="Styles/style.css" media-type="text/css"/>')
     if version == 3:
         nav = "".join(f'<li><a href="Text/ch{i:03}.xhtml">Chapter {i}</a></li>' for i in range(1, len(bodies) + 1))
-        files.append(("OEBPS/nav.xhtml", page("Contents", f'<nav epub:type="toc"><ol>{nav}</ol></nav>\n', 3)
+        files.append(("OEBPS/nav.xhtml", page_of("Contents", f'<nav epub:type="toc"><ol>{nav}</ol></nav>\n')
                       .replace("../Styles", "Styles").encode()))
         manifest.append('<item id="nav" href="nav.xhtml" media-type="application/xhtml+xml" properties="nav"/>')
         meta = '<meta property="dcterms:modified">2026-01-01T00:00:00Z</meta>'
@@ -139,7 +150,7 @@ def make_book(path, number, rng, paragraphs, version, text_size, images):
            f'<package xmlns="http://www.idpf.org/2007/opf" version="{version}.0" unique-identifier="id">\n'
            '<metadata xmlns:dc="http://purl.org/dc/elements/1.1/">\n'
            f'<dc:identifier id="id">urn:uuid:00000000-0000-4000-8000-{number:012}</dc:identifier>\n'
-           f"<dc:title>{html.escape(title)}</dc:title>\n<dc:language>en</dc:language>\n{meta}\n</metadata>\n"
+           f"<dc:title>{html.escape(title)}</dc:title>\n<dc:language>{language}</dc:language>\n{meta}\n</metadata>\n"
            "<manifest>\n" + "\n".join(manifest) + "\n</manifest>\n" + spine_open + "".join(spine) +
            "</spine>\n</package>\n")
     container = ('<?xml version="1.0"?>\n<container version="1.0" '
@@ -164,6 +175,8 @@ def main():
     parser.add_argument("--books", type=int, default=120)
     parser.add_argument("--seed", type=int, default=2026)
     parser.add_argument("--small", action="store_true", help="small books only: text and a cover")
+    parser.add_argument("--unready", action="store_true",
+                        help="content documents without an XML declaration, and languages Send to Kindle refuses")
     args = parser.parse_args()
     out = Path(args.folder)
     images_dir = out.parent / (out.name + "-images")
@@ -200,7 +213,7 @@ def main():
         list(pool.map(draw_image, jobs))
     for n, version, text_size, images in plans:
         shelf = "" if n % 3 else f"Series {n % 7}/"
-        make_book(out / f"{shelf}book-{n:03}.epub", n, rng, paragraphs, version, text_size, images)
+        make_book(out / f"{shelf}book-{n:03}.epub", n, rng, paragraphs, version, text_size, images, args.unready)
     total = sum(p.stat().st_size for p in out.rglob("*.epub"))
     print(f"{args.books} books, {total / 1e6:.1f} MB in {out}")
 

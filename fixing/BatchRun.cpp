@@ -162,9 +162,9 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     // idle cores: it most likely needs packing too. (Named now: the list
     // may change while this book is fixed.)
     const std::optional<std::size_t> next = NextTicked(window, index);
-    const auto checkNextAhead = [nextBook = next ? window.BookPath(*next) : std::string()] {
+    const auto checkNextAhead = [&options, nextBook = next ? window.BookPath(*next) : std::string()] {
         if (!nextBook.empty())
-            CheckBookAhead(nextBook);
+            CheckBookAhead(nextBook, options);
     };
     BookResult result;
     try {

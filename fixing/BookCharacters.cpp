@@ -127,7 +127,7 @@ void BookCharacters::Add(char32_t c)
         Add(shown);
 }
 
-std::vector<char32_t> BookCharacters::Characters() const
+std::vector<char32_t> BookCharacters::Characters(char32_t page) const
 {
     std::vector<char32_t> all = found_;
     for (const char32_t c : found_) {
@@ -141,6 +141,15 @@ std::vector<char32_t> BookCharacters::Characters() const
                 all.push_back(m);
         if (c == 0x3A3 || c == 0x3C3 || c == 0x3C2)
             all.insert(all.end(), {0x3A3, 0x3C3, 0x3C2});  // lower-cased, a sigma ending a word is ς
+    }
+    if (page > 1) {
+        std::set<char32_t> pages;
+        for (const char32_t c : all)
+            pages.insert(c / page);
+        all.clear();
+        for (const char32_t first : pages)
+            for (char32_t c = first * page; c < (first + 1) * page; ++c)
+                all.push_back(c);
     }
     for (const auto& [first, last] : DrawnByReaders)
         for (char32_t c = first; c <= last; ++c)

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -38,6 +39,9 @@ constexpr char TemporarySuffix[] = ".tmp";
 // the container names. These are unpacked and fixed first; the rest of the
 // book never becomes files: the new archive carries it over from the book.
 const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry, EncryptionEntry};
+
+// The names of the content documents: what the options for e-readers read.
+const std::vector<std::string> ContentPatterns = {"*.xhtml", "*.xht", "*.html", "*.htm", "*.svg"};
 
 // The most names one request to the unzip library takes.
 constexpr std::size_t MostNames = 100;
@@ -77,18 +81,21 @@ std::vector<std::string> FontNames()
 // bytes tell (read from the book, where the listing cannot tell).
 bool HoldsTheFonts(const std::string& book, const std::vector<UnzipRequest::ListedEntry>& listed, FontStock& fonts)
 {
+    std::optional<std::map<std::string, std::string>> faces;  // the book's four, read at once when asked
     for (const LiberationFace& face : LiberationFaces::CopyOrder) {
         const auto entry = std::find_if(listed.begin(), listed.end(),
                                         [&](const UnzipRequest::ListedEntry& e) { return e.name == face.fileName; });
         const auto bytes = [&] {
-            std::string read;
-            ReadEntryHeads(book, {face.fileName}, static_cast<std::size_t>(entry->size),
-                           [&](const std::string& name, std::string_view head) {
-                               if (name == face.fileName)
-                                   read = head;
-                               return name != face.fileName;
-                           });
-            return read;
+            if (!faces) {
+                faces.emplace();
+                constexpr std::size_t LargestFace = 16u << 20;  // ours are under half a megabyte
+                ReadEntryHeads(book, FontNames(), LargestFace, [&](const std::string& name, std::string_view read) {
+                    faces->emplace(name, read);
+                    return true;
+                });
+            }
+            const auto found = faces->find(face.fileName);
+            return found == faces->end() ? std::string() : found->second;
         };
         if (entry == listed.end() || !fonts.IsOurs(face, {entry->size, entry->crc}, bytes))
             return false;
@@ -101,14 +108,20 @@ struct ContentFix {
     std::optional<std::string> leftAlone;    // why the book is left as it is
     std::string note;                        // said of the book
     bool changed = false;                    // a document was edited
-    std::shared_ptr<const SubsetFaces> cut;  // the faces cut down to the book's characters; nullptr: whole
+    std::optional<FontStock::CutSet> cut;    // the faces cut down to the book's characters; none: whole
 };
+
+// The faces are cut down to whole pages of characters: each character of
+// a book's own brings in the 128 code points around it, so that books of
+// one script and language share one cut, cut and packed once for a
+// library, for some kilobytes more a book.
+constexpr char32_t CutPage = 128;
 
 // The names of the documents whose characters count, as patterns.
 std::vector<std::string> CharacterPatterns(const std::string& folder, const std::vector<EditedFile>& files,
                                            PackageContents& contents)
 {
-    std::vector<std::string> patterns = {"*.xhtml", "*.xht", "*.html", "*.htm", "*.svg"};
+    std::vector<std::string> patterns = ContentPatterns;
     for (const EditedFile& file : files)
         if (file.kind == EditedFile::PackageDocument)
             for (const std::string& item :
@@ -168,7 +181,7 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
             if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
                 characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
         if (characters->Readable())
-            fix.cut = fonts.Cut(characters->Characters());
+            fix.cut = fonts.Cut(characters->Characters(CutPage));
     }
     return fix;
 }
@@ -346,11 +359,14 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixO
     return Failure(bookPath);  // not reached: an attempt that unpacks everything is never refused a carry
 }
 
-void CheckBookAhead(const std::string& bookPath)
+void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
 {
     const std::string book = RealFilePath(bookPath);
     SetPackingValues(book, {}, std::nullopt);  // the level the book will be packed at
-    PrefetchReferenceEntries(book, EditedEntries);
+    // The content documents the fix will most likely read keep their bytes,
+    // so that they are not inflated a second time to be read.
+    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts);
+    PrefetchReferenceEntries(book, EditedEntries, readsContent ? ContentPatterns : std::vector<std::string>{});
 }
 
 void DropBooksCheckedAhead()

@@ -39,9 +39,10 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixO
                    const std::function<void()>& packing = {});
 
 // Begins checking ahead, on idle cores, the entries of the book at bookPath
-// that its fix would carry over untouched, so that they are ready when it
-// is packed; used only if that book is still the same file then.
-void CheckBookAhead(const std::string& bookPath);
+// that its fix with options would carry over untouched, so that they are
+// ready when it is packed (and, where options read its content documents,
+// when they are read); used only if that book is still the same file then.
+void CheckBookAhead(const std::string& bookPath, const FixOptions& options);
 
 // Drops what was checked ahead for books the run did not reach.
 void DropBooksCheckedAhead();

@@ -20,10 +20,6 @@ namespace {
 // copies of ours: the build finds them where fonts-liberation2 puts them.
 std::string g_fontFolder = BINDWELL_FONT_FOLDER;
 
-// The most cut sets a run keeps written out: a library's languages and
-// series, some megabytes.
-constexpr std::size_t MostCutFolders = 32;
-
 FileFingerprint FingerprintOfBytes(const std::string& bytes)
 {
     return {bytes.size(), static_cast<std::uint32_t>(crc32_z(crc32_z(0, nullptr, 0),
@@ -76,11 +72,35 @@ void FontStock::Stock()
     stocked_ = true;
 }
 
-std::shared_ptr<const SubsetFaces> FontStock::Cut(const std::vector<char32_t>& characters)
+FontSubsetter& FontStock::Cutter()
 {
     if (!cutter_)
         cutter_ = std::make_unique<FontSubsetter>();
-    return cutter_->FacesFor(characters);
+    return *cutter_;
+}
+
+std::optional<FontStock::CutSet> FontStock::Cut(const std::vector<char32_t>& characters)
+{
+    const std::vector<char32_t> covered = Cutter().Covered(characters);
+    if (const auto kept = cutSets_.find(covered); kept != cutSets_.end())
+        return kept->second;
+    const std::shared_ptr<const SubsetFaces> faces = Cutter().FacesFor(covered);
+    if (!faces)
+        return std::nullopt;
+    Stock();
+    const CutSet set = PathText::Join(folder_, "cut-" + std::to_string(++cutsMade_));
+    for (const LiberationFace& face : LiberationFaces::CopyOrder) {
+        WriteWholeFile(PathText::Join(set, face.fileName), faces->Of(face));
+        knownCuts_.insert({face.fileName, FingerprintOfBytes(faces->Of(face))});
+    }
+    cutSets_.emplace(covered, set);
+    cutOrder_.push_back(covered);
+    if (cutOrder_.size() > MostCutSets) {
+        DeleteFolderIfExists(cutSets_.at(cutOrder_.front()));
+        cutSets_.erase(cutOrder_.front());
+        cutOrder_.pop_front();
+    }
+    return set;
 }
 
 bool FontStock::IsOurs(const LiberationFace& face, const FileFingerprint& listed,
@@ -88,37 +108,17 @@ bool FontStock::IsOurs(const LiberationFace& face, const FileFingerprint& listed
 {
     if (FingerprintOf(FontSource(face.fileName)) == listed || knownCuts_.count({face.fileName, listed}))
         return true;
-    if (!cutter_)
-        cutter_ = std::make_unique<FontSubsetter>();
     const std::string candidate = bytes();
-    if (FingerprintOfBytes(candidate) != listed || !cutter_->IsCutFace(face, candidate))
+    if (FingerprintOfBytes(candidate) != listed || !Cutter().NamesItselfOurs(face, candidate))
         return false;
     knownCuts_.insert({face.fileName, listed});
     return true;
 }
 
-void FontStock::PutInto(const std::string& workingFolder, const std::shared_ptr<const SubsetFaces>& cut)
+void FontStock::PutInto(const std::string& workingFolder, const std::optional<CutSet>& cut)
 {
     Stock();
-    std::string from = folder_;
-    if (cut) {
-        const auto kept = std::find_if(cutFolders_.begin(), cutFolders_.end(),
-                                       [&](const auto& set) { return set.first == cut; });
-        if (kept != cutFolders_.end()) {
-            from = kept->second;
-        } else {
-            from = PathText::Join(folder_, "cut-" + std::to_string(++cutSets_));
-            for (const LiberationFace& face : LiberationFaces::CopyOrder) {
-                WriteWholeFile(PathText::Join(from, face.fileName), cut->Of(face));
-                knownCuts_.insert({face.fileName, FingerprintOfBytes(cut->Of(face))});
-            }
-            cutFolders_.emplace_back(cut, from);
-            if (cutFolders_.size() > MostCutFolders) {
-                DeleteFolderIfExists(cutFolders_.front().second);
-                cutFolders_.erase(cutFolders_.begin());
-            }
-        }
-    }
+    const std::string from = cut ? *cut : folder_;
     for (const LiberationFace& face : LiberationFaces::CopyOrder) {
         const std::string stocked = PathText::Join(from, face.fileName);
         const std::string placed = workingFolder + face.fileName;
@@ -131,6 +131,7 @@ void FontStock::PutInto(const std::string& workingFolder, const std::shared_ptr<
 void FontStock::Remove()
 {
     stocked_ = false;
-    cutFolders_.clear();
+    cutSets_.clear();
+    cutOrder_.clear();
     DeleteFolderIfExists(folder_);
 }

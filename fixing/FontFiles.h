@@ -3,7 +3,9 @@
 #include "FontSubsets.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -44,19 +46,25 @@ public:
     // folder: where the run keeps its copies (beside the working folder).
     explicit FontStock(std::string folder) : folder_(std::move(folder)) {}
 
+    // A set of the four faces cut down to some characters, written out
+    // beside the whole ones (a folder of the run's).
+    using CutSet = std::string;
+
+    // The four faces cut down to characters (see FontSubsetter), each set
+    // cut and written out once a run (the last MostCutSets sets are kept);
+    // nullopt where they cannot be cut: then the whole faces. A font file
+    // that cannot be read raises RunTimeError.
+    std::optional<CutSet> Cut(const std::vector<char32_t>& characters);
+
     // Puts the four faces into workingFolder (ending in the separator), in
     // copy order: cut ones when given, else whole. A font file that cannot
     // be read raises RunTimeError.
-    void PutInto(const std::string& workingFolder, const std::shared_ptr<const SubsetFaces>& cut = nullptr);
-
-    // The four faces cut down to characters (see FontSubsetter), nullptr
-    // where they cannot be: then the whole faces.
-    std::shared_ptr<const SubsetFaces> Cut(const std::vector<char32_t>& characters);
+    void PutInto(const std::string& workingFolder, const std::optional<CutSet>& cut = std::nullopt);
 
     // Whether a book's face, listed with the size and CRC-32 the archive
     // declares, is the fix's own: the whole face, or the whole face as the
-    // fix cuts it down. bytes gives the book's face, read only when the
-    // listing cannot tell.
+    // fix cuts it down (told by its name records, see NamesItselfOurs).
+    // bytes gives the book's face, read only when the listing cannot tell.
     bool IsOurs(const LiberationFace& face, const FileFingerprint& listed, const std::function<std::string()>& bytes);
 
     // Removes the run's copies; they go with the run.
@@ -67,9 +75,14 @@ private:
 
     std::string folder_;
     bool stocked_ = false;
+    FontSubsetter& Cutter();
+
+    static constexpr std::size_t MostCutSets = 128;  // some hundred kilobytes each, in the run's folder
     std::unique_ptr<FontSubsetter> cutter_;
-    // The cut sets written out, the newest last; a few dozen at most.
-    std::vector<std::pair<std::shared_ptr<const SubsetFaces>, std::string>> cutFolders_;
-    std::size_t cutSets_ = 0;
+    // The cut sets written out, by the characters they have, and the order
+    // they were made in, to let the oldest go.
+    std::map<std::vector<char32_t>, CutSet> cutSets_;
+    std::deque<std::vector<char32_t>> cutOrder_;
+    std::size_t cutsMade_ = 0;
     std::set<std::pair<std::string, FileFingerprint>> knownCuts_;  // by face file name
 };

@@ -128,12 +128,27 @@ std::size_t SubsetFaces::Size() const
     return size;
 }
 
-// One whole face: its bytes, read by HarfBuzz, and the characters it has.
+// One whole face: its bytes, read by HarfBuzz, and the characters it has;
+// the name records every cut of it has, once asked for.
 struct FontSubsetter::Face {
     std::string bytes;
     FaceHandle face;
     Set unicodes;
+    std::optional<std::string> cutNames;
 };
+
+namespace {
+
+// A face's name table, as it is in its bytes; empty when it has none.
+std::string NameTable(hb_face_t* face)
+{
+    const Blob table(hb_face_reference_table(face, HB_TAG('n', 'a', 'm', 'e')));
+    unsigned int length = 0;
+    const char* data = hb_blob_get_data(table.get(), &length);
+    return data ? std::string(data, length) : std::string();
+}
+
+}  // namespace
 
 FontSubsetter::FontSubsetter(std::size_t mostSets, std::size_t mostBytes) : mostSets_(mostSets), mostBytes_(mostBytes)
 {
@@ -187,6 +202,30 @@ void FontSubsetter::Keep(const std::vector<char32_t>& characters, const std::sha
     }
 }
 
+bool FontSubsetter::NamesItselfOurs(const LiberationFace& face, std::string_view candidate)
+{
+    const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        Face& whole = *faces[i];
+        if (std::string_view(LiberationFaces::CopyOrder[i].fileName) != face.fileName || !whole.face)
+            continue;
+        std::string names;
+        {
+            const std::lock_guard lock(mutex_);
+            if (!whole.cutNames) {
+                // The names do not depend on the characters: any cut has them.
+                const std::optional<std::string> cut = Cut(whole.face.get(), whole.unicodes.get(), {U' '});
+                const FaceHandle cutFace = cut ? FaceOf(*cut) : nullptr;
+                whole.cutNames = cutFace ? NameTable(cutFace.get()) : std::string();
+            }
+            names = *whole.cutNames;
+        }
+        const FaceHandle read = FaceOf(candidate);
+        return read && !names.empty() && NameTable(read.get()) == names;
+    }
+    return false;
+}
+
 bool FontSubsetter::IsCutFace(const LiberationFace& face, std::string_view candidate)
 {
     const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
@@ -196,11 +235,26 @@ bool FontSubsetter::IsCutFace(const LiberationFace& face, std::string_view candi
     return false;
 }
 
-std::shared_ptr<const SubsetFaces> FontSubsetter::FacesFor(const std::vector<char32_t>& characters)
+std::vector<char32_t> FontSubsetter::Covered(const std::vector<char32_t>& characters)
+{
+    const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    std::vector<char32_t> covered;
+    for (const char32_t c : characters)
+        if (std::any_of(faces.begin(), faces.end(), [c](const std::unique_ptr<Face>& face) {
+                return face->unicodes && hb_set_has(face->unicodes.get(), c);
+            }))
+            covered.push_back(c);
+    return covered;
+}
+
+std::shared_ptr<const SubsetFaces> FontSubsetter::FacesFor(const std::vector<char32_t>& asked)
 {
     // The whole faces never change once read, and HarfBuzz reads a face
     // from several threads at once: the cutting needs no lock.
     const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    // Characters no face has change no cut: sets that differ only in them
+    // are one set.
+    const std::vector<char32_t> characters = Covered(asked);
     if (std::shared_ptr<const SubsetFaces> kept = KeptFaces(characters))
         return kept;
     auto cut = std::make_shared<SubsetFaces>();

@@ -71,6 +71,18 @@ public:
     // raises RunTimeError, as FontStock's copying does.
     std::shared_ptr<const SubsetFaces> FacesFor(const std::vector<char32_t>& characters);
 
+    // Of characters (ascending, each once), those one of the whole faces
+    // has: what a cut is made of. Sets that differ only in characters no
+    // face has give the same cut.
+    std::vector<char32_t> Covered(const std::vector<char32_t>& characters);
+
+    // Whether candidate is one of the four faces as the fix cuts it, by its
+    // name records alone: every cut of a face has the same, and they name
+    // the face, its style and its version, so that an older or another
+    // face of the name is told apart. Cheap: no cut is made but one per
+    // face, once (IsCutFace cuts the face again to check every byte).
+    bool NamesItselfOurs(const LiberationFace& face, std::string_view candidate);
+
     // IsCutFace for one of the four faces, read where FacesFor reads them
     // (and raising as it does).
     bool IsCutFace(const LiberationFace& face, std::string_view candidate);

@@ -625,7 +625,7 @@ extern "C" int UzpReadHeads(const char* archivePath, int patternCount, const cha
         if (!archive)
             return code == ZIP_ER_NOZIP || code == ZIP_ER_NOENT ? UZ_NOZIP : code == ZIP_ER_MEMORY ? UZ_MEM : UZ_BADERR;
         int result = UZ_OK;
-        std::string head(headSize, '\0');
+        std::string head;
         const zip_int64_t count = zip_get_num_entries(archive, 0);
         for (zip_int64_t i = 0; i < count; ++i) {
             const auto index = static_cast<zip_uint64_t>(i);
@@ -634,11 +634,13 @@ extern "C" int UzpReadHeads(const char* archivePath, int patternCount, const cha
                 es.name[std::strlen(es.name) - 1] == '/' || !wildcard::MatchesAny(wanted, es.name, true) ||
                 es.encryption_method != ZIP_EM_NONE || IsLink(archive, index))
                 continue;
+            head.resize((es.valid & ZIP_STAT_SIZE) ? static_cast<std::size_t>(std::min<zip_uint64_t>(headSize, es.size))
+                                                    : headSize);
             zip_file_t* file = zip_fopen_index(archive, index, 0);
             bool failed = !file;
             std::size_t got = 0;
-            while (file && got < headSize) {
-                const zip_int64_t piece = zip_fread(file, head.data() + got, headSize - got);
+            while (file && got < head.size()) {
+                const zip_int64_t piece = zip_fread(file, head.data() + got, head.size() - got);
                 failed = piece < 0;
                 if (piece <= 0)
                     break;
