@@ -153,7 +153,9 @@ void Pipeline::Release(std::size_t bytes)
         work_.notify_all();  // the threads the budget held may go on
 }
 
-void Pipeline::End(const std::shared_ptr<Work>& work)
+// work is taken by value: a reference into the queue would move with the
+// queue's erasing.
+void Pipeline::End(std::shared_ptr<Work> work)
 {
     queue_.erase(std::remove(queue_.begin(), queue_.end(), work), queue_.end());
     for (const std::shared_ptr<Slot>& slot : work->slots) {
@@ -238,7 +240,7 @@ void Pipeline::DropAhead()
 {
     std::lock_guard<std::mutex> hold(mutex_);
     for (auto it = queue_.begin(); (it = std::find_if(queue_.begin(), queue_.end(), IsAhead)) != queue_.end();)
-        End(std::shared_ptr<Work>(*it));
+        End(*it);
 }
 
 void Pipeline::WaitIdle()

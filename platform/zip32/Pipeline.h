@@ -104,7 +104,7 @@ private:
     void Serve();
     std::shared_ptr<Work> Begin(const std::string& reference, std::vector<PackJob> jobs, bool ahead);
     std::shared_ptr<Work> FindAhead(const std::string& reference);
-    void End(const std::shared_ptr<Work>& work);
+    void End(std::shared_ptr<Work> work);
     void Release(std::size_t bytes);
     void Adopt(Work& work, std::vector<PackJob> jobs);
     bool NextStep(std::shared_ptr<Work>& work, std::size_t& slot);

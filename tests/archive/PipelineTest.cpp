@@ -121,6 +121,23 @@ TEST(Pipeline, WhatIsCheckedAheadIsTakenOnlyFromTheSameUnchangedBook)
     }
     EXPECT_EQ(counted.steps, 22) << "only the file was packed when the archive was written";
 
+    // Only the last two books checked ahead are kept: a third ends the
+    // oldest, and leaves the other's work as it was.
+    const std::string other = dir / "other.epub", third = dir / "third.epub";
+    WriteFile(other, "two");
+    WriteFile(third, "three");
+    pipeline.Ahead(other, CarriedJobs(20));
+    pipeline.Ahead(book, CarriedJobs(20));
+    pipeline.Ahead(third, CarriedJobs(1));
+    pipeline.WaitIdle();
+    const int checked = counted.steps;
+    {
+        const auto batch = pipeline.Start(book, CarriedJobs(20));
+        for (std::size_t i = 0; i < 20; ++i)
+            batch->Take(i, [] {});
+    }
+    EXPECT_EQ(counted.steps, checked) << "the book checked ahead kept all of its work";
+
     pipeline.Ahead(book, CarriedJobs(20));
     pipeline.WaitIdle();
     WriteFile(book, "the book as another program rewrote it");
@@ -129,7 +146,9 @@ TEST(Pipeline, WhatIsCheckedAheadIsTakenOnlyFromTheSameUnchangedBook)
         for (std::size_t i = 0; i < archive.size(); ++i)
             batch->Take(i, [] {});
     }
-    EXPECT_EQ(counted.steps, 22 + 20 + 21) << "a changed book is packed again, all of it";
+    EXPECT_EQ(counted.steps, checked + 20 + 21) << "a changed book is packed again, all of it";
+    EXPECT_EQ(pipeline.Waiting(), EntryBytes) << "the third book's work is kept until dropped";
+    pipeline.DropAhead();
     EXPECT_EQ(pipeline.Waiting(), 0u);
 }
 

@@ -651,8 +651,9 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
 }
 
 // Nor in books whose publishers fixed line heights, margins, typefaces
-// and sizes everywhere, with their own embedded font, fixed with every
-// option for e-readers on; a second pass leaves them as they are.
+// and sizes everywhere, with their own embedded font and a chapter that
+// names no encoding, fixed with every option for e-readers on (faces cut
+// down, Send to Kindle); a second pass leaves them as they are.
 TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
 {
     if (!EpubcheckIsInstalled())
@@ -674,16 +675,21 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
         std::string opf = EntryBytes(book, BookPackage);
         opf.insert(opf.find("<item id=\"css\""),
                    "<item id=\"pub\" href=\"Fonts/pub.ttf\" media-type=\"application/vnd.ms-opentype\"/>\r\n");
-        BuildZip(book, {{BookPackage, opf}, {BookStylesheet, publisher}, {font, fontBytes}}, true);
+        std::string chapter = EntryBytes(book, "OEBPS/Text/chapter1.xhtml");
+        chapter.erase(0, chapter.find('\n') + 1);
+        BuildZip(book, {{BookPackage, opf}, {BookStylesheet, publisher}, {font, fontBytes},
+                        {"OEBPS/Text/chapter1.xhtml", chapter}}, true);
         books.push_back(book);
     }
     for (const std::string& book : books)
         ASSERT_EQ(EpubcheckErrors(book, runtime / "report.txt"), "") << book << " is valid as it is";
     Options(true, true, true, false);
     for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
-                            OptionKey::RelativeSizes})
+                            OptionKey::RelativeSizes, OptionKey::SubsetFonts, OptionKey::KindleReady})
         SettingsStore::PutOption(key, true);
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_EQ(EntryBytes(books[0], "OEBPS/Text/chapter1.xhtml").rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>", 0),
+              0u);
     std::vector<std::string> once;
     for (const std::string& book : books) {
         EXPECT_EQ(EpubcheckErrors(book, runtime / "report.txt"), "") << book;

@@ -1,0 +1,228 @@
+// The options for e-readers that read a book's content documents, end to
+// end through the batch run: faces cut down to the book's characters, and
+// books readied for Send to Kindle.
+#include "BatchRun.h"
+#include "BookBuilder.h"
+#include "FakePrompter.h"
+#include "FakeWindow.h"
+#include "FontFiles.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "ZipFixtures.h"
+
+#include <gtest/gtest.h>
+#include <hb.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Faces[] = {"LiberationSerif-Regular.ttf", "LiberationSerif-Italic.ttf", "LiberationSerif-Bold.ttf",
+                             "LiberationSerif-BoldItalic.ttf"};
+
+std::set<char32_t> CharactersOf(const std::string& face)
+{
+    hb_blob_t* blob = hb_blob_create(face.data(), static_cast<unsigned>(face.size()), HB_MEMORY_MODE_READONLY,
+                                     nullptr, nullptr);
+    hb_face_t* read = hb_face_create(blob, 0);
+    hb_set_t* unicodes = hb_set_create();
+    hb_face_collect_unicodes(read, unicodes);
+    std::set<char32_t> characters;
+    for (hb_codepoint_t c = HB_SET_VALUE_INVALID; hb_set_next(unicodes, &c);)
+        characters.insert(c);
+    hb_set_destroy(unicodes);
+    hb_face_destroy(read);
+    hb_blob_destroy(blob);
+    return characters;
+}
+
+// A package document naming language (none when nullopt), its content
+// documents chapters, in the spine in that order.
+std::string Package(std::optional<std::string> language, const std::vector<std::string>& chapters,
+                    const std::string& prefix = "")
+{
+    std::string items, spine;
+    for (std::size_t i = 0; i < chapters.size(); ++i) {
+        items += "<" + prefix + "item id=\"c" + std::to_string(i) + "\" href=\"" + chapters[i] +
+                 "\" media-type=\"application/xhtml+xml\"/>\n";
+        spine += "<" + prefix + "itemref idref=\"c" + std::to_string(i) + "\"/>";
+    }
+    const std::string ns = prefix.empty() ? "xmlns" : "xmlns:" + prefix.substr(0, prefix.size() - 1);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + prefix + "package " + ns +
+           "=\"http://www.idpf.org/2007/opf\" version=\"2.0\" unique-identifier=\"uid\">\n<" + prefix +
+           "metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+           "<dc:identifier id=\"uid\">urn:uuid:12345678-1234-4234-8234-123456789abc</dc:identifier>\n"
+           "<dc:title>A Book</dc:title>\n" +
+           (language ? "<dc:language>" + *language + "</dc:language>\n" : std::string()) + "</" + prefix +
+           "metadata>\n<" + prefix + "manifest>\n" + items + "<" + prefix +
+           "item id=\"css\" href=\"style.css\" media-type=\"text/css\"/>\n</" + prefix + "manifest>\n<" + prefix +
+           "spine>" + spine + "</" + prefix + "spine>\n</" + prefix + "package>\n";
+}
+
+std::string Page(const std::string& body, const std::string& htmlAttributes = "", const std::string& head = "")
+{
+    return head + "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\"" + htmlAttributes +
+           "><head><title>T</title><link rel=\"stylesheet\" href=\"style.css\"/></head>\n<body>" + body +
+           "</body></html>\n";
+}
+
+const std::string German =
+    "<p>Es war einmal ein K\xC3\xB6nig, der hatte drei T\xC3\xB6" "chter. Die j\xC3\xBCngste war so sch\xC3\xB6n, "
+    "dass die Sonne selbst sich verwunderte, sooft sie ihr ins Gesicht schien. Nahe bei dem Schlosse des "
+    "K\xC3\xB6nigs lag ein gro\xC3\x9F" "er dunkler Wald, und in dem Walde unter einer alten Linde war ein "
+    "Brunnen. Wenn nun der Tag recht hei\xC3\x9F war, so ging das K\xC3\xB6nigskind hinaus in den Wald und "
+    "setzte sich an den Rand des k\xC3\xBChlen Brunnens, und wenn es Langeweile hatte, so nahm es eine goldene "
+    "Kugel, warf sie in die H\xC3\xB6he und fing sie wieder; und das war sein liebstes Spielwerk.</p>";
+
+class EReaderBooks : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::chmod(runtime.path().c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        SettingsStore::LoadOptions();  // the fonts embedded, cut down (the first-run values)
+        SettingsStore::PutOption(OptionKey::KeepOriginals, false);
+        window.folder = library.path();
+    }
+    void TearDown() override { ::unsetenv("XDG_RUNTIME_DIR"); }
+
+    // A book of its own package document and pages (name -> bytes), with
+    // a stylesheet; every page is a content document of the book.
+    std::string Book(const std::string& entry, const std::string& opf,
+                     const std::vector<std::pair<std::string, std::string>>& pages,
+                     const std::string& opfName = "OEBPS/content.opf")
+    {
+        std::vector<EntrySpec> entries = {
+            {"mimetype", "application/epub+zip", EntrySpec::File, true},
+            {"META-INF/container.xml",
+             "<?xml version=\"1.0\"?><container version=\"1.0\" "
+             "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles><rootfile full-path=\"" +
+                 opfName + "\" media-type=\"application/oebps-package+xml\"/></rootfiles></container>"},
+            {opfName, opf},
+            {"OEBPS/style.css", "p { font-size: 12pt; }\n.shout { text-transform: uppercase; }\n"}};
+        for (const auto& [name, bytes] : pages)
+            entries.push_back({"OEBPS/" + name, bytes});
+        BuildZip(library / entry, entries);
+        window.Add(entry);
+        return library / entry;
+    }
+
+    ScratchSettings settings;
+    TempFolder library, runtime;
+    FakePrompter prompter;
+    FakeWindow window;
+};
+
+// Every character of a book's text is in each face it gets, whenever the
+// whole face has it: one only upper-cased by a stylesheet, one only in an
+// alt, one only behind a character reference. A book whose text cannot be
+// read gets the whole faces; two books of the same characters get the
+// same bytes; a second pass changes nothing.
+TEST_F(EReaderBooks, TheFacesAreCutDownToEveryCharacterOfTheBook)
+{
+    // ÿ is upper-cased to Ÿ (U+0178, another page); λ is only in an alt; Ж
+    // only behind a reference.
+    const std::string text = Package("en", {"a.xhtml"});
+    const std::string chars = Book("chars.epub", text,
+        {{"a.xhtml", Page("<p class=\"shout\">\xC3\xBF</p><p><img src=\"x.png\" alt=\"\xCE\xBB\"/> &#x416;</p>")}});
+    const std::string latin1 = Book("latin1.epub", text, {{"a.xhtml", Page("<p>Caf\xE9</p>")}});
+    const std::string twin1 = Book("twin1.epub", text, {{"a.xhtml", Page("<p>Gr\xC3\xBC\xC3\x9F Gott</p>")}});
+    const std::string twin2 = Book("twin2.epub", text, {{"a.xhtml", Page("<p>Gott gr\xC3\xBC\xC3\x9Ft</p>")}});
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    for (const char* face : Faces) {
+        const std::string whole = ReadFile(InstalledFontFolder() + "/" + face);
+        const std::set<char32_t> wholeHas = CharactersOf(whole);
+        const std::set<char32_t> cutHas = CharactersOf(EntryBytes(chars, face));
+        for (const char32_t c : {U'\u00FF', U'\u0178', U'\u03BB', U'\u039B', U'\u0416', U'\u0436', U'A', U'\u2014'})
+            EXPECT_TRUE(!wholeHas.count(c) || cutHas.count(c))
+                << face << " lacks U+" << std::hex << static_cast<unsigned>(c);
+        EXPECT_LT(EntryBytes(chars, face).size(), whole.size() / 2) << face;
+        EXPECT_TRUE(EntryBytes(latin1, face) == whole) << face << ": text that is not UTF-8 gets the whole face";
+        EXPECT_TRUE(EntryBytes(twin1, face) == EntryBytes(twin2, face)) << face;
+    }
+    std::map<std::string, std::string> once;
+    for (const std::string& book : {chars, latin1, twin1, twin2})
+        once[book] = ReadFile(book);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (const auto& [book, bytes] : once)
+        EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// Send to Kindle: each content document names its encoding, each book a
+// language code, and a second pass changes nothing. A book with a
+// document that is not UTF-8 and names no encoding is left as it was; one
+// whose language cannot be found keeps it; the summary names both.
+TEST_F(EReaderBooks, BooksAreReadiedForSendToKindle)
+{
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    const std::string page = Page("<p>Caf\xC3\xA9</p>");
+    const auto en = [](const std::string& language = "en") { return Package(language, {"a.xhtml"}); };
+    const std::string noDeclaration = Book("nodecl.epub", en(), {{"a.xhtml", page}});
+    const std::string noEncoding = Book("noenc.epub", en(), {{"a.xhtml", "<?xml version=\"1.0\"?>\n" + page}});
+    const std::string mark = Book("mark.epub", en(), {{"a.xhtml", "\xEF\xBB\xBF" + page}});
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : page)
+        utf16 += std::string{c, '\0'};
+    const std::string wide = Book("utf16.epub", en(), {{"a.xhtml", utf16}});
+    const std::string latin1 = Book("latin1.epub", en(), {{"a.xhtml", Page("<p>Caf\xE9</p>")}});
+    const std::string latin1Before = ReadFile(latin1);
+    const std::string c = Book("c.epub", Package("C", {"a.xhtml"}),
+                               {{"a.xhtml", Page(German, " xml:lang=\"C\"", declaration)}});
+    const std::string ptBr = Book("ptbr.epub", en("pt_BR"), {{"a.xhtml", page}});
+    const std::string eng = Book("eng.epub", en("eng"), {{"a.xhtml", page}});
+    const std::string english = Book("english.epub", en("English"), {{"a.xhtml", page}});
+    const std::string empty = Book("empty.epub", en(""), {{"a.xhtml", Page(German)}});
+    const std::string missing = Book("missing.epub", Package(std::nullopt, {"a.xhtml"}), {{"a.xhtml", Page(German)}});
+    const std::string prefixed = Book("prefixed.epub", Package("pt_BR", {"a.xhtml"}, "opf:"), {{"a.xhtml", page}});
+    const std::string none = Book("none.epub", en("C"), {{"a.xhtml", page}});
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    const auto chapter = [](const std::string& book) { return EntryBytes(book, "OEBPS/a.xhtml"); };
+    const auto language = [](const std::string& book) {
+        const std::string opf = EntryBytes(book, "OEBPS/content.opf");
+        const auto at = opf.find("<dc:language>");
+        return at == std::string::npos ? std::string("(none)")
+                                       : opf.substr(at + 13, opf.find("</dc:language>", at) - at - 13);
+    };
+    EXPECT_EQ(chapter(noDeclaration), declaration + page);
+    EXPECT_EQ(chapter(noEncoding), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n" + page);
+    EXPECT_EQ(chapter(mark), "\xEF\xBB\xBF" + declaration + page);
+    EXPECT_EQ(chapter(wide), utf16);
+    EXPECT_TRUE(ReadFile(latin1) == latin1Before) << "left as it was";
+    EXPECT_EQ(language(c), "de");
+    EXPECT_NE(chapter(c).find(" xml:lang=\"de\""), std::string::npos);
+    EXPECT_EQ(language(ptBr), "pt-BR");
+    EXPECT_EQ(language(eng), "en");
+    EXPECT_EQ(language(english), "en");
+    EXPECT_EQ(language(empty), "de");
+    EXPECT_EQ(language(missing), "de");
+    EXPECT_NE(EntryBytes(prefixed, "OEBPS/content.opf").find("<dc:language>pt-BR</dc:language>"), std::string::npos);
+    EXPECT_EQ(language(none), "C") << "no language found: left as it is";
+    EXPECT_EQ(chapter(none), declaration + page) << "the encoding is fixed all the same";
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].text.find("For 1 of them no language was found"), std::string::npos)
+        << prompter.messages[0].text;
+    // The source text: the English singular comes with the translations.
+    EXPECT_NE(prompter.messages[0].text.find(" 1 books were left as they were"), std::string::npos)
+        << prompter.messages[0].text;
+    EXPECT_NE(prompter.messages[0].details.find("latin1.epub: OEBPS/a.xhtml is not UTF-8 and names no encoding"),
+              std::string::npos) << prompter.messages[0].details;
+    EXPECT_NE(prompter.messages[0].details.find("none.epub: no language found"), std::string::npos);
+
+    std::map<std::string, std::string> once;
+    for (const fs::directory_entry& book : fs::directory_iterator(library.path()))
+        once[book.path()] = ReadFile(book.path());
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (const auto& [book, bytes] : once)
+        EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+}  // namespace
