@@ -94,16 +94,15 @@ protected:
     // A book of its own package document and pages (name -> bytes), with
     // a stylesheet; every page is a content document of the book.
     std::string Book(const std::string& entry, const std::string& opf,
-                     const std::vector<std::pair<std::string, std::string>>& pages,
-                     const std::string& opfName = "OEBPS/content.opf")
+                     const std::vector<std::pair<std::string, std::string>>& pages)
     {
         std::vector<EntrySpec> entries = {
             {"mimetype", "application/epub+zip", EntrySpec::File, true},
             {"META-INF/container.xml",
              "<?xml version=\"1.0\"?><container version=\"1.0\" "
-             "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles><rootfile full-path=\"" +
-                 opfName + "\" media-type=\"application/oebps-package+xml\"/></rootfiles></container>"},
-            {opfName, opf},
+             "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles><rootfile full-path=\""
+             "OEBPS/content.opf\" media-type=\"application/oebps-package+xml\"/></rootfiles></container>"},
+            {"OEBPS/content.opf", opf},
             {"OEBPS/style.css", "p { font-size: 12pt; }\n.shout { text-transform: uppercase; }\n"}};
         for (const auto& [name, bytes] : pages)
             entries.push_back({"OEBPS/" + name, bytes});
