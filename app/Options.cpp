@@ -50,7 +50,7 @@ Options::Options()
         cssFrame, "checkIntlFonts", translate("Options", "&Install Liberation fonts."), {480, 1440, 2655, 255}, dpi);
     Label1 = MakeControl<QLabel>(cssFrame, "Label1",
         translate("Options", "(Allows display of international characters.)"), {720, 1680, 3120, 195}, dpi);
-    // Beside the text styling, one row for each choice, with room for two more.
+    // Beside the text styling, one row for each choice.
     readerFrame = MakeControl<QGroupBox>(this, "readerFrame", translate("Options", "For e-readers"),
                                          {5415, 240, 5055, 2775}, dpi);
     checkLineHeights = MakeControl<QCheckBox>(readerFrame, "checkLineHeights",
@@ -61,6 +61,10 @@ Options::Options()
         translate("Options", "&Use the reader's own typeface"), {240, 1080, 3495, 255}, dpi);
     checkRelativeSizes = MakeControl<QCheckBox>(readerFrame, "checkRelativeSizes",
         translate("Options", "&Keep relative font sizes"), {240, 1440, 3375, 255}, dpi);
+    checkSubsetFonts = MakeControl<QCheckBox>(readerFrame, "checkSubsetFonts",
+        translate("Options", "&Embed only the characters each book uses"), {240, 1800, 4695, 255}, dpi);
+    checkKindleReady = MakeControl<QCheckBox>(readerFrame, "checkKindleReady",
+        translate("Options", "Make the books ready for &Send to Kindle"), {240, 2160, 4695, 255}, dpi);
     checkKeepOriginals = MakeControl<QCheckBox>(this, "checkKeepOriginals",
         translate("Options", "&Move the original books to the Trash"), {240, 3150, 5055, 255}, dpi);
     cmdOk = MakeControl<QPushButton>(this, "cmdOk", translate("Options", "&OK"), {8430, 3660, 870, 360}, dpi);
@@ -79,7 +83,9 @@ Options::Options()
     setTabOrder(checkLineHeights, checkPageMargins);
     setTabOrder(checkPageMargins, checkFontFamilies);
     setTabOrder(checkFontFamilies, checkRelativeSizes);
-    setTabOrder(checkRelativeSizes, checkKeepOriginals);
+    setTabOrder(checkRelativeSizes, checkSubsetFonts);
+    setTabOrder(checkSubsetFonts, checkKindleReady);
+    setTabOrder(checkKindleReady, checkKeepOriginals);
     setTabOrder(checkKeepOriginals, cmdOk);
     setTabOrder(cmdOk, cmdCancel);
 
@@ -88,6 +94,7 @@ Options::Options()
     connect(radioAlterCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
     connect(radioDeleteCss, &QRadioButton::toggled, this, [this] { EnableAlterOptions(); });
     connect(checkText, &QCheckBox::toggled, this, [this] { EnableAlterOptions(); });
+    connect(checkIntlFonts, &QCheckBox::toggled, this, [this] { EnableAlterOptions(); });
     connect(cmdOk, &QPushButton::clicked, this, [this] { SaveAndHide(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
 
@@ -106,6 +113,8 @@ void Options::Load()
     Tick(checkPageMargins, OptionKey::PageMargins);
     Tick(checkFontFamilies, OptionKey::FontFamilies);
     Tick(checkRelativeSizes, OptionKey::RelativeSizes);
+    Tick(checkSubsetFonts, OptionKey::SubsetFonts);
+    Tick(checkKindleReady, OptionKey::KindleReady);
     Tick(checkKeepOriginals, OptionKey::KeepOriginals);
     EnableAlterOptions();
 }
@@ -119,6 +128,7 @@ void Options::EnableAlterOptions()
                              static_cast<QWidget*>(checkFontFamilies)})
         control->setEnabled(alter);
     checkRelativeSizes->setEnabled(alter && checkText->isChecked());
+    checkSubsetFonts->setEnabled(alter && checkIntlFonts->isChecked());
 }
 
 void Options::SaveAndHide()
@@ -133,6 +143,9 @@ void Options::SaveAndHide()
     SettingsStore::PutOption(OptionKey::FontFamilies, checkFontFamilies->isChecked() && !deleteCss);
     SettingsStore::PutOption(OptionKey::RelativeSizes,
                              checkRelativeSizes->isChecked() && checkText->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::SubsetFonts,
+                             checkSubsetFonts->isChecked() && checkIntlFonts->isChecked() && !deleteCss);
+    SettingsStore::PutOption(OptionKey::KindleReady, checkKindleReady->isChecked());
     SettingsStore::PutOption(OptionKey::KeepOriginals, checkKeepOriginals->isChecked());
     SettingsStore::SaveOptions();
     accept();

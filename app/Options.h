@@ -12,7 +12,7 @@ class QRadioButton;
 // The options dialog: alter the stylesheets (three independent choices) or
 // delete them, what to change for e-readers, and whether the originals go
 // to the Trash. A new dialog shows the option map's current values; OK
-// writes all nine options to the map and the store and hides the dialog,
+// writes all eleven options to the map and the store and hides the dialog,
 // which keeps every control as the user left it for its next showing.
 // Cancel and the close box end the showing without writing anything; the
 // owner then discards the dialog.
@@ -21,8 +21,10 @@ public:
     Options();
 
     // Enables the style choices and their note exactly when the
-    // stylesheets are to be altered, and keeping relative font sizes only
-    // while fixed ones are removed; their ticks stay as they are.
+    // stylesheets are to be altered, keeping relative font sizes only while
+    // fixed ones are removed, and cutting the fonts down only while they are
+    // installed; their ticks stay as they are. Readying the books for Send
+    // to Kindle edits no stylesheet, so it is always enabled.
     void EnableAlterOptions();
 
 protected:
@@ -46,6 +48,8 @@ private:
     QCheckBox* checkPageMargins;
     QCheckBox* checkFontFamilies;
     QCheckBox* checkRelativeSizes;
+    QCheckBox* checkSubsetFonts;
+    QCheckBox* checkKindleReady;
     QCheckBox* checkKeepOriginals;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;

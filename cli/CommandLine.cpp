@@ -64,6 +64,18 @@ const Switch Switches[] = {
             "(option RelativeSizes) in this run.")},
     {"no-relative-sizes", OptionKey::RelativeSizes, false,
         QT_TRANSLATE_NOOP("CommandLine", "Remove relative font sizes too in this run.")},
+    {"subset-fonts", OptionKey::SubsetFonts, true,
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Where the fonts are installed, embed only the characters each book uses "
+            "(option SubsetFonts) in this run.")},
+    {"no-subset-fonts", OptionKey::SubsetFonts, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Embed the fonts whole in this run.")},
+    {"kindle", OptionKey::KindleReady, true,
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Make the books ready for Send to Kindle: each content document declares its encoding and each "
+            "book names a language code (option KindleReady) in this run.")},
+    {"no-kindle", OptionKey::KindleReady, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Do not ready the books for Send to Kindle in this run.")},
     {"keep-originals", OptionKey::KeepOriginals, true,
         QT_TRANSLATE_NOOP(
             "CommandLine", "Move each replaced book's original to the Trash (option KeepOriginals) in this run.")},

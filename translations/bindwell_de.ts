@@ -299,6 +299,22 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>Remove relative font sizes too in this run.</source>
         <translation>In diesem Durchlauf auch relative Schriftgrößen entfernen.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Wo die Schriften eingebettet werden, nur die Zeichen einbetten, die jedes Buch verwendet (Option SubsetFonts), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Die Schriften in diesem Durchlauf vollständig einbetten.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Die Bücher für Send to Kindle vorbereiten: Jedes Inhaltsdokument nennt seine Kodierung und jedes Buch einen Sprachcode (Option KindleReady), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>Die Bücher in diesem Durchlauf nicht für Send to Kindle vorbereiten.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -575,6 +591,18 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 ist nicht UTF-8 und nennt keine Kodierung</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>keine Sprache gefunden</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -643,6 +671,14 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>&amp;Relative Schriftgrößen behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>&amp;Nur die im Buch genutzten Zeichen einbetten</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>Bücher für Send to &amp;Kindle vorbereiten</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,22 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>Remove relative font sizes too in this run.</source>
         <translation>Quitar también los tamaños de letra relativos en esta ejecución.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Donde se instalan las fuentes, incrustar solo los caracteres que usa cada libro (opción SubsetFonts) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Incrustar las fuentes completas en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Preparar los libros para Send to Kindle: cada documento de contenido declara su codificación y cada libro indica un código de idioma (opción KindleReady) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>No preparar los libros para Send to Kindle en esta ejecución.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -574,6 +590,18 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 no está en UTF-8 y no indica ninguna codificación</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>no se encontró ningún idioma</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -642,6 +670,14 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>Mantener los tamaños de letra relati&amp;vos</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>Incrustar &amp;solo los caracteres que usa cada libro</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>Preparar los libros para Send to &amp;Kindle</translation>
     </message>
 </context>
 <context>

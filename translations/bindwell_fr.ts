@@ -299,6 +299,22 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>Remove relative font sizes too in this run.</source>
         <translation>Retirer aussi les tailles de police relatives pour cette exécution.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Là où les polices sont installées, n&apos;intégrer que les caractères qu&apos;utilise chaque livre (option SubsetFonts) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Intégrer les polices entières pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Préparer les livres pour Send to Kindle : chaque document de contenu déclare son encodage et chaque livre indique un code de langue (option KindleReady) pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>Ne pas préparer les livres pour Send to Kindle pour cette exécution.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -575,6 +591,18 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 n&apos;est pas en UTF-8 et n&apos;indique aucun encodage</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>aucune langue trouvée</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -643,6 +671,14 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>&amp;Garder les tailles de police relatives</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>&amp;N&apos;intégrer que les caractères utilisés par chaque livre</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>Préparer les livres pour Send to &amp;Kindle</translation>
     </message>
 </context>
 <context>

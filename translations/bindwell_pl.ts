@@ -303,6 +303,22 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>Remove relative font sizes too in this run.</source>
         <translation>Usuń także względne rozmiary czcionek w tym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Tam, gdzie instalowane są czcionki, osadź tylko znaki używane przez każdą książkę (opcja SubsetFonts) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Osadź całe czcionki w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Przygotuj książki do Send to Kindle: każdy dokument treści deklaruje swoje kodowanie, a każda książka podaje kod języka (opcja KindleReady) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>Nie przygotowuj książek do Send to Kindle w tym uruchomieniu.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -581,6 +597,18 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 nie jest w UTF-8 i nie podaje kodowania</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>nie znaleziono języka</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -649,6 +677,14 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>Zachowaj względne &amp;rozmiary czcionek</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>Osadź tylko znaki &amp;używane w każdej książce</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>Przygotuj książki &amp;do Send to Kindle</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,22 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>Remove relative font sizes too in this run.</source>
         <translation>Remover também os tamanhos de fonte relativos nesta execução.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Onde as fontes são instaladas, incorporar só os caracteres que cada livro usa (opção SubsetFonts) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Incorporar as fontes inteiras nesta execução.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Preparar os livros para o Send to Kindle: cada documento de conteúdo declara sua codificação e cada livro indica um código de idioma (opção KindleReady) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>Não preparar os livros para o Send to Kindle nesta execução.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -574,6 +590,18 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 não está em UTF-8 e não indica nenhuma codificação</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>nenhum idioma encontrado</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -642,6 +670,14 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>Manter tamanhos de fonte relati&amp;vos</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>Incorporar &amp;só os caracteres que cada livro usa</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>Preparar os livros para o Send to &amp;Kindle</translation>
     </message>
 </context>
 <context>

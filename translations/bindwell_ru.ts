@@ -303,6 +303,22 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Remove relative font sizes too in this run.</source>
         <translation>Убрать и относительные размеры шрифта в этом запуске.</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>Там, где устанавливаются шрифты, встроить только символы, которые использует каждая книга (параметр SubsetFonts), в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>Встроить шрифты целиком в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>Подготовить книги для Send to Kindle: каждый документ содержимого объявляет свою кодировку, а каждая книга указывает код языка (параметр KindleReady) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>Не готовить книги для Send to Kindle в этом запуске.</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -581,6 +597,18 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 не в UTF-8 и не указывает кодировку</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>язык не найден</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -649,6 +677,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>Сохранять относительные &amp;размеры шрифта</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>Встраивать только &amp;символы книги</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>По&amp;дготовить книги для Send to Kindle</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,22 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Remove relative font sizes too in this run.</source>
         <translation>本次运行中也移除相对字体大小。</translation>
     </message>
+    <message>
+        <source>Where the fonts are installed, embed only the characters each book uses (option SubsetFonts) in this run.</source>
+        <translation>本次运行中，安装字体时仅嵌入每本书用到的字符（选项 SubsetFonts）。</translation>
+    </message>
+    <message>
+        <source>Embed the fonts whole in this run.</source>
+        <translation>本次运行中嵌入完整的字体。</translation>
+    </message>
+    <message>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
+        <translation>本次运行中为 Send to Kindle 准备书籍：每个内容文档声明其编码，每本书注明语言代码（选项 KindleReady）。</translation>
+    </message>
+    <message>
+        <source>Do not ready the books for Send to Kindle in this run.</source>
+        <translation>本次运行中不为 Send to Kindle 准备书籍。</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -566,6 +582,18 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
 </context>
 <context>
+    <name>KindleReady</name>
+    <message>
+        <source>%1 is not UTF-8 and names no encoding</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 不是 UTF-8 编码，且未声明编码</translation>
+    </message>
+    <message>
+        <source>no language found</source>
+        <translation>未找到语言</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Options...</source>
@@ -634,6 +662,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>&amp;Keep relative font sizes</source>
         <translation>保留相对字体大小(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Embed only the characters each book uses</source>
+        <translation>仅嵌入每本书用到的字符(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Make the books ready for &amp;Send to Kindle</source>
+        <translation>为 Send to Kindle 准备书籍(&amp;S)</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,8 @@ protected:
         Store values;
         for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS,
                                 OptionKey::KeepOriginals, OptionKey::LineHeights, OptionKey::PageMargins,
-                                OptionKey::FontFamilies, OptionKey::RelativeSizes})
+                                OptionKey::FontFamilies, OptionKey::RelativeSizes, OptionKey::SubsetFonts,
+                                OptionKey::KindleReady})
             values[key] = SettingsStore::IsOptionOn(key) ? "Yes" : "No";
         return values;
     }
@@ -79,7 +80,7 @@ protected:
                     Child<QLabel>(dialog, "Label1").isEnabled()};
         EXPECT_NE(shown.deleteSelected, Child<QRadioButton>(dialog, "radioAlterCss").isChecked());
         for (const char* name : {"checkText", "checkJustify", "checkIntlFonts", "checkLineHeights", "checkPageMargins",
-                                 "checkFontFamilies", "checkRelativeSizes"}) {
+                                 "checkFontFamilies", "checkRelativeSizes", "checkSubsetFonts", "checkKindleReady"}) {
             const QCheckBox& box = Child<QCheckBox>(dialog, name);
             shown.checks[name] = std::string(box.isChecked() ? "ticked" : "unticked") + (box.isEnabled() ? " on" : " off");
         }
@@ -95,18 +96,24 @@ protected:
     Form1 window;
 };
 
-// The first run's choices: the three style choices ticked, those for
-// e-readers not.
+// The first run's choices: the three style choices ticked, and of those
+// for e-readers only embedding the characters each book uses.
 const Shown AllTicked{false,
                       {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"},
                        {"checkLineHeights", "unticked on"}, {"checkPageMargins", "unticked on"},
-                       {"checkFontFamilies", "unticked on"}, {"checkRelativeSizes", "unticked on"}},
+                       {"checkFontFamilies", "unticked on"}, {"checkRelativeSizes", "unticked on"},
+                       {"checkSubsetFonts", "ticked on"}, {"checkKindleReady", "unticked on"}},
                       true};
 
-// The options for e-readers, as first run leaves them.
-const Store ReaderOptionsOff{
-    {"LineHeights", "No"}, {"PageMargins", "No"}, {"FontFamilies", "No"}, {"RelativeSizes", "No"}};
+// The options for e-readers that first run leaves off; each test names
+// SubsetFonts, which follows the fonts.
+const Store ReaderOptionsOff{{"LineHeights", "No"},
+                             {"PageMargins", "No"},
+                             {"FontFamilies", "No"},
+                             {"RelativeSizes", "No"},
+                             {"KindleReady", "No"}};
 
+// The values given, and the others for e-readers as first run leaves them.
 Store With(Store values, const Store& more = ReaderOptionsOff)
 {
     values.insert(more.begin(), more.end());
@@ -121,24 +128,28 @@ TEST_F(OptionsDialogTest, FirstRunShowsTheThreeStyleChoicesTickedAndOkWritesEver
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
-                               {"KeepOriginals", "Yes"}}));
+                               {"KeepOriginals", "Yes"}, {"SubsetFonts", "Yes"}}));
 }
 
+// A settings file written before SubsetFonts existed has it on; readying
+// the books for Send to Kindle edits no stylesheet, so it stays enabled
+// and saved as ticked with Delete CSS.
 TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
 {
     Stored({{"DeleteCSS", "Yes"}, {"FontSizes", "Yes"}, {"JustifyText", "No"}, {"IntlFonts", "No"},
-            {"LineHeights", "Yes"}, {"RelativeSizes", "Yes"}});
+            {"LineHeights", "Yes"}, {"RelativeSizes", "Yes"}, {"KindleReady", "Yes"}});
     WithOptions([](QWidget& dialog) {
         EXPECT_EQ(Showing(dialog),
                   (Shown{true,
                          {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "unticked off"},
                           {"checkLineHeights", "ticked off"}, {"checkPageMargins", "unticked off"},
-                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "ticked off"}},
+                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "ticked off"},
+                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "ticked on"}},
                          false}));
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InStore(), With({{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                               {"KeepOriginals", "Yes"}}));
+                               {"KeepOriginals", "Yes"}, {"SubsetFonts", "No"}, {"KindleReady", "Yes"}}));
 }
 
 TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
@@ -149,7 +160,7 @@ TEST_F(OptionsDialogTest, CancelWritesNothingAndTheNextShowingReadsTheMapAgain)
         Press(dialog, "cmdCancel");
     });
     EXPECT_EQ(InMap(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
-                             {"KeepOriginals", "Yes"}}));
+                             {"KeepOriginals", "Yes"}, {"SubsetFonts", "Yes"}}));
     EXPECT_TRUE(InStore().empty());
 
     SettingsStore::PutOption(OptionKey::JustifyText, false);
@@ -169,7 +180,7 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InStore(), With({{"DeleteCSS", "Yes"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                               {"KeepOriginals", "Yes"}}));
+                               {"KeepOriginals", "Yes"}, {"SubsetFonts", "No"}}));
 
     // The hidden dialog shows its old ticks, not the map's "No"; choosing
     // to alter again brings them back, and OK saves them.
@@ -179,14 +190,15 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
                   (Shown{true,
                          {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "ticked off"},
                           {"checkLineHeights", "unticked off"}, {"checkPageMargins", "unticked off"},
-                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "unticked off"}},
+                          {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "unticked off"},
+                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "unticked on"}},
                          false}));
         Press(dialog, "radioAlterCss");
         EXPECT_TRUE(Child<QLabel>(dialog, "Label1").isEnabled());
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "Yes"}, {"JustifyText", "No"},
-                               {"KeepOriginals", "Yes"}}));
+                               {"KeepOriginals", "Yes"}, {"SubsetFonts", "Yes"}}));
 }
 
 // Keeping relative font sizes means something only while fixed ones are
@@ -203,13 +215,41 @@ TEST_F(OptionsDialogTest, TheReaderChoicesAndRelativeSizesFollowingFontSizes)
     });
     EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
                                 {"KeepOriginals", "Yes"}, {"LineHeights", "Yes"}, {"PageMargins", "Yes"},
-                                {"FontFamilies", "Yes"}, {"RelativeSizes", "No"}}));
+                                {"FontFamilies", "Yes"}, {"RelativeSizes", "No"}, {"SubsetFonts", "Yes"},
+                                {"KindleReady", "No"}}));
     WithOptions([](QWidget& dialog) {
         Press(dialog, "checkText");
         EXPECT_EQ(Showing(dialog).checks.at("checkRelativeSizes"), "ticked on");
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InMap().at("RelativeSizes"), "Yes");
+}
+
+// Embedding only the characters each book uses means something only while
+// the fonts are installed: its box follows "Install Liberation fonts.", and
+// OK saves it off while that is unticked. Readying the books for Send to
+// Kindle follows nothing.
+TEST_F(OptionsDialogTest, SubsetFontsFollowingTheFontsAndKindleReadyOnItsOwn)
+{
+    WithOptions([](QWidget& dialog) {
+        Press(dialog, "checkIntlFonts");
+        EXPECT_EQ(Showing(dialog).checks.at("checkSubsetFonts"), "ticked off");
+        Press(dialog, "checkKindleReady");
+        Press(dialog, "radioDeleteCss");
+        Press(dialog, "radioAlterCss");
+        EXPECT_EQ(Showing(dialog).checks.at("checkKindleReady"), "ticked on");
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "Yes"}, {"IntlFonts", "No"}, {"JustifyText", "Yes"},
+                               {"KeepOriginals", "Yes"}, {"SubsetFonts", "No"}, {"KindleReady", "Yes"}}));
+    WithOptions([](QWidget& dialog) {
+        Press(dialog, "checkIntlFonts");
+        EXPECT_EQ(Showing(dialog).checks.at("checkSubsetFonts"), "ticked on");
+        Press(dialog, "checkKindleReady");
+        Press(dialog, "cmdOk");
+    });
+    EXPECT_EQ(InMap().at("SubsetFonts"), "Yes");
+    EXPECT_EQ(InMap().at("KindleReady"), "No");
 }
 
 TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)
@@ -224,7 +264,7 @@ TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)
         Press(dialog, "cmdOk");
     });
     EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "No"}, {"JustifyText", "No"},
-                               {"KeepOriginals", "No"}}));
+                               {"KeepOriginals", "No"}, {"SubsetFonts", "No"}}));
 }
 
 TEST_F(OptionsDialogTest, TheProgramEndsWithTheMainWindowWhileTheDialogIsHidden)

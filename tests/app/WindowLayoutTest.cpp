@@ -67,7 +67,8 @@ TEST(WindowLayout, TheOptionsDialog)
     EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
               (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
                                         "checkIntlFonts", "checkLineHeights", "checkPageMargins", "checkFontFamilies",
-                                        "checkRelativeSizes", "checkKeepOriginals", "cmdOk", "cmdCancel"}));
+                                        "checkRelativeSizes", "checkSubsetFonts", "checkKindleReady",
+                                        "checkKeepOriginals", "cmdOk", "cmdCancel"}));
     ExpectDistinctMnemonics(dialog);
 }
 

@@ -37,8 +37,8 @@ TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
 {
     const auto parse = [](const std::vector<std::string>& arguments) { return CommandLineParser().Parse(arguments); };
     CommandLine line = parse({"--no-fonts", "--delete-css", "--fonts", "--line-heights", "--no-page-margins",
-                              "--font-families", "--relative-sizes", "--no-relative-sizes", "--save", "--keep-going",
-                              "books", "b.epub"});
+                              "--font-families", "--relative-sizes", "--no-relative-sizes", "--no-subset-fonts",
+                              "--kindle", "--subset-fonts", "--no-kindle", "--save", "--keep-going", "books", "b.epub"});
     EXPECT_EQ(line.action, CommandLine::Action::Fix);
     EXPECT_EQ(line.paths, (std::vector<std::string>{"books", "b.epub"}));
     EXPECT_TRUE(line.save && line.keepGoing);
@@ -49,7 +49,11 @@ TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
                                                                        {"PageMargins", false},
                                                                        {"FontFamilies", true},
                                                                        {"RelativeSizes", true},
-                                                                       {"RelativeSizes", false}}))
+                                                                       {"RelativeSizes", false},
+                                                                       {"SubsetFonts", false},
+                                                                       {"KindleReady", true},
+                                                                       {"SubsetFonts", true},
+                                                                       {"KindleReady", false}}))
         << "in the order given, so that the last one counts";
     EXPECT_EQ(parse({"--list", "x"}).action, CommandLine::Action::List);
     EXPECT_EQ(parse({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);
