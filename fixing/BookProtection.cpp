@@ -108,9 +108,9 @@ std::optional<std::string> ProtectionOf(const std::string& unpackedFolder, bool 
     if (encrypted.size() == 1)
         return Words::Fill(Words::translate("Protection", "protected: %1 encrypts %2"),
                            {EncryptionEntry, encrypted.front()});
+    const int more = static_cast<int>(encrypted.size() - 1);
     //: %1 is META-INF/encryption.xml, %2 the first resource it
     //: encrypts, %n how many more it encrypts.
-    const int more = static_cast<int>(encrypted.size() - 1);
     return Words::Fill(Words::translate("Protection", "protected: %1 encrypts %2 and %n more", nullptr, more),
                        {EncryptionEntry, encrypted.front()});
 }

@@ -132,7 +132,12 @@ KindleReadiness::Result KindleReadiness::Finish(ContentReader& content)
                 result.note = NoLanguageFoundReason();
             continue;
         }
-        if (const std::optional<std::string> written = WritePackageLanguage(package.bytes, *code)) {
+        const std::optional<std::string> written = WritePackageLanguage(package.bytes, *code);
+        if (!written && package.language.value != *code) {
+            result.note = NoLanguageFoundReason();  // it could not be written safely
+            continue;
+        }
+        if (written) {
             content.Replace(package.name, *written);
             result.changed = true;
         }

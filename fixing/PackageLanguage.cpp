@@ -198,24 +198,31 @@ std::optional<std::string> WritePackageLanguage(std::string_view packageDocument
     std::string written;
     if (!site->found) {
         from = to = document->ByteOffset(site->insertAt);
-        const std::string name = (site->prefix.isEmpty() ? QString() : site->prefix + u':').toStdString() + "language";
+        const QString prefix = site->prefix.isEmpty() ? QString() : site->prefix + u':';
+        const std::string name = document->TextBytes(prefix) + "language";
         const std::string declaration =
             site->declarePrefix ? " xmlns:dc=\"" + DublinCore.toStdString() + "\"" : std::string();
-        written = site->lead.toStdString() + "<" + name + declaration + ">" + code + "</" + name + ">";
+        written = document->TextBytes(site->lead) + "<" + name + declaration + ">" + code + "</" + name + ">";
     } else if (site->emptyElementTag) {
         // "/>" becomes ">code</dc:language>".
         to = document->ByteOffset(site->contentEnd);
         from = to - 2;
         if (to < 2 || text.compare(from, 2, "/>") != 0)
             return std::nullopt;
-        written = ">" + code + "</" + site->qualifiedName.toStdString() + ">";
+        written = ">" + code + "</" + document->TextBytes(site->qualifiedName) + ">";
     } else {
         from = document->ByteOffset(site->contentBegin);
         to = document->ByteOffset(site->contentEnd);
         written = code;
     }
-    const std::string edited = text.substr(0, from) + written + text.substr(to);
-    return document->Encoded(edited);
+    // The reader lets some documents through that are not well-formed (a
+    // NUL in a name); edited, such a document may read otherwise, and is
+    // left as it is.
+    std::string edited = document->Encoded(text.substr(0, from) + written + text.substr(to));
+    const PackageLanguage check = JudgePackageLanguage(edited);
+    if (check.kind != PackageLanguage::Usable || check.value != code)
+        return std::nullopt;
+    return edited;
 }
 
 std::string NoLanguageFoundReason()

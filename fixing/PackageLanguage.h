@@ -54,7 +54,8 @@ PackageLanguage JudgePackageLanguage(std::string_view packageDocument);
 // one the metadata's own Dublin Core elements use where there are
 // several); where none is bound, the new element declares "dc" for itself
 // and nothing else changes. nullopt where JudgePackageLanguage says
-// CannotEdit, or where the document already says code.
+// CannotEdit, where the document already says code, or where the edited
+// document would not read back as saying code.
 std::optional<std::string> WritePackageLanguage(std::string_view packageDocument, const std::string& code);
 
 // Why a book's language was left alone: "no language found".

@@ -22,6 +22,13 @@ struct XmlText {
     // The offset in editable.text of the character at offset.
     std::size_t ByteOffset(qint64 offset) const;
 
+    // Characters taken from the text (a prefix, white space), as bytes of
+    // the text again: a name read as Latin-1 is written as Latin-1.
+    std::string TextBytes(const QString& part) const
+    {
+        return utf8_ ? part.toStdString() : part.toLatin1().toStdString();
+    }
+
     // The bytes to write for an edited text.
     std::string Encoded(const std::string& text) const { return EncodeEdited(text, editable.encoding); }
 

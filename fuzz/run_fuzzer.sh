@@ -30,6 +30,15 @@ if [ -z "$(ls -A "$corpus")" ]; then
         >"$corpus/markup"
       { printf '\001'; cat "$seeds/book/OEBPS/Styles/a.css"; printf 'q::before { content: "\\201C" }'; } \
         >"$corpus/stylesheet" ;;
+    fuzz_kindle)
+      printf '\000<html xmlns="http://www.w3.org/1999/xhtml" lang="C" xml:lang="english"><p>Caf\303\251</p></html>' \
+        >"$corpus/content"
+      printf '\000<?xml version="1.0"?>\r\n<html lang="pt_BR"/>' >"$corpus/declaration"
+      printf '\001<package xmlns="http://www.idpf.org/2007/opf"><metadata xmlns:dc="http://purl.org/dc/elements/1.1/">'\
+'<dc:title>T</dc:title>\r\n  <dc:language>pt_BR</dc:language></metadata></package>' >"$corpus/package"
+      printf '\001<opf:package xmlns:opf="http://www.idpf.org/2007/opf"><opf:metadata>'\
+'<dc:title xmlns:dc="http://purl.org/dc/elements/1.1/">T</dc:title></opf:metadata></opf:package>' \
+        >"$corpus/no-language" ;;
   esac
 fi
 

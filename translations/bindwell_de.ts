@@ -151,6 +151,13 @@
             <numerusform> %n davon waren schon so, wie die Optionen es verlangen, und blieben unangetastet.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Für %n davon wurde keine Sprache gefunden; es behält die, die es angibt.</numerusform>
+            <numerusform> Für %n davon wurde keine Sprache gefunden; sie behalten die, die sie angeben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -346,6 +353,10 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 ist weder ein Ordner noch eine EPUB-Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -709,6 +720,7 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>geschützt: %1 verschlüsselt %2 und %n weitere</numerusform>
             <numerusform>geschützt: %1 verschlüsselt %2 und %n weitere</numerusform>

@@ -38,6 +38,13 @@
             <numerusform> %n of them were already as the options ask, and were left untouched.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> For %n of them no language was found; it keeps the one it names.</numerusform>
+            <numerusform> For %n of them no language was found; they keep the one they name.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -60,6 +67,7 @@
     <name>Protection</name>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>protected: %1 encrypts %2 and %n more</numerusform>
             <numerusform>protected: %1 encrypts %2 and %n more</numerusform>

@@ -151,6 +151,13 @@
             <numerusform> %n de ellos ya estaban como piden las opciones y no se tocaron.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Para %n de ellos no se encontró ningún idioma; conserva el que indica.</numerusform>
+            <numerusform> Para %n de ellos no se encontró ningún idioma; conservan el que indican.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -345,6 +352,10 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 no es ni una carpeta ni un archivo EPUB</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -708,6 +719,7 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>protegido: %1 cifra %2 y %n más</numerusform>
             <numerusform>protegido: %1 cifra %2 y %n más</numerusform>

@@ -151,6 +151,13 @@
             <numerusform> %n d&apos;entre eux étaient déjà conformes aux options et n&apos;ont pas été touchés.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Pour %n d&apos;entre eux, aucune langue n&apos;a été trouvée ; il garde celle qu&apos;il indique.</numerusform>
+            <numerusform> Pour %n d&apos;entre eux, aucune langue n&apos;a été trouvée ; ils gardent celle qu&apos;ils indiquent.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -309,7 +316,7 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
     <message>
         <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Préparer les livres pour Send to Kindle : chaque document de contenu déclare son encodage et chaque livre indique un code de langue (option KindleReady) pour cette exécution.</translation>
+        <translation>Préparer les livres pour Send to Kindle&#xa0;: chaque document de contenu déclare son encodage et chaque livre indique un code de langue (option KindleReady) pour cette exécution.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -346,6 +353,10 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 n&apos;est ni un dossier ni un fichier EPUB</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -709,6 +720,7 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>protégé&#xa0;: %1 chiffre %2 et %n autre</numerusform>
             <numerusform>protégé&#xa0;: %1 chiffre %2 et %n autres</numerusform>

@@ -156,6 +156,14 @@
             <numerusform> %n z nich było już zgodnych z opcjami i pozostało nietkniętych.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Dla %n z nich nie znaleziono języka; zachowuje ten, który podaje.</numerusform>
+            <numerusform> Dla %n z nich nie znaleziono języka; zachowują ten, który podają.</numerusform>
+            <numerusform> Dla %n z nich nie znaleziono języka; zachowują ten, który podają.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -350,6 +358,10 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 nie jest ani folderem, ani plikiem EPUB</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -715,6 +727,7 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>chroniona: %1 szyfruje %2 i %n inny zasób</numerusform>
             <numerusform>chroniona: %1 szyfruje %2 i %n inne zasoby</numerusform>

@@ -151,6 +151,13 @@
             <numerusform> %n deles já estavam como as opções pedem e não foram alterados.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Para %n deles nenhum idioma foi encontrado; ele mantém o que indica.</numerusform>
+            <numerusform> Para %n deles nenhum idioma foi encontrado; eles mantêm o que indicam.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -345,6 +352,10 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 não é uma pasta nem um arquivo EPUB</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -708,6 +719,7 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>protegido: %1 criptografa %2 e mais %n</numerusform>
             <numerusform>protegido: %1 criptografa %2 e mais %n</numerusform>

@@ -156,6 +156,14 @@
             <numerusform> %n из них уже соответствовали параметрам и остались нетронутыми.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform> Для %n из них язык не определён; книга сохраняет указанный в ней.</numerusform>
+            <numerusform> Для %n из них язык не определён; они сохраняют указанный в них.</numerusform>
+            <numerusform> Для %n из них язык не определён; они сохраняют указанный в них.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -350,6 +358,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 — не папка и не файл EPUB</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -715,6 +727,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>защищена: %1 шифрует %2 и ещё %n ресурс</numerusform>
             <numerusform>защищена: %1 шифрует %2 и ещё %n ресурса</numerusform>

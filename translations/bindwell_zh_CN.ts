@@ -146,6 +146,12 @@
             <numerusform>其中 %n 个已符合选项要求，未作改动。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> For %n of them no language was found; they keep the one they name.</source>
+        <translation>
+            <numerusform>其中 %n 本未能识别语言，保留其标注的语言。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -339,6 +345,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>%1 is neither a folder nor an EPUB file</source>
         <translation>%1 既不是文件夹也不是 EPUB 文件</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -700,6 +710,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message numerus="yes">
         <source>protected: %1 encrypts %2 and %n more</source>
+        <extracomment>%1 is META-INF/encryption.xml, %2 the first resource it encrypts, %n how many more it encrypts.</extracomment>
         <translation>
             <numerusform>受保护：%1 加密了 %2 及另外 %n 个资源</numerusform>
         </translation>

@@ -236,6 +236,14 @@ TEST(BookLanguage, EmptyAndMissingAreFilledFromTheText)
     EXPECT_EQ(WritePackageLanguage("<package><metadata>\n  <meta/></metadata></package>", "en"),
               "<package><metadata>\n  <dc:language xmlns:dc=\"http://purl.org/dc/elements/1.1/\">en</dc:language>"
               "\n  <meta/></metadata></package>");
+    // A prefix in a Latin-1 document is written in Latin-1, as it reads.
+    const std::string latin1 = "<package><metadata xmlns:d\xE9=\"http://purl.org/dc/elements/1.1/\">"
+                               "<d\xE9:title>T</d\xE9:title></metadata></package>";
+    const std::optional<std::string> written = WritePackageLanguage(latin1, "en");
+    ASSERT_TRUE(written);
+    EXPECT_NE(written->find("<d\xE9:title>T</d\xE9:title><d\xE9:language>en</d\xE9:language>"), std::string::npos)
+        << *written;
+    EXPECT_EQ(JudgePackageLanguage(*written).kind, PackageLanguage::Usable);
 }
 
 // The html elements decide when one usable value is the most common; a

@@ -1,0 +1,79 @@
+// The Send to Kindle edits on arbitrary bytes: the first byte says whether
+// the rest is a content document or a package document. No edit may
+// crash; what the first bytes say needs nothing, the whole document does
+// not need either; an edit keeps every byte of the document, in order; and
+// an edited document needs nothing more, so that a second pass changes
+// nothing.
+#include "EncodingDeclaration.h"
+#include "HtmlLanguage.h"
+#include "LanguageTag.h"
+#include "PackageLanguage.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Whether every byte of part is in whole, in order.
+bool KeptInOrder(std::string_view part, std::string_view whole)
+{
+    std::size_t at = 0;
+    for (const char c : part) {
+        at = whole.find(c, at);
+        if (at == std::string_view::npos)
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+void ContentDocument(std::string_view document)
+{
+    const EncodingDeclarationFix fix = FixEncodingDeclaration(document);
+    if (!MayNeedEncodingDeclaration(document.substr(0, EncodingHeadBytes)) && fix.need != EncodingNeed::None)
+        std::abort();
+    const bool edited = fix.need == EncodingNeed::Declaration || fix.need == EncodingNeed::EncodingName;
+    if (edited == fix.document.empty() || (edited && !KeptInOrder(document, fix.document)) ||
+        (edited && FixEncodingDeclaration(fix.document).need != EncodingNeed::None))
+        std::abort();
+
+    // The html element's unusable value given a code, as the package's is.
+    const HtmlLanguageValues values = ReadHtmlLanguage(document);
+    if (!values.lang || IsUsableLanguage(*values.lang))
+        return;
+    const std::optional<std::string> rewritten = RewriteHtmlLanguage(document, *values.lang, "de");
+    if (rewritten && (RewriteHtmlLanguage(*rewritten, *values.lang, "de") || ReadHtmlLanguage(*rewritten).lang != "de"))
+        std::abort();
+}
+
+void PackageDocument(std::string_view package)
+{
+    const PackageLanguage judged = JudgePackageLanguage(package);
+    if (judged.kind == PackageLanguage::Usable || judged.kind == PackageLanguage::CannotEdit) {
+        if (judged.kind == PackageLanguage::CannotEdit && WritePackageLanguage(package, "de"))
+            std::abort();
+        return;
+    }
+    const std::string code = judged.kind == PackageLanguage::Rewrite ? judged.code : "de";
+    const std::optional<std::string> written = WritePackageLanguage(package, code);
+    if (!written)
+        return;  // already says code
+    const PackageLanguage again = JudgePackageLanguage(*written);
+    if (again.kind != PackageLanguage::Usable || again.value != code || WritePackageLanguage(*written, code))
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    if (data[0] & 1)
+        PackageDocument(bytes);
+    else
+        ContentDocument(bytes);
+    return 0;
+}
