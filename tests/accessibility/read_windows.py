@@ -89,6 +89,7 @@ def press(button):
 def main():
     program, library = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    env.pop("QT_QPA_PLATFORM", None)  # on the X display, whatever the caller's environment names
     process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     failures = []
     try:

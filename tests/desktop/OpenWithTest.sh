@@ -35,8 +35,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
        XDG_RUNTIME_DIR="$work/runtime"
-# A bus of its own, so that nothing reaches the desktop this runs on.
-dbus-run-session -- "$build/bin/bindwell" "$work/Books/a.epub" "$work/Books/b.epub" >"$work/out" 2>&1 &
+# A bus of its own, so that nothing reaches the desktop this runs on; on
+# the X display, whatever platform the caller's environment names.
+dbus-run-session -- env -u QT_QPA_PLATFORM "$build/bin/bindwell" "$work/Books/a.epub" "$work/Books/b.epub" >"$work/out" 2>&1 &
 session=$!
 
 # Its windows by title: the main window, then the summary box beside it.
