@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "Utf8Append.h"
+
 #include "RunTimeError.h"
 #include "Translation.h"
 
@@ -18,25 +20,6 @@ std::uint16_t UnitAt(const std::string& bytes, std::size_t at, bool littleEndian
     const auto lo = static_cast<unsigned char>(bytes[at + (littleEndian ? 0 : 1)]);
     const auto hi = static_cast<unsigned char>(bytes[at + (littleEndian ? 1 : 0)]);
     return static_cast<std::uint16_t>(hi << 8 | lo);
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 void AppendUnit(std::string& out, std::uint32_t unit, bool littleEndian)

@@ -1,8 +1,10 @@
 #include "TextLanguage.h"
 
+#include "CharacterEntities.h"
 #include "HtmlLanguage.h"
 #include "LanguageTag.h"
 #include "TextEncoding.h"
+#include "Utf8Append.h"
 #include "Utf8Text.h"
 
 #include <libexttextcat/textcat.h>
@@ -10,6 +12,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace {
@@ -28,53 +32,15 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-void AppendUtf8(std::string& out, unsigned long code)
+// The character a reference names (the name between "&" and ";"): a
+// number, or an entity of XML or HTML; nullopt for an unknown name.
+std::optional<char32_t> Referenced(std::string_view name)
 {
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))
-        return;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// The character a reference names: numeric ones, XML's five, and the
-// HTML ones that books written without a DTD's help still use most.
-// Others name nothing here.
-unsigned long Referenced(std::string_view name)
-{
-    if (name.starts_with("#x") || name.starts_with("#X"))
-        return std::strtoul(std::string(name.substr(2)).c_str(), nullptr, 16);
-    if (name.starts_with("#"))
-        return std::strtoul(std::string(name.substr(1)).c_str(), nullptr, 10);
-    static constexpr std::pair<std::string_view, unsigned long> Named[] = {
-        {"amp", '&'},        {"lt", '<'},          {"gt", '>'},         {"quot", '"'},       {"apos", '\''},
-        {"nbsp", ' '},       {"shy", 0xAD},        {"laquo", 0xAB},     {"raquo", 0xBB},     {"szlig", 0xDF},
-        {"agrave", 0xE0},    {"aacute", 0xE1},     {"acirc", 0xE2},     {"atilde", 0xE3},    {"auml", 0xE4},
-        {"aring", 0xE5},     {"aelig", 0xE6},      {"ccedil", 0xE7},    {"egrave", 0xE8},    {"eacute", 0xE9},
-        {"ecirc", 0xEA},     {"euml", 0xEB},       {"igrave", 0xEC},    {"iacute", 0xED},    {"icirc", 0xEE},
-        {"iuml", 0xEF},      {"ntilde", 0xF1},     {"ograve", 0xF2},    {"oacute", 0xF3},    {"ocirc", 0xF4},
-        {"otilde", 0xF5},    {"ouml", 0xF6},       {"oslash", 0xF8},    {"ugrave", 0xF9},    {"uacute", 0xFA},
-        {"ucirc", 0xFB},     {"uuml", 0xFC},       {"Agrave", 0xC0},    {"Aacute", 0xC1},    {"Auml", 0xC4},
-        {"Ccedil", 0xC7},    {"Egrave", 0xC8},     {"Eacute", 0xC9},    {"Ntilde", 0xD1},    {"Ouml", 0xD6},
-        {"Uuml", 0xDC},      {"oelig", 0x153},     {"ndash", 0x2013},   {"mdash", 0x2014},   {"lsquo", 0x2018},
-        {"rsquo", 0x2019},   {"ldquo", 0x201C},    {"rdquo", 0x201D},   {"bdquo", 0x201E},   {"hellip", 0x2026},
-    };
-    for (const auto& [entity, code] : Named)
-        if (entity == name)
-            return code;
-    return 0;
+    if (!name.starts_with('#'))
+        return EntityCharacter(name);
+    const bool hex = name.starts_with("#x") || name.starts_with("#X");
+    const unsigned long number = std::strtoul(std::string(name.substr(hex ? 2 : 1)).c_str(), nullptr, hex ? 16 : 10);
+    return Sanitized(static_cast<char32_t>(std::min<unsigned long>(number, 0x110000)));
 }
 
 // text as UTF-8: as it is where it is UTF-8, else taken for Latin-1.
@@ -155,12 +121,12 @@ void AppendBodyText(std::string_view document, std::string& out, std::size_t lim
         } else if (c == '&') {
             const std::size_t semicolon = document.find(';', at);
             const bool reference = semicolon != std::string_view::npos && semicolon - at <= 10;
-            const unsigned long code =
-                reference ? Referenced(document.substr(at + 1, semicolon - at - 1)) : static_cast<unsigned long>('&');
-            if (code == ' ')
+            const std::optional<char32_t> code =
+                reference ? Referenced(document.substr(at + 1, semicolon - at - 1)) : U'&';
+            if (code == U' ' || code == U'\u00A0')
                 space();
-            else if (out.size() + 4 <= limit)
-                AppendUtf8(out, code);
+            else if (code && out.size() + 4 <= limit)
+                AppendUtf8(out, *code);
             at = reference ? semicolon + 1 : at + 1;
         } else {
             const auto lead = static_cast<unsigned char>(c);
