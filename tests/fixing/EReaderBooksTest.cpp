@@ -71,14 +71,6 @@ std::string Page(const std::string& body, const std::string& htmlAttributes = ""
            "</body></html>\n";
 }
 
-const std::string German =
-    "<p>Es war einmal ein K\xC3\xB6nig, der hatte drei T\xC3\xB6" "chter. Die j\xC3\xBCngste war so sch\xC3\xB6n, "
-    "dass die Sonne selbst sich verwunderte, sooft sie ihr ins Gesicht schien. Nahe bei dem Schlosse des "
-    "K\xC3\xB6nigs lag ein gro\xC3\x9F" "er dunkler Wald, und in dem Walde unter einer alten Linde war ein "
-    "Brunnen. Wenn nun der Tag recht hei\xC3\x9F war, so ging das K\xC3\xB6nigskind hinaus in den Wald und "
-    "setzte sich an den Rand des k\xC3\xBChlen Brunnens, und wenn es Langeweile hatte, so nahm es eine goldene "
-    "Kugel, warf sie in die H\xC3\xB6he und fing sie wieder; und das war sein liebstes Spielwerk.</p>";
-
 class EReaderBooks : public ::testing::Test {
 protected:
     void SetUp() override
@@ -173,12 +165,12 @@ TEST_F(EReaderBooks, BooksAreReadiedForSendToKindle)
     const std::string latin1 = Book("latin1.epub", en(), {{"a.xhtml", Page("<p>Caf\xE9</p>")}});
     const std::string latin1Before = ReadFile(latin1);
     const std::string c = Book("c.epub", Package("C", {"a.xhtml"}),
-                               {{"a.xhtml", Page(German, " xml:lang=\"C\"", declaration)}});
+                               {{"a.xhtml", Page(GermanParagraph, " xml:lang=\"C\"", declaration)}});
     const std::string ptBr = Book("ptbr.epub", en("pt_BR"), {{"a.xhtml", page}});
     const std::string eng = Book("eng.epub", en("eng"), {{"a.xhtml", page}});
     const std::string english = Book("english.epub", en("English"), {{"a.xhtml", page}});
-    const std::string empty = Book("empty.epub", en(""), {{"a.xhtml", Page(German)}});
-    const std::string missing = Book("missing.epub", Package(std::nullopt, {"a.xhtml"}), {{"a.xhtml", Page(German)}});
+    const std::string empty = Book("empty.epub", en(""), {{"a.xhtml", Page(GermanParagraph)}});
+    const std::string missing = Book("missing.epub", Package(std::nullopt, {"a.xhtml"}), {{"a.xhtml", Page(GermanParagraph)}});
     const std::string prefixed = Book("prefixed.epub", Package("pt_BR", {"a.xhtml"}, "opf:"), {{"a.xhtml", page}});
     const std::string none = Book("none.epub", en("C"), {{"a.xhtml", page}});
 
