@@ -32,7 +32,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
 depends=$(field Depends)
-for package in libqt6widgets6 libqt6dbus6 libzip4 libpcre2-8-0 fonts-liberation2 qt6-translations-l10n; do
+for package in libqt6widgets6 libqt6dbus6 libzip4 libpcre2-8-0 libharfbuzz-subset0 libexttextcat-2.0-0 \
+  fonts-liberation2 qt6-translations-l10n; do
   grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
