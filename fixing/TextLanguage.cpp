@@ -150,7 +150,10 @@ std::string AnswerCode(std::string_view answer)
     const std::string_view rest = dash == std::string_view::npos ? std::string_view() : answer.substr(dash + 1);
     const bool region =
         rest.size() == 2 && std::all_of(rest.begin(), rest.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    return std::string(language) + (region ? "-" + std::string(rest) : std::string());
+    std::string code(language);
+    if (region)
+        code.append("-").append(rest);
+    return code;
 }
 
 class Guesser {

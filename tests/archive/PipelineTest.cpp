@@ -34,7 +34,7 @@ struct Counted {
 PackJob Carried(std::size_t index)
 {
     PackJob job;
-    job.name = "e" + std::to_string(index);
+    job.name = std::string("e").append(std::to_string(index));
     job.level = 9;
     job.reference = platform::ReferenceEntry{index};
     job.carried = true;
@@ -68,7 +68,7 @@ TEST(Pipeline, KeepsTheOrderAndTheBudget)
         EXPECT_GE(pipeline.Waiting(), budget) << "the threads went ahead of the writer";
         EXPECT_LE(pipeline.Waiting(), budget + 3 * EntryBytes);
         for (std::size_t i = 0; i < 100; ++i)
-            ASSERT_EQ(NameIn(batch->Take(i, [] {})), "e" + std::to_string(i));
+            ASSERT_EQ(NameIn(batch->Take(i, [] {})), std::string("e").append(std::to_string(i)));
         EXPECT_LE(pipeline.PeakWaiting(), budget + 3 * EntryBytes);
         EXPECT_EQ(counted.steps, 100);
         EXPECT_EQ(pipeline.Waiting(), 0u);
