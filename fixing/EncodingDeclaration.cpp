@@ -1,5 +1,6 @@
 #include "EncodingDeclaration.h"
 
+#include "AsciiText.h"
 #include "LineBreak.h"
 #include "Translation.h"
 #include "Utf8Text.h"
@@ -12,16 +13,6 @@ constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view Declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
 constexpr std::string_view EncodingName = " encoding=\"utf-8\"";
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Whether text at at starts with word, in any case: a declaration written
 // <?XML or Encoding= is no well-formed one, but adding a second would
 // make matters worse.
@@ -29,12 +20,12 @@ bool StartsWithWord(std::string_view text, std::size_t at, std::string_view word
 {
     return text.size() - std::min(at, text.size()) >= word.size() &&
            std::equal(word.begin(), word.end(), text.begin() + static_cast<long>(at),
-                      [](char w, char t) { return w == Lower(t); });
+                      [](char w, char t) { return w == AsciiLower(t); });
 }
 
 std::size_t SkipSpace(std::string_view text, std::size_t at)
 {
-    while (at < text.size() && IsSpace(text[at]))
+    while (at < text.size() && IsXmlSpace(text[at]))
         ++at;
     return at;
 }
@@ -93,7 +84,7 @@ HeadVerdict JudgeHead(std::string_view head)
     // document's declaration all the same: none is put before it.
     const std::size_t at = SkipSpace(head, start);
     const bool declared = StartsWithWord(head, at, "<?xml") && at + 5 < head.size() &&
-                          (IsSpace(head[at + 5]) || head[at + 5] == '?');
+                          (IsXmlSpace(head[at + 5]) || head[at + 5] == '?');
     if (!declared)
         return {EncodingNeed::Declaration, start};
     const std::size_t close = head.find("?>", at + 5);

@@ -1,36 +1,11 @@
 #include "HtmlLanguage.h"
 
+#include "AsciiText.h"
 #include "TextEncoding.h"
 
 #include <vector>
 
 namespace {
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view Trimmed(std::string_view s)
-{
-    while (!s.empty() && IsSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 struct Attribute {
     std::string_view name;
@@ -45,7 +20,7 @@ std::vector<Attribute> HtmlAttributes(std::string_view text)
 {
     std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     auto skipSpace = [&] {
-        while (at < text.size() && IsSpace(text[at]))
+        while (at < text.size() && IsXmlSpace(text[at]))
             ++at;
     };
     for (;;) {
@@ -80,7 +55,7 @@ std::vector<Attribute> HtmlAttributes(std::string_view text)
     if (at >= text.size() || text[at] != '<')
         return {};
     const std::size_t nameBegin = ++at;
-    while (at < text.size() && !IsSpace(text[at]) && text[at] != '>' && text[at] != '/')
+    while (at < text.size() && !IsXmlSpace(text[at]) && text[at] != '>' && text[at] != '/')
         ++at;
     std::string_view name = text.substr(nameBegin, at - nameBegin);
     if (const std::size_t colon = name.find(':'); colon != std::string_view::npos)
@@ -94,7 +69,7 @@ std::vector<Attribute> HtmlAttributes(std::string_view text)
         if (at >= text.size() || text[at] == '>' || text[at] == '/')
             return attributes;
         const std::size_t attributeBegin = at;
-        while (at < text.size() && !IsSpace(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/')
+        while (at < text.size() && !IsXmlSpace(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/')
             ++at;
         Attribute attribute{text.substr(attributeBegin, at - attributeBegin)};
         skipSpace();
@@ -150,7 +125,7 @@ HtmlLanguageValues ReadHtmlLanguage(std::string_view document)
 std::optional<std::string> RewriteHtmlLanguage(std::string_view document, std::string_view unusableValue,
                                                const std::string& code)
 {
-    unusableValue = Trimmed(unusableValue);
+    unusableValue = XmlTrimmed(unusableValue);
     if (unusableValue.empty())
         return std::nullopt;
     const std::optional<EditableText> decoded = DecodeForEditing(std::string(document));
@@ -161,7 +136,7 @@ std::optional<std::string> RewriteHtmlLanguage(std::string_view document, std::s
     std::size_t copied = 0;
     for (const Attribute& a : HtmlAttributes(text)) {
         const std::string_view value = std::string_view(text).substr(a.valueBegin, a.valueEnd - a.valueBegin);
-        if (!IsLanguageAttribute(a.name) || !SameIgnoringCase(Trimmed(value), unusableValue))
+        if (!IsLanguageAttribute(a.name) || !SameIgnoringAsciiCase(XmlTrimmed(value), unusableValue))
             continue;
         edited.append(text, copied, a.valueBegin - copied).append(code);
         copied = a.valueEnd;

@@ -1,12 +1,11 @@
 #include "KindleReadiness.h"
 
+#include "AsciiText.h"
 #include "EncodingDeclaration.h"
 #include "HtmlLanguage.h"
 #include "PathText.h"
 #include "TextFile.h"
 #include "TextLanguage.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -19,15 +18,7 @@ constexpr std::size_t TextBytes = 64 * 1024;
 // compared: without surrounding white space, in any case.
 std::string Folded(std::string_view value)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!value.empty() && blank(value.front()))
-        value.remove_prefix(1);
-    while (!value.empty() && blank(value.back()))
-        value.remove_suffix(1);
-    std::string folded(value);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return folded;
+    return AsciiLowered(XmlTrimmed(value));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "LanguageTag.h"
 
+#include "AsciiText.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -29,15 +31,6 @@ bool All(std::string_view s, bool (*test)(char))
 bool IsAlnum(char c)
 {
     return IsAlpha(c) || IsDigit(c);
-}
-
-std::string Lowered(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 std::string Uppered(std::string_view s)
@@ -94,7 +87,7 @@ std::optional<std::string> AsTag(std::string_view value)
     const QLocale::Language language = KnownLanguage(parts[i]);
     if (language == QLocale::AnyLanguage)
         return std::nullopt;
-    std::string tag = parts[i].size() == 3 ? CodeOf(language) : Lowered(parts[i]);
+    std::string tag = parts[i].size() == 3 ? CodeOf(language) : AsciiLowered(parts[i]);
     ++i;
     auto next = [&](std::size_t low, std::size_t high, bool (*test)(char)) {
         return i < parts.size() && parts[i].size() >= low && parts[i].size() <= high && All(parts[i], test);
@@ -105,26 +98,26 @@ std::optional<std::string> AsTag(std::string_view value)
         ++i;
     };
     for (int extlang = 0; extlang < 3 && next(3, 3, IsAlpha); ++extlang)
-        add(Lowered(parts[i]));
+        add(AsciiLowered(parts[i]));
     if (next(4, 4, IsAlpha))
-        add(Uppered(parts[i].substr(0, 1)) + Lowered(parts[i].substr(1)));
+        add(Uppered(parts[i].substr(0, 1)) + AsciiLowered(parts[i].substr(1)));
     if (next(2, 2, IsAlpha) || next(3, 3, IsDigit))
         add(Uppered(parts[i]));
     while (next(5, 8, IsAlnum) || (next(4, 4, IsAlnum) && IsDigit(parts[i][0])))
-        add(Lowered(parts[i]));
-    while (next(1, 1, IsAlnum) && Lowered(parts[i]) != "x") {
-        add(Lowered(parts[i]));
+        add(AsciiLowered(parts[i]));
+    while (next(1, 1, IsAlnum) && AsciiLowered(parts[i]) != "x") {
+        add(AsciiLowered(parts[i]));
         if (!next(2, 8, IsAlnum))
             return std::nullopt;
         while (next(2, 8, IsAlnum))
-            add(Lowered(parts[i]));
+            add(AsciiLowered(parts[i]));
     }
     if (next(1, 1, IsAlnum)) {
         add("x");
         if (!next(1, 8, IsAlnum))
             return std::nullopt;
         while (next(1, 8, IsAlnum))
-            add(Lowered(parts[i]));
+            add(AsciiLowered(parts[i]));
     }
     if (i != parts.size())
         return std::nullopt;
@@ -158,21 +151,11 @@ const std::map<QString, std::string>& LanguageNames()
     return names;
 }
 
-std::string_view Trimmed(std::string_view value)
-{
-    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!value.empty() && space(value.front()))
-        value.remove_prefix(1);
-    while (!value.empty() && space(value.back()))
-        value.remove_suffix(1);
-    return value;
-}
-
 }  // namespace
 
 std::optional<std::string> LanguageCode(std::string_view value)
 {
-    value = Trimmed(value);
+    value = XmlTrimmed(value);
     if (value.empty())
         return std::nullopt;
     if (std::optional<std::string> tag = AsTag(value))

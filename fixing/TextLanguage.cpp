@@ -1,5 +1,6 @@
 #include "TextLanguage.h"
 
+#include "AsciiText.h"
 #include "CharacterEntities.h"
 #include "HtmlLanguage.h"
 #include "LanguageTag.h"
@@ -26,11 +27,6 @@ constexpr char GuesserFolder[] = "/usr/share/libexttextcat/";
 // count, so that a book whose documents mostly say "C" is not taken for
 // the language of the one that says "en".
 constexpr char Unusable[] = "\x01";
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 // The character a reference names (the name between "&" and ";"): a
 // number, or an entity of XML or HTML; nullopt for an unknown name.
@@ -61,9 +57,7 @@ bool NameIs(std::string_view tag, std::string_view localName)
 {
     if (const std::size_t colon = tag.find(':'); colon != std::string_view::npos)
         tag.remove_prefix(colon + 1);
-    return tag.size() == localName.size() &&
-           std::equal(tag.begin(), tag.end(), localName.begin(),
-                      [](char t, char l) { return (t >= 'A' && t <= 'Z' ? t - 'A' + 'a' : t) == l; });
+    return SameIgnoringAsciiCase(tag, localName);
 }
 
 // Appends the body text of document (UTF-8) to out until out holds limit
@@ -115,7 +109,7 @@ void AppendBodyText(std::string_view document, std::string& out, std::size_t lim
             ++at;
             continue;
         }
-        if (IsSpace(c)) {
+        if (IsXmlSpace(c)) {
             space();
             ++at;
         } else if (c == '&') {
