@@ -28,7 +28,8 @@ int Unpack(const std::string& archive, const std::string& target)
     return RunUnzip();
 }
 
-int Pack(const std::string& root, const std::string& archive, char level = '9')
+// The request that packs everything below root into archive.
+ZipRequest& PackRequest(const std::string& root, const std::string& archive, char level = '9')
 {
     ZipRequest& r = TheZipRequest();
     r = ZipRequest{};
@@ -39,7 +40,23 @@ int Pack(const std::string& root, const std::string& archive, char level = '9')
     r.fileNames[0] = "*";
     r.szRootDir = root;
     r.zipFileName = archive;
+    return r;
+}
+
+int Pack(const std::string& root, const std::string& archive, char level = '9')
+{
+    PackRequest(root, archive, level);
     return RunZip();
+}
+
+// The same, carrying from book every entry that edited names none of.
+ZipRequest& CarryingRequest(const std::string& root, const std::string& archive, const std::string& book,
+                            const std::vector<std::string>& edited)
+{
+    ZipRequest& r = PackRequest(root, archive);
+    r.szReferenceZip = book;
+    r.carryAllBut = edited;
+    return r;
 }
 
 void MakeBook(const std::string& root)
@@ -284,19 +301,9 @@ TEST_F(ArchiveRoundTrip, EntriesCheckedAheadAreTakenOnlyFromTheSameUnchangedBook
         PrefetchReferenceEntries(book, edited);
     };
     auto packCarrying = [&](const std::string& archive) {
-        ZipRequest& r = TheZipRequest();
-        r = ZipRequest{};
-        r.fRecurse = 1;
-        r.fQuiet = 1;
-        r.fLevel = '9';
-        r.nameCount = 1;
-        r.fileNames[0] = "*";
-        r.szRootDir = dir / "edited";
-        r.zipFileName = archive;
-        r.szReferenceZip = book;
-        r.carryAllBut = edited;
+        CarryingRequest(dir / "edited", archive, book, edited);
         EXPECT_EQ(RunZip(), 0);
-        r = ZipRequest{};
+        TheZipRequest() = ZipRequest{};
     };
     std::filesystem::create_directories(dir / "edited/OEBPS");
     WriteFile(dir / "edited/OEBPS/content.opf", "<package/>");
@@ -332,19 +339,7 @@ TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenAndPrefixedWithoutBeingWrittenOut)
                     {"OEBPS/pic.bin", RandomBytes(50000, 3)}});
     const std::vector<std::string> edited = {"*.css", "*content.opf", "META-INF/container.xml"};
     WriteFile(dir / "edited/OEBPS/content.opf", "<package/>");
-    auto carrying = [&](const std::string& archive) {
-        ZipRequest& r = TheZipRequest();
-        r = ZipRequest{};
-        r.fRecurse = 1;
-        r.fQuiet = 1;
-        r.fLevel = '9';
-        r.nameCount = 1;
-        r.fileNames[0] = "*";
-        r.szRootDir = dir / "edited";
-        r.zipFileName = archive;
-        r.szReferenceZip = book;
-        r.carryAllBut = edited;
-    };
+    auto carrying = [&](const std::string& archive) { CarryingRequest(dir / "edited", archive, book, edited); };
     carrying(dir / "plain.epub");
     ASSERT_EQ(RunZip(), 0);
 
@@ -396,15 +391,7 @@ TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenAndPrefixedWithoutBeingWrittenOut)
 TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)
 {
     WriteFile(dir / "in/a.txt", std::string(1000, 'a'));
-    TheZipRequest().fQuiet = 0;
-    ZipRequest& r = TheZipRequest();
-    r = ZipRequest{};
-    r.fRecurse = 1;
-    r.fLevel = '9';
-    r.nameCount = 1;
-    r.fileNames[0] = "*";
-    r.szRootDir = dir / "in";
-    r.zipFileName = dir / "a.zip";
+    PackRequest(dir / "in", dir / "a.zip").fQuiet = 0;
     ASSERT_EQ(RunZip(), 0);
     EXPECT_NE(prompter.printed.find("  adding: a.txt (deflated "), std::string::npos);
 }
