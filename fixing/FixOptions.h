@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 // The options one book is fixed by. The run takes them together when the
 // book starts and uses only these until the book is done, so that a change
 // made in the options dialog meanwhile (the window answers throughout a
@@ -16,7 +20,27 @@ struct FixOptions {
     bool relativeSizes = false;  // RelativeSizes: with fontSizes, keep sizes relative to the reader's
     bool subsetFonts = false;    // SubsetFonts: with intlFonts, embed only the characters the book uses
     bool kindleReady = false;    // KindleReady: content documents declare their encoding, the book its language
+    bool textColors = false;     // TextColors: remove the text's colours, so that the reader's own are used
+    bool fitPictures = false;    // FitPictures: pictures larger than the screen are scaled down to it
+    bool greyPictures = false;   // GreyPictures: pictures in colour are made grey
+    bool koboBooks = false;      // KoboBooks: the books become Kobo books (NAME.kepub.epub)
+
+    // ScreenSize: the e-reader's screen, in pixels, that FitPictures fits to.
+    struct Screen {
+        int width = 1264;
+        int height = 1680;
+        auto operator<=>(const Screen&) const = default;
+    } screen;
 
     // The values the settings store holds now.
     static FixOptions Current();
 };
+
+// The smallest and largest side a screen may be given.
+inline constexpr int MinScreenSide = 100;
+inline constexpr int MaxScreenSide = 20000;
+
+// A screen size as the settings and the command line write it,
+// "WIDTHxHEIGHT" in pixels ("1264x1680"); nullopt for anything else.
+std::optional<FixOptions::Screen> ParseScreenSize(std::string_view text);
+std::string ScreenSizeText(const FixOptions::Screen& screen);

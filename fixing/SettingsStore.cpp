@@ -81,14 +81,27 @@ bool IsOptionOn(const std::string& key)
 
 void PutOption(const std::string& key, bool on)
 {
+    PutOptionText(key, on ? OnText : OffText);
+}
+
+std::string OptionText(const std::string& key)
+{
+    if (!TheMap())
+        return {};
+    const QVariant* value = Find(*TheMap(), QString::fromStdString(key));
+    return value && value->typeId() == QMetaType::QString ? value->toString().toStdString() : std::string();
+}
+
+void PutOptionText(const std::string& key, const std::string& text)
+{
     if (!TheMap())
         TheMap().emplace();
     const QString name = QString::fromStdString(key);
-    const QString text = on ? OnText : OffText;
-    if (QVariant* value = Find(*TheMap(), name))
-        *value = text;
+    const QString value = QString::fromStdString(text);
+    if (QVariant* found = Find(*TheMap(), name))
+        *found = value;
     else
-        TheMap()->emplace_back(name, text);
+        TheMap()->emplace_back(name, value);
 }
 
 void SaveOptions()

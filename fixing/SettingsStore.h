@@ -20,6 +20,13 @@ inline constexpr char RelativeSizes[] = "RelativeSizes";  // only with FontSizes
 // that Send to Kindle takes.
 inline constexpr char SubsetFonts[] = "SubsetFonts";  // only with IntlFonts
 inline constexpr char KindleReady[] = "KindleReady";
+// For e-readers: the reader's own colours, pictures fitted to its screen,
+// Kobo's own books.
+inline constexpr char TextColors[] = "TextColors";
+inline constexpr char FitPictures[] = "FitPictures";
+inline constexpr char ScreenSize[] = "ScreenSize";  // not yes/no: "WIDTHxHEIGHT", "1264x1680" until changed
+inline constexpr char GreyPictures[] = "GreyPictures";
+inline constexpr char KoboBooks[] = "KoboBooks";
 // Not a fix: whether a replaced book's original goes to the desktop's Trash.
 inline constexpr char KeepOriginals[] = "KeepOriginals";
 }  // namespace OptionKey
@@ -38,6 +45,13 @@ bool IsOptionOn(const std::string& key);
 
 // Sets the key to "Yes" or "No" in the map only.
 void PutOption(const std::string& key, bool on);
+
+// The text the map holds for a key that is not yes/no (ScreenSize); empty
+// when it holds none.
+std::string OptionText(const std::string& key);
+
+// Sets such a key's text in the map only.
+void PutOptionText(const std::string& key, const std::string& text);
 
 // Writes every key of the map, extra keys included, to the store.
 void SaveOptions();
