@@ -64,31 +64,12 @@ std::string_view CharsetRule(std::string_view css)
     return close == std::string_view::npos ? std::string_view{} : css.substr(Rule.size(), close - Rule.size());
 }
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view lowerEnd)
-{
-    return text.size() >= lowerEnd.size() && EqualsIgnoringCase(text.substr(text.size() - lowerEnd.size()), lowerEnd);
-}
-
 // The characters reading systems draw themselves, whatever the text.
 constexpr std::pair<char32_t, char32_t> DrawnByReaders[] = {
     {0x20, 0x7E}, {0xA0, 0xA0}, {0xAD, 0xAD}, {0x2010, 0x2015}, {0x2018, 0x201F}, {0x2022, 0x2022},
     {0x2026, 0x2026}, {0x25AA, 0x25AA}, {0x25E6, 0x25E6}};
 
 }  // namespace
-
-bool BookCharacters::IsContentDocument(std::string_view entryName, std::string_view mediaType)
-{
-    for (const char* extension : {".xhtml", ".xht", ".html", ".htm", ".svg"})
-        if (EndsWithIgnoringCase(entryName, extension))
-            return true;
-    mediaType = mediaType.substr(0, mediaType.find(';'));
-    while (!mediaType.empty() && IsSpace(static_cast<Byte>(mediaType.back())))
-        mediaType.remove_suffix(1);
-    for (const char* type : {"application/xhtml+xml", "text/html", "image/svg+xml"})
-        if (EqualsIgnoringCase(mediaType, type))
-            return true;
-    return false;
-}
 
 void BookCharacters::AddContentDocument(std::string_view bytes)
 {

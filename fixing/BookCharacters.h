@@ -46,12 +46,6 @@
 // are not UTF-8. Once unreadable, further documents are not read.
 class BookCharacters {
 public:
-    // Whether an entry is a content document whose characters count: by
-    // its name (.xhtml, .xht, .html, .htm, .svg, in any case) or by the
-    // media type its manifest item gives (application/xhtml+xml,
-    // text/html, image/svg+xml).
-    static bool IsContentDocument(std::string_view entryName, std::string_view mediaType = {});
-
     // Adds the characters of one content document, given as its bytes.
     void AddContentDocument(std::string_view bytes);
 

@@ -5,6 +5,7 @@
 #include "BookProtection.h"
 #include "BookUnpacking.h"
 #include "ContainerRootfiles.h"
+#include "ContentDocuments.h"
 #include "ContentReader.h"
 #include "ContentWalk.h"
 #include "FileIdentity.h"
@@ -39,9 +40,6 @@ constexpr char TemporarySuffix[] = ".tmp";
 // the container names. These are unpacked and fixed first; the rest of the
 // book never becomes files: the new archive carries it over from the book.
 const std::vector<std::string> EditedEntries = {"*.css", "*content.opf", ContainerEntry, EncryptionEntry};
-
-// The names of the content documents: what the options for e-readers read.
-const std::vector<std::string> ContentPatterns = {"*.xhtml", "*.xht", "*.html", "*.htm", "*.svg"};
 
 // The most names one request to the unzip library takes.
 constexpr std::size_t MostNames = 100;
@@ -121,14 +119,12 @@ constexpr char32_t CutPage = 128;
 std::vector<std::string> CharacterPatterns(const std::string& folder, const std::vector<EditedFile>& files,
                                            PackageContents& contents)
 {
-    std::vector<std::string> patterns = ContentPatterns;
     for (const EditedFile& file : files)
         if (file.kind == EditedFile::PackageDocument)
             for (const std::string& item :
                  ReadPackageContents(ReadTextFile(PathText::Join(folder, file.name)), file.name).xhtmlItems)
                 contents.xhtmlItems.insert(item);
-    patterns.insert(patterns.end(), contents.xhtmlItems.begin(), contents.xhtmlItems.end());
-    return patterns;
+    return DocumentPatterns(contents, true);
 }
 
 // Reads the book's content documents where an option needs them, through
@@ -164,7 +160,7 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
         for (const std::string& pattern : kindle->ContentPatterns())
             patterns.push_back(pattern);
     const auto see = [&](const std::string& name, std::string_view bytes) {
-        if (characters && (BookCharacters::IsContentDocument(name) || contents.xhtmlItems.count(name)))
+        if (characters && KindOfDocument(name, contents) != DocumentKind::None)
             characters->AddContentDocument(bytes);
         return !kindle || !kindle->WantsWhole(name) || kindle->Whole(name, bytes);
     };
@@ -366,7 +362,7 @@ void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
     // The content documents the fix will most likely read keep their bytes,
     // so that they are not inflated a second time to be read.
     const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts);
-    PrefetchReferenceEntries(book, EditedEntries, readsContent ? ContentPatterns : std::vector<std::string>{});
+    PrefetchReferenceEntries(book, EditedEntries, readsContent ? DocumentPatterns({}, true) : std::vector<std::string>{});
 }
 
 void DropBooksCheckedAhead()

@@ -43,9 +43,7 @@ KindleReadiness::KindleReadiness(const std::string& folder, const std::vector<st
 
 std::vector<std::string> KindleReadiness::ContentPatterns() const
 {
-    std::vector<std::string> patterns = {"*.xhtml", "*.html", "*.htm"};
-    patterns.insert(patterns.end(), contents_.xhtmlItems.begin(), contents_.xhtmlItems.end());
-    return patterns;
+    return DocumentPatterns(contents_, false);
 }
 
 void KindleReadiness::Head(const std::string& name, std::string_view head)

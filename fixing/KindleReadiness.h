@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContentDocuments.h"
 #include "ContentReader.h"
 #include "PackageLanguage.h"
 #include "PackageSpine.h"
@@ -56,7 +57,7 @@ private:
         PackageLanguage language;
     };
 
-    bool IsContent(const std::string& name) const { return IsContentDocument(name, contents_); }
+    bool IsContent(const std::string& name) const { return KindOfDocument(name, contents_) == DocumentKind::Markup; }
     std::optional<std::string> LanguageFromText() const;
 
     std::string folder_;

@@ -1,6 +1,5 @@
 #include "PackageSpine.h"
 
-#include "NameSuffix.h"
 #include "XmlText.h"
 
 #include <QUrl>
@@ -87,12 +86,6 @@ PackageContents ReadPackageContents(std::string_view packageDocument, const std:
             contents.spine.push_back(item->second);
     }
     return contents;
-}
-
-bool IsContentDocument(const std::string& entryName, const PackageContents& contents)
-{
-    return contents.xhtmlItems.contains(entryName) || EndsWithUpper(entryName, ".XHTML") ||
-           EndsWithUpper(entryName, ".HTML") || EndsWithUpper(entryName, ".HTM");
 }
 
 std::vector<std::string> InSpineOrder(std::vector<std::string> entries, const PackageContents& contents)

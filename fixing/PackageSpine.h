@@ -21,11 +21,6 @@ struct PackageContents {
 // document's own entry name, as "OEBPS/content.opf".
 PackageContents ReadPackageContents(std::string_view packageDocument, const std::string& packageEntry);
 
-// Whether an entry is a content document: an item of media type
-// application/xhtml+xml, or a name ending in .xhtml, .html or .htm (any
-// case).
-bool IsContentDocument(const std::string& entryName, const PackageContents& contents);
-
 // entries in the order a reader meets them: the spine's first, in its
 // order, then the rest as they came.
 std::vector<std::string> InSpineOrder(std::vector<std::string> entries, const PackageContents& contents);

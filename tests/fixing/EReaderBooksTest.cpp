@@ -86,7 +86,8 @@ protected:
     // A book of its own package document and pages (name -> bytes), with
     // a stylesheet; every page is a content document of the book.
     std::string Book(const std::string& entry, const std::string& opf,
-                     const std::vector<std::pair<std::string, std::string>>& pages)
+                     const std::vector<std::pair<std::string, std::string>>& pages,
+                     const std::vector<EntrySpec>& others = {})
     {
         std::vector<EntrySpec> entries = {
             {"mimetype", "application/epub+zip", EntrySpec::File, true},
@@ -98,6 +99,7 @@ protected:
             {"OEBPS/style.css", "p { font-size: 12pt; }\n.shout { text-transform: uppercase; }\n"}};
         for (const auto& [name, bytes] : pages)
             entries.push_back({"OEBPS/" + name, bytes});
+        entries.insert(entries.end(), others.begin(), others.end());
         BuildZip(library / entry, entries);
         window.Add(entry);
         return library / entry;
@@ -214,6 +216,28 @@ TEST_F(EReaderBooks, BooksAreReadiedForSendToKindle)
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     for (const auto& [book, bytes] : once)
         EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// Entries whose names have a part beginning with a dot belong to another
+// program or are hidden by their owner: no option reads or edits them,
+// whatever they hold, and the rest of the book is fixed as ever.
+TEST_F(EReaderBooks, HiddenEntriesAreNeitherReadNorEdited)
+{
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    const std::string page = Page("<p>Caf\xC3\xA9</p>");
+    const std::string latin1 = Page("<p>Caf\xE9</p>");
+    const std::vector<EntrySpec> hidden = {{"OEBPS/.hidden.xhtml", page},
+                                           {"OEBPS/.svn/text-base/ch1.xhtml", latin1},
+                                           {".DS_Store.html", latin1}};
+    const std::string book = Book("hidden.epub", Package("en", {"a.xhtml"}), {{"a.xhtml", page}}, hidden);
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_EQ(EntryBytes(book, "OEBPS/a.xhtml"), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n" + page);
+    for (const EntrySpec& entry : hidden)
+        EXPECT_EQ(EntryBytes(book, entry.name), entry.data) << entry.name;
+    // Only the visible chapter's characters count: é is in the cut faces
+    // (the whole faces would mean the Latin-1 entries made the text unreadable).
+    EXPECT_LT(EntryBytes(book, Faces[0]).size(), ReadFile(InstalledFontFolder() + "/" + Faces[0]).size() / 2);
 }
 
 }  // namespace

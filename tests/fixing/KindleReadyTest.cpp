@@ -4,7 +4,7 @@
 #include "HtmlLanguage.h"
 #include "LanguageTag.h"
 #include "PackageLanguage.h"
-#include "PackageSpine.h"
+#include "ContentDocuments.h"
 #include "TextEncoding.h"
 #include "TextLanguage.h"
 
@@ -269,9 +269,13 @@ TEST(BookLanguage, ContentDocumentsAreFoundAndOrderedByTheSpine)
 {
     const PackageContents contents = ReadPackageContents(Package(""), "OEBPS/content.opf");
     EXPECT_EQ(contents.spine, (std::vector<std::string>{"OEBPS/ch2.xhtml", "OEBPS/Text/ch 1.xhtml"}));
-    EXPECT_TRUE(IsContentDocument("OEBPS/Text/ch 1.xhtml", contents));
-    EXPECT_TRUE(IsContentDocument("OEBPS/extra.HTM", contents));
-    EXPECT_FALSE(IsContentDocument("OEBPS/style.css", contents));
+    EXPECT_EQ(KindOfDocument("OEBPS/Text/ch 1.xhtml", contents), DocumentKind::Markup);
+    EXPECT_EQ(KindOfDocument("OEBPS/extra.HTM", contents), DocumentKind::Markup);
+    EXPECT_EQ(KindOfDocument("OEBPS/ch.xht", contents), DocumentKind::Markup);
+    EXPECT_EQ(KindOfDocument("OEBPS/map.SVG", contents), DocumentKind::Svg);
+    EXPECT_EQ(KindOfDocument("OEBPS/style.css", contents), DocumentKind::None);
+    for (const char* hidden : {"OEBPS/.hidden.xhtml", ".DS_Store.html", "OEBPS/.svn/text-base/ch1.xhtml"})
+        EXPECT_EQ(KindOfDocument(hidden, contents), DocumentKind::None) << hidden;
     EXPECT_EQ(InSpineOrder({"OEBPS/a.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/ch2.xhtml"}, contents),
               (std::vector<std::string>{"OEBPS/ch2.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/a.xhtml"}));
 }
