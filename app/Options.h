@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -10,9 +11,10 @@ class QPushButton;
 class QRadioButton;
 
 // The options dialog: alter the stylesheets (three independent choices) or
-// delete them, what to change for e-readers, and whether the originals go
-// to the Trash. A new dialog shows the option map's current values; OK
-// writes all eleven options to the map and the store and hides the dialog,
+// delete them, what to change for e-readers (the screen's size among them),
+// and whether the originals go to the Trash. A new dialog shows the option
+// map's current values; OK writes every option to the map and the store
+// and hides the dialog,
 // which keeps every control as the user left it for its next showing.
 // Cancel and the close box end the showing without writing anything; the
 // owner then discards the dialog.
@@ -24,7 +26,8 @@ public:
     // stylesheets are to be altered, keeping relative font sizes only while
     // fixed ones are removed, and cutting the fonts down only while they are
     // installed; their ticks stay as they are. Readying the books for Send
-    // to Kindle edits no stylesheet, so it is always enabled.
+    // to Kindle, Kobo books and the pictures edit no stylesheet, so they are
+    // always enabled; the screen's size is chosen while pictures are fitted.
     void EnableAlterOptions();
 
 protected:
@@ -49,7 +52,13 @@ private:
     QCheckBox* checkFontFamilies;
     QCheckBox* checkRelativeSizes;
     QCheckBox* checkSubsetFonts;
+    QCheckBox* checkTextColors;
     QCheckBox* checkKindleReady;
+    QCheckBox* checkKoboBooks;
+    QCheckBox* checkFitPictures;
+    QLabel* labelScreenSize;
+    QComboBox* comboScreenSize;
+    QCheckBox* checkGreyPictures;
     QCheckBox* checkKeepOriginals;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;

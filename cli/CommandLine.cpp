@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "FixOptions.h"
 #include "SettingsStore.h"
 #include "Translation.h"
 
@@ -7,6 +8,7 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -76,6 +78,28 @@ const Switch Switches[] = {
             "book names a language code (option KindleReady) in this run.")},
     {"no-kindle", OptionKey::KindleReady, false,
         QT_TRANSLATE_NOOP("CommandLine", "Do not ready the books for Send to Kindle in this run.")},
+    {"text-colors", OptionKey::TextColors, true,
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Remove the colours the books give their text and its background, so that the reader's own are "
+            "used (option TextColors) in this run.")},
+    {"no-text-colors", OptionKey::TextColors, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Keep the colours the books give their text in this run.")},
+    {"fit-pictures", OptionKey::FitPictures, true,
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Scale the pictures larger than the e-reader's screen down to it (option FitPictures) in this "
+            "run.")},
+    {"no-fit-pictures", OptionKey::FitPictures, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Keep the pictures' sizes in this run.")},
+    {"grey-pictures", OptionKey::GreyPictures, true,
+        QT_TRANSLATE_NOOP("CommandLine", "Make the pictures in colour grey (option GreyPictures) in this run.")},
+    {"no-grey-pictures", OptionKey::GreyPictures, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Keep the pictures' colours in this run.")},
+    {"kepub", OptionKey::KoboBooks, true,
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo's own renderer "
+            "(option KoboBooks) in this run.")},
+    {"no-kepub", OptionKey::KoboBooks, false,
+        QT_TRANSLATE_NOOP("CommandLine", "Do not make Kobo books in this run.")},
     {"keep-originals", OptionKey::KeepOriginals, true,
         QT_TRANSLATE_NOOP(
             "CommandLine", "Move each replaced book's original to the Trash (option KeepOriginals) in this run.")},
@@ -113,6 +137,12 @@ CommandLineParser::CommandLineParser()
             "book with the reason after a tab."))});
     for (const Switch& s : Switches)
         parser_.addOption({QString::fromLatin1(s.name), inLanguage(s.description)});
+    //: WIDTHxHEIGHT is the value's name in the usage line; keep it.
+    parser_.addOption({QStringLiteral("screen"),
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine",
+            "The e-reader's screen in pixels, such as 1264x1680, that pictures are fitted to "
+            "(option ScreenSize) in this run.")),
+        QStringLiteral("WIDTHxHEIGHT")});
     parser_.addOption({QStringLiteral("save"),
         inLanguage(QT_TRANSLATE_NOOP("CommandLine", "Also save the options given to the settings store."))});
     parser_.addOption({QStringLiteral("keep-going"),
@@ -147,6 +177,20 @@ CommandLine CommandLineParser::Parse(const std::vector<std::string>& arguments)
         for (const Switch& s : Switches)
             if (name == QLatin1String(s.name))
                 line.options.emplace_back(s.key, s.on);
+    if (parser_.isSet(QStringLiteral("screen"))) {
+        const std::string screen = parser_.value(QStringLiteral("screen")).toStdString();
+        const std::optional<FixOptions::Screen> parsed = ParseScreenSize(screen);
+        if (!parsed) {
+            line.action = CommandLine::Action::UsageError;
+            //: %1 is what was given after --screen.
+            line.error = Words::Fill(Words::translate("CommandLine",
+                                                      "--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, "
+                                                      "not \"%1\""),
+                                     {screen});
+            return line;
+        }
+        line.texts.emplace_back(OptionKey::ScreenSize, ScreenSizeText(*parsed));
+    }
     line.save = parser_.isSet(QStringLiteral("save"));
     line.keepGoing = parser_.isSet(QStringLiteral("keep-going"));
     if (parser_.isSet(QStringLiteral("list")))

@@ -12,6 +12,7 @@ struct CommandLine {
     Action action = Action::Fix;
     std::vector<std::string> paths;                     // folders and books, as given
     std::vector<std::pair<std::string, bool>> options;  // option key, on; in the order given
+    std::vector<std::pair<std::string, std::string>> texts;  // option key, text: the screen's size
     bool save = false;
     bool keepGoing = false;
     std::string error;  // for UsageError

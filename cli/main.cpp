@@ -73,6 +73,8 @@ int main(int argc, char** argv)
     SettingsStore::LoadOptions();
     for (const auto& [key, on] : line.options)
         SettingsStore::PutOption(key, on);
+    for (const auto& [key, text] : line.texts)
+        SettingsStore::PutOptionText(key, text);
     if (line.save && line.action != CommandLine::Action::List)
         SettingsStore::SaveOptions();
 

@@ -322,6 +322,48 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>Die Bücher in diesem Durchlauf nicht für Send to Kindle vorbereiten.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Die Farben entfernen, die die Bücher ihrem Text und dessen Hintergrund geben, damit die des Lesegeräts gelten (Option TextColors), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Die Textfarben der Bücher behalten, für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Bilder, die größer als der Bildschirm des Lesegeräts sind, auf ihn verkleinern (Option FitPictures), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Die Größe der Bilder behalten, für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Farbige Bilder in Graustufen umwandeln (Option GreyPictures), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Die Farben der Bilder behalten, für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Kobo-Bücher erstellen: Jedes Buch wird zu NAME.kepub.epub, das Kobos eigene Darstellung liest (Option KoboBooks), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>Keine Kobo-Bücher erstellen, für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>Der Bildschirm des Lesegeräts in Pixeln, etwa 1264x1680, an den die Bilder angepasst werden (Option ScreenSize), für diesen Durchlauf.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen erwartet BREITExHÖHE in Pixeln, etwa 1264x1680, nicht „%1“</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -690,6 +732,26 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>Bücher für Send to &amp;Kindle vorbereiten</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>&amp;Farben des Lesegeräts verwenden</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Kobo-Bücher (KEPUB) ers&amp;tellen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>Bil&amp;der an den Bildschirm des Lesegeräts anpassen</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>Bildsc&amp;hirmgröße:</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Bilder in &amp;Graustufen umwandeln</translation>
     </message>
 </context>
 <context>

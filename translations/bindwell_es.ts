@@ -321,6 +321,48 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>No preparar los libros para Send to Kindle en esta ejecución.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Quitar los colores que los libros dan a su texto y a su fondo, para que se usen los del lector (opción TextColors) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Conservar los colores del texto de los libros en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Reducir al tamaño de la pantalla del lector las imágenes más grandes que ella (opción FitPictures) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Conservar el tamaño de las imágenes en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Convertir a escala de grises las imágenes en color (opción GreyPictures) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Conservar los colores de las imágenes en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Crear libros Kobo: cada libro pasa a ser NOMBRE.kepub.epub, que lee el motor propio de Kobo (opción KoboBooks) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>No crear libros Kobo en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>La pantalla del lector en píxeles, por ejemplo 1264x1680, a la que se ajustan las imágenes (opción ScreenSize) en esta ejecución.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen espera ANCHOxALTO en píxeles, por ejemplo 1264x1680, no «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -689,6 +731,26 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>Preparar los libros para Send to &amp;Kindle</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>Usar los c&amp;olores del lector</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Crear libros Ko&amp;bo (KEPUB)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>Ajustar las imágenes a la pan&amp;talla del lector</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>Tamaño de pa&amp;ntalla:</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Convertir las imágenes a escala de &amp;grises</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,48 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>Ne pas préparer les livres pour Send to Kindle pour cette exécution.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Retirer les couleurs que les livres donnent à leur texte et à son fond, pour que celles de la liseuse s&apos;appliquent (option TextColors), pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Conserver les couleurs du texte des livres, pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Réduire à la taille de l&apos;écran de la liseuse les images plus grandes que lui (option FitPictures), pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Conserver la taille des images, pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Mettre en niveaux de gris les images en couleur (option GreyPictures), pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Conserver les couleurs des images, pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Créer des livres Kobo : chaque livre devient NOM.kepub.epub, lu par le moteur de rendu propre à Kobo (option KoboBooks), pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>Ne pas créer de livres Kobo, pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>L&apos;écran de la liseuse en pixels, par exemple 1264x1680, auquel les images sont adaptées (option ScreenSize), pour cette exécution.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen attend LARGEURxHAUTEUR en pixels, par exemple 1264x1680, et non « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -690,6 +732,26 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>Préparer les livres pour Send to &amp;Kindle</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>Utiliser l&amp;es couleurs de la liseuse</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Créer des livres Ko&amp;bo (KEPUB)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>&amp;Adapter les images à l&apos;écran de la liseuse</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>&amp;Taille de l&apos;écran :</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Mettre les images en ni&amp;veaux de gris</translation>
     </message>
 </context>
 <context>

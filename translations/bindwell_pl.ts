@@ -327,6 +327,48 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>Nie przygotowuj książek do Send to Kindle w tym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Usuń kolory, które książki nadają tekstowi i jego tłu, aby obowiązywały kolory czytnika (opcja TextColors), w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Zachowaj kolory tekstu książek w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Zmniejsz obrazy większe od ekranu czytnika do jego rozmiaru (opcja FitPictures) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Zachowaj rozmiary obrazów w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Zamień kolorowe obrazy na odcienie szarości (opcja GreyPictures) w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Zachowaj kolory obrazów w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Twórz książki Kobo: każda książka staje się plikiem NAZWA.kepub.epub, czytanym przez własny silnik Kobo (opcja KoboBooks), w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>Nie twórz książek Kobo w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>Ekran czytnika w pikselach, np. 1264x1680, do którego dopasowuje się obrazy (opcja ScreenSize), w tym uruchomieniu.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen przyjmuje SZEROKOŚĆxWYSOKOŚĆ w pikselach, np. 1264x1680, a nie „%1”</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -697,6 +739,26 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>Przygotuj książki &amp;do Send to Kindle</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>Uży&amp;j kolorów czytnika</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Twórz książki Ko&amp;bo (KEPUB)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>Dopasuj obrazy do ekranu czy&amp;tnika</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>Rozmiar ekra&amp;nu:</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Zamień obrazy na odci&amp;enie szarości</translation>
     </message>
 </context>
 <context>

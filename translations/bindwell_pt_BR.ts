@@ -321,6 +321,48 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>Não preparar os livros para o Send to Kindle nesta execução.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Remover as cores que os livros dão ao texto e ao fundo dele, para que valham as do próprio leitor (opção TextColors) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Manter as cores do texto dos livros nesta execução.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Reduzir ao tamanho da tela do leitor as imagens maiores que ela (opção FitPictures) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Manter o tamanho das imagens nesta execução.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Deixar em tons de cinza as imagens coloridas (opção GreyPictures) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Manter as cores das imagens nesta execução.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Criar livros Kobo: cada livro vira NOME.kepub.epub, lido pelo renderizador próprio da Kobo (opção KoboBooks) nesta execução.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>Não criar livros Kobo nesta execução.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>A tela do leitor em pixels, como 1264x1680, à qual as imagens são ajustadas (opção ScreenSize) nesta execução.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen espera LARGURAxALTURA em pixels, como 1264x1680, e não “%1”</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -689,6 +731,26 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>Preparar os livros para o Send to &amp;Kindle</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>Usar as cores &amp;do próprio leitor</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Criar livros Ko&amp;bo (KEPUB)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>Ajustar as imagens à &amp;tela do leitor</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>Tama&amp;nho da tela:</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Deixar as ima&amp;gens em tons de cinza</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,48 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>Не готовить книги для Send to Kindle в этом запуске.</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>Убрать цвета, которые книги задают тексту и его фону, чтобы действовали цвета устройства (параметр TextColors), в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>Сохранить цвета текста книг в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>Уменьшить до размера экрана устройства изображения, которые больше него (параметр FitPictures), в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>Сохранить размеры изображений в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>Сделать цветные изображения серыми (параметр GreyPictures) в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>Сохранить цвета изображений в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>Делать книги Kobo: каждая книга становится файлом ИМЯ.kepub.epub, который читает собственный движок Kobo (параметр KoboBooks), в этом запуске.</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>Не делать книги Kobo в этом запуске.</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>Экран устройства в пикселях, например 1264x1680, под который подгоняются изображения (параметр ScreenSize), в этом запуске.</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen ожидает ШИРИНАxВЫСОТА в пикселях, например 1264x1680, а не «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -697,6 +739,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>По&amp;дготовить книги для Send to Kindle</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>Использовать &amp;цвета устройства</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>Делать книги Ko&amp;bo (KEPUB)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>Подгонять изображения под &amp;экран устройства</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>Ра&amp;змер экрана:</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>Делать изобра&amp;жения серыми</translation>
     </message>
 </context>
 <context>

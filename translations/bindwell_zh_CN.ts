@@ -314,6 +314,48 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Do not ready the books for Send to Kindle in this run.</source>
         <translation>本次运行中不为 Send to Kindle 准备书籍。</translation>
     </message>
+    <message>
+        <source>Remove the colours the books give their text and its background, so that the reader&apos;s own are used (option TextColors) in this run.</source>
+        <translation>本次运行中移除书籍为文本及其背景设置的颜色，使阅读器自带的颜色生效（选项 TextColors）。</translation>
+    </message>
+    <message>
+        <source>Keep the colours the books give their text in this run.</source>
+        <translation>本次运行中保留书籍的文本颜色。</translation>
+    </message>
+    <message>
+        <source>Scale the pictures larger than the e-reader&apos;s screen down to it (option FitPictures) in this run.</source>
+        <translation>本次运行中将大于阅读器屏幕的图片缩小到屏幕大小（选项 FitPictures）。</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; sizes in this run.</source>
+        <translation>本次运行中保留图片的尺寸。</translation>
+    </message>
+    <message>
+        <source>Make the pictures in colour grey (option GreyPictures) in this run.</source>
+        <translation>本次运行中将彩色图片转为灰度（选项 GreyPictures）。</translation>
+    </message>
+    <message>
+        <source>Keep the pictures&apos; colours in this run.</source>
+        <translation>本次运行中保留图片的颜色。</translation>
+    </message>
+    <message>
+        <source>Make Kobo books: each book becomes NAME.kepub.epub, read by Kobo&apos;s own renderer (option KoboBooks) in this run.</source>
+        <translation>本次运行中制作 Kobo 书籍：每本书变为 NAME.kepub.epub，由 Kobo 自己的渲染引擎阅读（选项 KoboBooks）。</translation>
+    </message>
+    <message>
+        <source>Do not make Kobo books in this run.</source>
+        <translation>本次运行中不制作 Kobo 书籍。</translation>
+    </message>
+    <message>
+        <source>The e-reader&apos;s screen in pixels, such as 1264x1680, that pictures are fitted to (option ScreenSize) in this run.</source>
+        <extracomment>WIDTHxHEIGHT is the value&apos;s name in the usage line; keep it.</extracomment>
+        <translation>本次运行中图片所适配的阅读器屏幕像素尺寸，例如 1264x1680（选项 ScreenSize）。</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT in pixels, such as 1264x1680, not &quot;%1&quot;</source>
+        <extracomment>%1 is what was given after --screen.</extracomment>
+        <translation>--screen 需要以像素表示的 宽x高，例如 1264x1680，而不是“%1”</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -639,7 +681,7 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
     <message>
         <source>(Allows display of international characters.)</source>
-        <translation>（可显示带重音符号的拉丁字母、希腊字母和西里尔字母。）</translation>
+        <translation>（可显示各国文字。）</translation>
     </message>
     <message>
         <source>&amp;Move the original books to the Trash</source>
@@ -680,6 +722,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>Make the books ready for &amp;Send to Kindle</source>
         <translation>为 Send to Kindle 准备书籍(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Use the reader&apos;s o&amp;wn colours</source>
+        <translation>使用阅读器自带的颜色(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Make Kobo &amp;books (KEPUB)</source>
+        <translation>制作 Kobo 书籍 (KEPUB)(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit pictures to the e-reader&apos;s screen</source>
+        <translation>将图片缩放到阅读器屏幕大小(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Screen si&amp;ze:</source>
+        <translation>屏幕尺寸(&amp;Z)：</translation>
+    </message>
+    <message>
+        <source>Make pictures &amp;grey</source>
+        <translation>将图片转为灰度(&amp;G)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The options dialog, shown from the main window's "Options..." button as
 // a user shows it.
 #include "FakePrompter.h"
+#include "FixOptions.h"
 #include "Form1.h"
 #include "Options.h"
 #include "SettingsStore.h"
@@ -8,6 +9,7 @@
 #include "WidgetDriver.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,8 +61,10 @@ protected:
         for (const char* key : {OptionKey::FontSizes, OptionKey::JustifyText, OptionKey::IntlFonts, OptionKey::DeleteCSS,
                                 OptionKey::KeepOriginals, OptionKey::LineHeights, OptionKey::PageMargins,
                                 OptionKey::FontFamilies, OptionKey::RelativeSizes, OptionKey::SubsetFonts,
-                                OptionKey::KindleReady})
+                                OptionKey::KindleReady, OptionKey::TextColors, OptionKey::KoboBooks,
+                                OptionKey::FitPictures, OptionKey::GreyPictures})
             values[key] = SettingsStore::IsOptionOn(key) ? "Yes" : "No";
+        values["ScreenSize"] = ScreenSizeText(FixOptions::Current().screen);
         return values;
     }
 
@@ -80,7 +84,8 @@ protected:
                     Child<QLabel>(dialog, "Label1").isEnabled()};
         EXPECT_NE(shown.deleteSelected, Child<QRadioButton>(dialog, "radioAlterCss").isChecked());
         for (const char* name : {"checkText", "checkJustify", "checkIntlFonts", "checkLineHeights", "checkPageMargins",
-                                 "checkFontFamilies", "checkRelativeSizes", "checkSubsetFonts", "checkKindleReady"}) {
+                                 "checkFontFamilies", "checkTextColors", "checkRelativeSizes", "checkSubsetFonts",
+                                 "checkKindleReady", "checkKoboBooks", "checkFitPictures", "checkGreyPictures"}) {
             const QCheckBox& box = Child<QCheckBox>(dialog, name);
             shown.checks[name] = std::string(box.isChecked() ? "ticked" : "unticked") + (box.isEnabled() ? " on" : " off");
         }
@@ -102,16 +107,17 @@ const Shown AllTicked{false,
                       {{"checkText", "ticked on"}, {"checkJustify", "ticked on"}, {"checkIntlFonts", "ticked on"},
                        {"checkLineHeights", "unticked on"}, {"checkPageMargins", "unticked on"},
                        {"checkFontFamilies", "unticked on"}, {"checkRelativeSizes", "unticked on"},
-                       {"checkSubsetFonts", "ticked on"}, {"checkKindleReady", "unticked on"}},
+                       {"checkSubsetFonts", "ticked on"}, {"checkKindleReady", "unticked on"},
+                       {"checkTextColors", "unticked on"}, {"checkKoboBooks", "unticked on"},
+                       {"checkFitPictures", "unticked on"}, {"checkGreyPictures", "unticked on"}},
                       true};
 
 // The options for e-readers that first run leaves off; each test names
 // SubsetFonts, which follows the fonts.
-const Store ReaderOptionsOff{{"LineHeights", "No"},
-                             {"PageMargins", "No"},
-                             {"FontFamilies", "No"},
-                             {"RelativeSizes", "No"},
-                             {"KindleReady", "No"}};
+const Store ReaderOptionsOff{{"LineHeights", "No"},  {"PageMargins", "No"}, {"FontFamilies", "No"},
+                             {"RelativeSizes", "No"}, {"KindleReady", "No"}, {"TextColors", "No"},
+                             {"KoboBooks", "No"},     {"FitPictures", "No"}, {"GreyPictures", "No"},
+                             {"ScreenSize", "1264x1680"}};
 
 // The values given, and the others for e-readers as first run leaves them.
 Store With(Store values, const Store& more = ReaderOptionsOff)
@@ -144,7 +150,9 @@ TEST_F(OptionsDialogTest, StoredDeleteShowsTheChoicesDisabledAndOkSavesThemOff)
                          {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "unticked off"},
                           {"checkLineHeights", "ticked off"}, {"checkPageMargins", "unticked off"},
                           {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "ticked off"},
-                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "ticked on"}},
+                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "ticked on"},
+                          {"checkTextColors", "unticked off"}, {"checkKoboBooks", "unticked on"},
+                          {"checkFitPictures", "unticked on"}, {"checkGreyPictures", "unticked on"}},
                          false}));
         Press(dialog, "cmdOk");
     });
@@ -191,7 +199,9 @@ TEST_F(OptionsDialogTest, OkHidesTheDialogAsTheUserLeftIt)
                          {{"checkText", "ticked off"}, {"checkJustify", "unticked off"}, {"checkIntlFonts", "ticked off"},
                           {"checkLineHeights", "unticked off"}, {"checkPageMargins", "unticked off"},
                           {"checkFontFamilies", "unticked off"}, {"checkRelativeSizes", "unticked off"},
-                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "unticked on"}},
+                          {"checkSubsetFonts", "ticked off"}, {"checkKindleReady", "unticked on"},
+                          {"checkTextColors", "unticked off"}, {"checkKoboBooks", "unticked on"},
+                          {"checkFitPictures", "unticked on"}, {"checkGreyPictures", "unticked on"}},
                          false}));
         Press(dialog, "radioAlterCss");
         EXPECT_TRUE(Child<QLabel>(dialog, "Label1").isEnabled());
@@ -213,10 +223,9 @@ TEST_F(OptionsDialogTest, TheReaderChoicesAndRelativeSizesFollowingFontSizes)
         EXPECT_EQ(Showing(dialog).checks.at("checkRelativeSizes"), "ticked off");
         Press(dialog, "cmdOk");
     });
-    EXPECT_EQ(InStore(), (Store{{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
-                                {"KeepOriginals", "Yes"}, {"LineHeights", "Yes"}, {"PageMargins", "Yes"},
-                                {"FontFamilies", "Yes"}, {"RelativeSizes", "No"}, {"SubsetFonts", "Yes"},
-                                {"KindleReady", "No"}}));
+    EXPECT_EQ(InStore(), With({{"DeleteCSS", "No"}, {"FontSizes", "No"}, {"IntlFonts", "Yes"}, {"JustifyText", "Yes"},
+                               {"KeepOriginals", "Yes"}, {"LineHeights", "Yes"}, {"PageMargins", "Yes"},
+                               {"FontFamilies", "Yes"}, {"RelativeSizes", "No"}, {"SubsetFonts", "Yes"}}));
     WithOptions([](QWidget& dialog) {
         Press(dialog, "checkText");
         EXPECT_EQ(Showing(dialog).checks.at("checkRelativeSizes"), "ticked on");
@@ -250,6 +259,34 @@ TEST_F(OptionsDialogTest, SubsetFontsFollowingTheFontsAndKindleReadyOnItsOwn)
     });
     EXPECT_EQ(InMap().at("SubsetFonts"), "Yes");
     EXPECT_EQ(InMap().at("KindleReady"), "No");
+}
+
+// The reader's own colours are a stylesheet choice, off with Delete CSS;
+// Kobo books and the pictures edit no stylesheet. The screen's size is
+// chosen while pictures are fitted, and a size set on the command line
+// is offered beside the common ones and kept.
+TEST_F(OptionsDialogTest, ColoursFollowTheStylesheetsAndTheScreenFollowsFittedPictures)
+{
+    Stored({{"FitPictures", "No"}, {"ScreenSize", "800x600"}, {"TextColors", "Yes"}});
+    WithOptions([](QWidget& dialog) {
+        auto& screen = Child<QComboBox>(dialog, "comboScreenSize");
+        EXPECT_FALSE(screen.isEnabled());
+        EXPECT_EQ(screen.currentData().toString(), "800x600");
+        EXPECT_EQ(screen.count(), 6);
+        for (const char* name : {"checkFitPictures", "checkGreyPictures", "checkKoboBooks"})
+            Press(dialog, name);
+        EXPECT_TRUE(screen.isEnabled());
+        screen.setCurrentIndex(screen.findData(QStringLiteral("1072x1448")));
+        Press(dialog, "radioDeleteCss");
+        EXPECT_EQ(Showing(dialog).checks.at("checkTextColors"), "ticked off");
+        EXPECT_EQ(Showing(dialog).checks.at("checkFitPictures"), "ticked on");
+        Press(dialog, "cmdOk");
+    });
+    const Store stored = InStore();
+    EXPECT_EQ(stored.at("ScreenSize"), "1072x1448");
+    EXPECT_EQ(stored.at("TextColors"), "No");
+    for (const char* key : {"FitPictures", "GreyPictures", "KoboBooks", "DeleteCSS"})
+        EXPECT_EQ(stored.at(key), "Yes") << key;
 }
 
 TEST_F(OptionsDialogTest, UntickingEverythingSavesNoForEveryKey)

@@ -62,12 +62,13 @@ TEST(WindowLayout, TheOptionsDialog)
     ScratchSettings settings;
     Options dialog;
     dialog.show();
-    ExpectReadableAndApart(dialog, 10710, 4215);
+    ExpectReadableAndApart(dialog, 10710, 5445);
     EXPECT_EQ(dialog.windowTitle(), "Options...");
     EXPECT_EQ(TabOrder(dialog, "radioAlterCss"),
               (std::vector<std::string>{"radioAlterCss", "radioDeleteCss", "checkJustify", "checkText",
                                         "checkIntlFonts", "checkLineHeights", "checkPageMargins", "checkFontFamilies",
-                                        "checkRelativeSizes", "checkSubsetFonts", "checkKindleReady",
+                                        "checkTextColors", "checkRelativeSizes", "checkSubsetFonts", "checkKindleReady",
+                                        "checkKoboBooks", "checkFitPictures", "comboScreenSize", "checkGreyPictures",
                                         "checkKeepOriginals", "cmdOk", "cmdCancel"}));
     ExpectDistinctMnemonics(dialog);
 }
@@ -89,7 +90,7 @@ TEST_P(WindowsInEveryLanguage, AreReadableWithTheirOwnKeys)
     ExpectDistinctMnemonics(window);
     Options dialog;
     dialog.show();
-    ExpectReadableAndApart(dialog, 10710, 4215);
+    ExpectReadableAndApart(dialog, 10710, 5445);
     ExpectDistinctMnemonics(dialog);
 }
 

@@ -55,6 +55,12 @@ TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
                                                                        {"SubsetFonts", true},
                                                                        {"KindleReady", false}}))
         << "in the order given, so that the last one counts";
+    line = parse({"--text-colors", "--kepub", "--fit-pictures", "--no-grey-pictures", "--screen", "1072X1448", "x"});
+    EXPECT_EQ(line.options, (std::vector<std::pair<std::string, bool>>{
+                                {"TextColors", true}, {"KoboBooks", true}, {"FitPictures", true}, {"GreyPictures", false}}));
+    EXPECT_EQ(line.texts, (std::vector<std::pair<std::string, std::string>>{{"ScreenSize", "1072x1448"}}));
+    for (const char* screen : {"1264", "1264x", "x1680", "-1264x1680", "1264x1680x2", "99x1680", "1264 x 1680", "0x0"})
+        EXPECT_EQ(parse({"--screen", screen, "x"}).action, CommandLine::Action::UsageError) << screen;
     EXPECT_EQ(parse({"--list", "x"}).action, CommandLine::Action::List);
     EXPECT_EQ(parse({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);
     EXPECT_EQ(parse({}).action, CommandLine::Action::UsageError);
