@@ -3,6 +3,7 @@
 
 #include "Utf8Append.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <iconv.h>
@@ -39,16 +40,21 @@ public:
 
     bool Opened() const { return cd_ != Failed(); }
 
-    // Converts what in holds from in onwards into out, as far as out has room;
-    // with in null, writes what ends the text in its initial state. Returns
-    // false where iconv fails for another reason than room (a byte it cannot
-    // convert, a sequence cut off at the end) or converts irreversibly.
-    bool Step(const char** in, std::size_t* inLeft, char** out, std::size_t* outLeft, bool& outOfRoom)
+    enum Result {
+        Done,        // all of the input converted
+        OutOfRoom,   // the output is full
+        Incomplete,  // the input ends inside a sequence
+        Refused,     // a byte that does not convert, or a conversion that loses something
+    };
+    // Converts from *in on, as far as the input and the room in *out go;
+    // with in null, writes what returns the output to its initial state.
+    Result Step(const char** in, std::size_t* inLeft, char** out, std::size_t* outLeft)
     {
-        const std::size_t done = in ? ::iconv(cd_, const_cast<char**>(in), inLeft, out, outLeft)
+        const std::size_t lost = in ? ::iconv(cd_, const_cast<char**>(in), inLeft, out, outLeft)
                                     : ::iconv(cd_, nullptr, nullptr, out, outLeft);
-        outOfRoom = done == static_cast<std::size_t>(-1) && errno == E2BIG;
-        return outOfRoom || done == 0;
+        if (lost != static_cast<std::size_t>(-1))
+            return lost == 0 ? Done : Refused;
+        return errno == E2BIG ? OutOfRoom : errno == EINVAL ? Incomplete : Refused;
     }
 
 private:
@@ -69,12 +75,12 @@ std::optional<std::string> ConvertWhole(std::string_view input, const std::strin
     for (bool ending = false;;) {
         char* out = output.data() + written;
         std::size_t outLeft = output.size() - written;
-        bool outOfRoom = false;
-        if (!conversion.Step(ending ? nullptr : &in, &inLeft, &out, &outLeft, outOfRoom))
-            return std::nullopt;
+        const Conversion::Result result = conversion.Step(ending ? nullptr : &in, &inLeft, &out, &outLeft);
         written = output.size() - outLeft;
-        if (outOfRoom) {
+        if (result == Conversion::OutOfRoom) {
             output.resize(output.size() * 2);
+        } else if (result != Conversion::Done) {
+            return std::nullopt;
         } else if (!ending) {
             ending = true;
         } else {
@@ -84,12 +90,15 @@ std::optional<std::string> ConvertWhole(std::string_view input, const std::strin
     }
 }
 
-constexpr std::size_t UnitSize = 4;  // one UTF-32 code unit
+constexpr std::size_t UnitSize = 4;         // one UTF-32 code unit
+constexpr std::size_t LongestSequence = 16;  // bytes of one character, or of one shift
 
-// bytes decoded one character at a time (iconv gives as many characters
-// as its output has room for), so that where each ASCII character comes
-// from is known; nullopt where it fails or an ASCII character does not
-// come from its own byte.
+// bytes decoded one character at a time: iconv is given one byte more
+// until what it has is a whole character (or a shift, which makes none),
+// so that where each ASCII character comes from is known. nullopt where it
+// fails or an ASCII character does not come from its own byte. (Asking for
+// one character of output at a time instead costs iconv a conversion of
+// the rest of the text on each call.)
 std::optional<std::string> DecodedByCharacter(std::string_view bytes, const std::string& charset)
 {
     Conversion conversion("UTF-32LE", charset);
@@ -98,43 +107,44 @@ std::optional<std::string> DecodedByCharacter(std::string_view bytes, const std:
     std::string text;
     text.reserve(bytes.size() * 2);
     const char* in = bytes.data();
-    std::size_t inLeft = bytes.size();
-    for (bool ending = false;;) {
+    const char* const end = in + bytes.size();
+    unsigned char units[2 * LongestSequence * UnitSize];
+    for (std::size_t window = 1; in != end;) {
         const char* const from = in;
-        // Room for one character, or for the few a single sequence can make.
-        unsigned char units[4 * UnitSize];
-        std::size_t made = 0;
-        for (std::size_t room = 1;; ++room) {
-            char* out = reinterpret_cast<char*>(units);
-            std::size_t outLeft = room * UnitSize;
-            bool outOfRoom = false;
-            if (!conversion.Step(ending ? nullptr : &in, &inLeft, &out, &outLeft, outOfRoom))
-                return std::nullopt;
-            made = (room * UnitSize - outLeft) / UnitSize;
-            if (!outOfRoom || made > 0 || in != from)
-                break;
-            if (room * UnitSize == sizeof units)
-                return std::nullopt;
+        std::size_t inLeft = std::min<std::size_t>(window, static_cast<std::size_t>(end - in));
+        char* out = reinterpret_cast<char*>(units);
+        std::size_t outLeft = sizeof units;
+        const Conversion::Result result = conversion.Step(&in, &inLeft, &out, &outLeft);
+        if (result == Conversion::Refused || result == Conversion::OutOfRoom)
+            return std::nullopt;
+        if (result == Conversion::Incomplete && in == from) {
+            if (window == LongestSequence || from + window >= end)
+                return std::nullopt;  // cut off at the end, or no character at all
+            ++window;
+            continue;
         }
+        window = 1;
         const bool ownByte = in - from == 1 && static_cast<unsigned char>(*from) < 0x80;
+        const std::size_t made = (sizeof units - outLeft) / UnitSize;
         if (ownByte && made != 1)
             return std::nullopt;
         for (std::size_t i = 0; i < made; ++i) {
             const unsigned char* unit = units + i * UnitSize;
-            const std::uint32_t code = unit[0] | unit[1] << 8 | unit[2] << 16 | static_cast<std::uint32_t>(unit[3]) << 24;
+            const std::uint32_t code =
+                unit[0] | unit[1] << 8 | unit[2] << 16 | static_cast<std::uint32_t>(unit[3]) << 24;
             if (ownByte ? code != static_cast<unsigned char>(*from) : code < 0x80)
                 return std::nullopt;
             if (code > 0x10FFFF || (code >= 0xD800 && code < 0xE000))
                 return std::nullopt;
             AppendUtf8(text, code);
         }
-        if (ending)  // a character that only the end brings out has no bytes of its own
-            return made == 0 ? std::optional(text) : std::nullopt;
-        if (inLeft == 0)
-            ending = true;
-        else if (in == from && made == 0)
-            return std::nullopt;  // no way on
     }
+    // A character that only the end brings out has no bytes of its own.
+    char* out = reinterpret_cast<char*>(units);
+    std::size_t outLeft = sizeof units;
+    if (conversion.Step(nullptr, nullptr, &out, &outLeft) != Conversion::Done || outLeft != sizeof units)
+        return std::nullopt;
+    return text;
 }
 
 }  // namespace

@@ -10,10 +10,11 @@
 //
 // Exact means: iconv knows the encoding by this name (letters, digits and
 // "-_.:+" only), converts every byte without error, every ASCII character
-// comes from the one byte of that value and no ASCII character hides in
-// a longer sequence (as ISO-2022's shifts and HZ's "~~" make it, or
-// Shift_JIS's 5C where iconv reads a yen sign), and converting the text
-// back gives every byte as it was.
+// comes from the one byte of that value and every such byte is that ASCII
+// character (not so HZ's "~~" for "~", nor Shift_JIS's 5C, which iconv
+// reads as a yen sign where readers see "\"), and converting the text back
+// gives every byte as it was. Shifts between character sets (ISO-2022's
+// escapes) make no character of their own.
 
 // bytes, in the encoding charset, as UTF-8; nullopt where not exact.
 std::optional<std::string> DecodedExactly(std::string_view bytes, const std::string& charset);

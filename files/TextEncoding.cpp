@@ -61,6 +61,19 @@ bool IsUtf16(std::string_view label)
            SameIgnoringAsciiCase(label, "utf-16be");
 }
 
+// The encoding, as its @charset rule names it, in which a stylesheet is
+// read by its characters; empty where it is read as DecodeForEditing reads
+// it. A byte-order mark comes before any @charset rule.
+std::string CharsetReadByCharacters(const std::string& bytes)
+{
+    if (MarkedEncoding(bytes) != TextEncoding::Bytes || StartsWith(bytes, "\xEF\xBB\xBF", 3))
+        return {};
+    const std::string_view charset = CssTrimmed(CharsetLabel(bytes));
+    if (charset.empty() || AsciiBytesOf(charset) != AsciiBytes::Unknown || IsUtf16(charset))
+        return {};
+    return std::string(charset);
+}
+
 }  // namespace
 
 std::optional<EditableText> DecodeForEditing(std::string bytes)
@@ -127,11 +140,9 @@ bool KeepsItsEncoding(const std::string& text, TextEncoding encoding)
 
 EditableStylesheet DecodeStylesheet(std::string bytes)
 {
-    if (MarkedEncoding(bytes) != TextEncoding::Bytes || StartsWith(bytes, "\xEF\xBB\xBF", 3))
+    const std::string charset = CharsetReadByCharacters(bytes);
+    if (charset.empty())
         return {DecodeForEditing(std::move(bytes)), {}};
-    const std::string charset(CssTrimmed(CharsetLabel(bytes)));
-    if (charset.empty() || AsciiBytesOf(charset) != AsciiBytes::Unknown || IsUtf16(charset))
-        return {EditableText{std::move(bytes), TextEncoding::Bytes}, {}};
     std::optional<std::string> text = DecodedExactly(bytes, charset);
     if (!text)
         return {std::nullopt, charset};
@@ -143,11 +154,7 @@ std::optional<std::string> EncodeAsRead(const std::string& text, const EditableT
     if (original.encoding != TextEncoding::Charset)
         return EncodeEdited(text, original.encoding);
     std::optional<std::string> bytes = EncodedExactly(text, original.charset);
-    if (!bytes)
-        return std::nullopt;
-    const EditableStylesheet again = DecodeStylesheet(*bytes);
-    if (!again.editable || again.editable->encoding != TextEncoding::Charset ||
-        again.editable->charset != original.charset || again.editable->text != text)
+    if (!bytes || CharsetReadByCharacters(*bytes) != original.charset)
         return std::nullopt;
     return bytes;
 }

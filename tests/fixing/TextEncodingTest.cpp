@@ -148,6 +148,9 @@ TEST_F(TextEncodingTest, MultiByteEncodingsAreEditedByTheirCharactersOrNamed)
         {"@charset \"GB18030\";\r\np { font-family: \x82\x7D; font-size: 12px; color: red }\r\n"
          "p::after { content: \"\x95\x32\x82\x36\" }",
          "@charset \"GB18030\";\r\np {   color: red }\r\np::after { content: \"\x95\x32\x82\x36\" }"},
+        // マ between shifts, which make no character.
+        {"@charset \"ISO-2022-JP\";\r\n/* \x1B$B%^\x1B(B */ p { font-size: 1em; color: red }",
+         "@charset \"ISO-2022-JP\";\r\n/* \x1B$B%^\x1B(B */ p {  color: red }"},
         // マ明朝 in EUC-JP; FF is no character, which iconv would refuse.
         {"@charset \"EUC-JP\";\r\np { font-family: \xA5\xDE\xCC\xC0\xC4\xAB; font-size: 12px; color: red } /* \xFF */",
          "@charset \"EUC-JP\";\r\np {   color: red } /* \xFF */"},
@@ -166,8 +169,6 @@ TEST_F(TextEncodingTest, MultiByteEncodingsAreEditedByTheirCharactersOrNamed)
         // NEC's form of a character, which iconv gives back in IBM's (FA 5C).
         {"@charset \"windows-31j\";\r\np { font-family: \xED\x40; font-size: 1em }", "windows-31j"},
         {"@charset \"Big5\";\r\np { font-size: 1em } /* \xFF\x7D */", "Big5"},
-        // マ between shifts: the ASCII after them is no byte of its own.
-        {"@charset \"ISO-2022-JP\";\r\np { font-family: \x1B$B%^\x1B(B; font-size: 1em }", "ISO-2022-JP"},
         {"@charset \" x-no-such-encoding \";\r\np { font-size: 1em }", "x-no-such-encoding"},
         {"@charset \"UTF-8//IGNORE\";\r\np { font-size: 1em }", "UTF-8//IGNORE"},
     };
