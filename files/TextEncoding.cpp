@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "AsciiText.h"
+#include "CharsetConversion.h"
 #include "Utf8Append.h"
 
 #include "RunTimeError.h"
@@ -40,6 +42,38 @@ std::optional<TextEncoding> MarkedEncoding(const std::string& bytes)
     return StartsWith(bytes, "\xFE\xFF", 2) ? TextEncoding::Utf16BE : TextEncoding::Bytes;
 }
 
+// A label without the blanks CSS allows around it.
+std::string_view CssTrimmed(std::string_view label)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
+    while (!label.empty() && blank(label.front()))
+        label.remove_prefix(1);
+    while (!label.empty() && blank(label.back()))
+        label.remove_suffix(1);
+    return label;
+}
+
+// CSS reads a stylesheet whose @charset, in ASCII bytes, names UTF-16 as
+// UTF-8: a stylesheet in UTF-16 starts with its mark, or with NUL bytes.
+bool IsUtf16(std::string_view label)
+{
+    return SameIgnoringAsciiCase(label, "utf-16") || SameIgnoringAsciiCase(label, "utf-16le") ||
+           SameIgnoringAsciiCase(label, "utf-16be");
+}
+
+// The encoding, as its @charset rule names it, in which a stylesheet is
+// read by its characters; empty where it is read as DecodeForEditing reads
+// it. A byte-order mark comes before any @charset rule.
+std::string CharsetReadByCharacters(const std::string& bytes)
+{
+    if (MarkedEncoding(bytes) != TextEncoding::Bytes || StartsWith(bytes, "\xEF\xBB\xBF", 3))
+        return {};
+    const std::string_view charset = CssTrimmed(CharsetLabel(bytes));
+    if (charset.empty() || AsciiBytesOf(charset) != AsciiBytes::Unknown || IsUtf16(charset))
+        return {};
+    return std::string(charset);
+}
+
 }  // namespace
 
 std::optional<EditableText> DecodeForEditing(std::string bytes)
@@ -72,6 +106,9 @@ std::string EncodeEdited(const std::string& text, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Bytes)
         return text;
+    if (encoding == TextEncoding::Charset)
+        throw RunTimeError(ErrorNumber::InternalError,
+            Words::translate("FileErrors", "Internal error (a stylesheet was to be written without its encoding)"));
     const bool littleEndian = encoding == TextEncoding::Utf16LE;
     std::string out;
     out.reserve(text.size() * 2 + 2);
@@ -99,4 +136,51 @@ std::string EncodeEdited(const std::string& text, TextEncoding encoding)
 bool KeepsItsEncoding(const std::string& text, TextEncoding encoding)
 {
     return encoding != TextEncoding::Bytes || MarkedEncoding(text) == TextEncoding::Bytes;
+}
+
+EditableStylesheet DecodeStylesheet(std::string bytes)
+{
+    const std::string charset = CharsetReadByCharacters(bytes);
+    if (charset.empty())
+        return {DecodeForEditing(std::move(bytes)), {}};
+    std::optional<std::string> text = DecodedExactly(bytes, charset);
+    if (!text)
+        return {std::nullopt, charset};
+    return {EditableText{std::move(*text), TextEncoding::Charset, charset}, {}};
+}
+
+std::optional<std::string> EncodeAsRead(const std::string& text, const EditableText& original)
+{
+    if (original.encoding != TextEncoding::Charset)
+        return EncodeEdited(text, original.encoding);
+    std::optional<std::string> bytes = EncodedExactly(text, original.charset);
+    if (!bytes || CharsetReadByCharacters(*bytes) != original.charset)
+        return std::nullopt;
+    return bytes;
+}
+
+std::string_view CharsetLabel(std::string_view css)
+{
+    constexpr std::string_view Rule = "@charset \"";
+    if (css.substr(0, Rule.size()) != Rule)
+        return {};
+    const std::size_t close = css.find('"', Rule.size());
+    return close == std::string_view::npos ? std::string_view{} : css.substr(Rule.size(), close - Rule.size());
+}
+
+AsciiBytes AsciiBytesOf(std::string_view label)
+{
+    if (SameIgnoringAsciiCase(label, "utf-8") || SameIgnoringAsciiCase(label, "utf8"))
+        return AsciiBytes::Utf8;
+    if (SameIgnoringAsciiCase(label, "us-ascii") || SameIgnoringAsciiCase(label, "ascii"))
+        return AsciiBytes::SingleByte;
+    for (const std::string_view family : {"iso-8859-", "iso8859-", "iso_8859-", "latin", "windows-125", "cp125",
+                                          "x-cp125", "koi8-"})
+        if (label.size() > family.size() && SameIgnoringAsciiCase(label.substr(0, family.size()), family))
+            return AsciiBytes::SingleByte;
+    for (const std::string_view euc : {"euc-jp", "eucjp", "x-euc-jp", "euc-kr", "euckr", "euc-cn", "euccn", "euc-tw",
+                                       "euctw"})
+        if (SameIgnoringAsciiCase(label, euc))
+            return AsciiBytes::Euc;
+    return AsciiBytes::Unknown;
 }

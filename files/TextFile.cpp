@@ -50,7 +50,20 @@ std::optional<EditableText> ReadEditableText(const std::string& path)
     return DecodeForEditing(ReadTextFile(path));
 }
 
+EditableStylesheet ReadEditableStylesheet(const std::string& path)
+{
+    return DecodeStylesheet(ReadTextFile(path));
+}
+
 void WriteEditedText(const std::string& path, const std::string& text, TextEncoding encoding)
 {
     WriteBytes(path, EncodeEdited(text + LineBreak, encoding));
+}
+
+bool WriteEditedText(const std::string& path, const std::string& text, const EditableText& original)
+{
+    const std::optional<std::string> bytes = EncodeAsRead(text + LineBreak, original);
+    if (bytes)
+        WriteBytes(path, *bytes);
+    return bytes.has_value();
 }

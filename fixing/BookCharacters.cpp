@@ -54,16 +54,6 @@ private:
     bool marked_ = false;
 };
 
-// The encoding a stylesheet's @charset rule names, if it starts with one.
-std::string_view CharsetRule(std::string_view css)
-{
-    constexpr std::string_view Rule = "@charset \"";
-    if (css.substr(0, Rule.size()) != Rule)
-        return {};
-    const std::size_t close = css.find('"', Rule.size());
-    return close == std::string_view::npos ? std::string_view{} : css.substr(Rule.size(), close - Rule.size());
-}
-
 // The characters reading systems draw themselves, whatever the text.
 constexpr std::pair<char32_t, char32_t> DrawnByReaders[] = {
     {0x20, 0x7E}, {0xA0, 0xA0}, {0xAD, 0xAD}, {0x2010, 0x2015}, {0x2018, 0x201F}, {0x2022, 0x2022},
@@ -88,7 +78,7 @@ void BookCharacters::AddStylesheet(std::string_view bytes)
     const std::optional<DecodedText> decoded = DecodedText::Of(bytes);
     if (!decoded)
         return MarkUnreadable();
-    const std::string_view charset = CharsetRule(decoded->Text());
+    const std::string_view charset = CharsetLabel(decoded->Text());
     const Declared declared = decoded->Marked() || charset.empty() ? Declared::Utf8 : ClassOf(charset);
     if (declared == Declared::Other)
         return MarkUnreadable();

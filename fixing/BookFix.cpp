@@ -287,7 +287,10 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     // A protected book is judged before anything in it is edited.
     if (auto protection = ProtectionOf(folder, options.intlFonts))
         return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt, {}};
-    const bool changed = FindCSS(PathText::AsFolder(folder), options);
+    BookEdits edits = FindCSS(PathText::AsFolder(folder), options);
+    if (edits.leftAlone)
+        return BookResult{BookResult::LeftAlone, std::move(*edits.leftAlone), std::nullopt, {}};
+    const bool changed = edits.changed;
 
     // A book of which nothing was unpacked is unpacked whole, so that one
     // that unpacks to nothing fails below.

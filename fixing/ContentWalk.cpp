@@ -7,6 +7,7 @@
 #include "PackageDocument.h"
 #include "PathText.h"
 #include "Stylesheet.h"
+#include "Translation.h"
 #include "UserPrompter.h"
 
 #include <set>
@@ -62,20 +63,28 @@ std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath)
     return found;
 }
 
-bool FindCSS(const std::string& FolderPath, const FixOptions& options)
+BookEdits FindCSS(const std::string& FolderPath, const FixOptions& options)
 {
-    bool changed = false;
+    BookEdits edits;
     for (const EditedFile& file : FindEditedFiles(FolderPath)) {
         const std::string path = FolderPath + file.name;
         if (file.kind == EditedFile::PackageDocument) {
             if (options.intlFonts)
-                changed |= AlterContentOpf(path, UpToTop(file.name));
+                edits.changed |= AlterContentOpf(path, UpToTop(file.name));
         } else if (!options.deleteCSS) {
-            changed |= StripCSSFonts(path, UpToTop(file.name), options);
+            const StylesheetEdit edit = StripCSSFonts(path, UpToTop(file.name), options);
+            if (!edit.uneditable.empty()) {
+                //: %1 is a stylesheet's name in the book, %2 the encoding its @charset rule names.
+                edits.leftAlone = Words::Fill(
+                    Words::translate("ContentWalk", "%1 is in %2, which the fix does not edit"),
+                    {file.name, edit.uneditable});
+                return edits;
+            }
+            edits.changed |= edit.rewritten;
         } else if (FileSystem().FileExists(path)) {
             FileSystem().DeleteFile(path, true);
-            changed = true;
+            edits.changed = true;
         }
     }
-    return changed;
+    return edits;
 }

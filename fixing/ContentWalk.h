@@ -2,6 +2,7 @@
 
 #include "FixOptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,17 @@ struct EditedFile {
 // sub-folders, depth first.
 std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath);
 
+// What FindCSS did to a book.
+struct BookEdits {
+    bool changed = false;                  // a file was rewritten or deleted
+    std::optional<std::string> leftAlone;  // why the book is to be left as it was: a stylesheet it cannot edit
+};
+
 // Fixes the whole unpacked book below FolderPath (which ends in the
 // separator) as options say: every stylesheet (see FindEditedFiles) is
 // rewritten, or deleted when DeleteCSS is on; every package document gets
 // the font items when IntlFonts is on. Files are handled in the order
 // FindEditedFiles gives, and the font references point from each file up
-// to FolderPath. Returns whether any file was rewritten or deleted.
-bool FindCSS(const std::string& FolderPath, const FixOptions& options);
+// to FolderPath. A stylesheet that cannot be edited exactly in its
+// encoding ends the walk: the book is to be left as it was.
+BookEdits FindCSS(const std::string& FolderPath, const FixOptions& options);

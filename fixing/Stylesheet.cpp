@@ -43,16 +43,20 @@ std::vector<KeptSpan> OwnRules(const std::string& text, const std::string& fontB
 
 }  // namespace
 
-bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options)
+StylesheetEdit StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options)
 {
-    const std::optional<EditableText> original = ReadEditableText(sFileName);
-    if (!original)
-        return false;  // no encoding it can be edited in safely: left as it is
+    const RemovedDeclarations removed(options);
+    if (!removed.Any() && !options.intlFonts && !options.justifyText)
+        return {};
+    const EditableStylesheet read = ReadEditableStylesheet(sFileName);
+    if (!read.editable)
+        return {false, read.uneditable};  // no encoding it can be edited in safely: left as it is
+    const EditableText& original = *read.editable;
     const std::string fontBlock = FontBlock(fontFolder);
     const std::string paragraphBlock = ParagraphBlock();
-    std::string text = original->text;
+    std::string text = original.text;
 
-    if (const RemovedDeclarations removed(options); removed.Any())
+    if (removed.Any())
         text = RemoveDeclarations(text, removed, OwnRules(text, fontBlock));
 
     if (options.intlFonts && text.find(fontBlock) == std::string::npos)
@@ -63,8 +67,9 @@ bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, 
 
     // Removing a declaration can bring stray bytes at the start together
     // into a UTF-16 mark; such a text is left as it was.
-    if (text == original->text || !KeepsItsEncoding(text, original->encoding))
-        return false;
-    WriteEditedText(sFileName, text, original->encoding);
-    return true;
+    if (text == original.text || !KeepsItsEncoding(text, original.encoding))
+        return {};
+    if (!WriteEditedText(sFileName, text, original))
+        return {false, original.charset};  // its encoding cannot hold the edited text exactly
+    return {true, {}};
 }

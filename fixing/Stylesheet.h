@@ -12,7 +12,16 @@
 // A rule block the stylesheet already holds exactly as this fix writes it
 // is neither appended again nor edited by a removal, so that fixing a
 // fixed book changes nothing. A stylesheet whose text no edit changed is
-// left as it was, not rewritten. A UTF-16 stylesheet is edited and written
-// back in UTF-16; one that no encoding can be edited in safely is left as
-// it was. Returns whether the file was rewritten.
-bool StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options);
+// left as it was, not rewritten, and none is read when no option edits
+// stylesheets. A UTF-16 stylesheet is edited and written back in UTF-16,
+// one in an encoding such as Shift_JIS by its characters (see
+// DecodeStylesheet); one that no encoding can be edited in safely is left
+// as it was.
+struct StylesheetEdit {
+    bool rewritten = false;
+    // Where not empty, the stylesheet was left as it was because it is in
+    // this encoding (as its @charset names it) and cannot be edited
+    // exactly: its book is not to be fixed.
+    std::string uneditable;
+};
+StylesheetEdit StripCSSFonts(const std::string& sFileName, const std::string& fontFolder, const FixOptions& options);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextEncoding.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -107,14 +109,15 @@ inline Declared ClassOf(std::string_view label)
         label.remove_prefix(1);
     while (!label.empty() && (IsSpace(label.back()) || label.back() == '"' || label.back() == '\''))
         label.remove_suffix(1);
-    if (EqualsIgnoringCase(label, "utf-8") || EqualsIgnoringCase(label, "utf8"))
+    switch (AsciiBytesOf(label)) {
+    case AsciiBytes::Utf8:
         return Declared::Utf8;
-    if (EqualsIgnoringCase(label, "us-ascii") || EqualsIgnoringCase(label, "ascii"))
+    case AsciiBytes::SingleByte:
         return Declared::AsciiAlike;
-    for (const std::string_view family : {"iso-8859-", "iso8859-", "iso_8859-", "latin", "windows-125", "cp125",
-                                          "x-cp125", "koi8-"})
-        if (label.size() > family.size() && EqualsIgnoringCase(label.substr(0, family.size()), family))
-            return Declared::AsciiAlike;
+    case AsciiBytes::Euc:
+    case AsciiBytes::Unknown:
+        break;
+    }
     return Declared::Other;
 }
 

@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsStore::PutOption(OptionKey::FontFamilies, options & 32);
     SettingsStore::PutOption(OptionKey::RelativeSizes, options & 64);
     const auto edit = [&] {
-        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../") : StripCSSFonts(file.string(), "../../", FixOptions::Current());
+        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../")
+                                     : StripCSSFonts(file.string(), "../../", FixOptions::Current()).rewritten;
     };
 
     const bool rewritten = edit();

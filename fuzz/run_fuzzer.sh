@@ -23,7 +23,9 @@ if [ -z "$(ls -A "$corpus")" ]; then
         zip -qXr -9 "$corpus/deflated.zip" . && zip -qX -P pw "$corpus/encrypted.zip" mimetype) ;;
     fuzz_stylesheet)
       { printf '\007'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed"
-      { printf '\177'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed-every-option" ;;
+      { printf '\177'; cat "$seeds/book/OEBPS/Styles/a.css"; } >"$corpus/seed-every-option"
+      printf '\177@charset "Shift_JIS";\r\np { font-family: \203\175\226\276; font-size: 1em; content: "\203\134" }' \
+        >"$corpus/seed-shift-jis" ;;
     fuzz_package) { printf '\000'; cat "$seeds/book/OEBPS/content.opf"; } >"$corpus/seed" ;;
     fuzz_characters)
       printf '\000<?xml version="1.0"?><p title="t">caf&eacute; &#x2192;<img alt="\303\251"/><!-- c --></p>' \

@@ -402,6 +402,14 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 ist in %2 kodiert; diese Kodierung bearbeitet die Reparatur nicht</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -535,6 +543,10 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>creating the lock</source>
         <translation>beim Anlegen der Sperre</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Interner Fehler (ein Stylesheet sollte ohne seine Kodierung geschrieben werden)</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,14 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 está en %2, que la corrección no edita</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -534,6 +542,10 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>creating the lock</source>
         <translation>al crear el bloqueo</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Error interno (se iba a escribir una hoja de estilo sin su codificación)</translation>
     </message>
 </context>
 <context>

@@ -402,6 +402,14 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 est en %2, que la correction ne modifie pas</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -535,6 +543,10 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>creating the lock</source>
         <translation>lors de la création du verrou</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Erreur interne (une feuille de style allait être écrite sans son encodage)</translation>
     </message>
 </context>
 <context>

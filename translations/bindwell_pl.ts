@@ -407,6 +407,14 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 jest w kodowaniu %2, którego naprawa nie edytuje</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -540,6 +548,10 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>creating the lock</source>
         <translation>podczas tworzenia blokady</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Błąd wewnętrzny (arkusz stylów miał zostać zapisany bez swojego kodowania)</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,14 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 está em %2, que a correção não edita</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -534,6 +542,10 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>creating the lock</source>
         <translation>ao criar o bloqueio</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Erro interno (uma folha de estilo seria gravada sem a sua codificação)</translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
 </context>
 <context>
+    <name>ContentWalk</name>
+    <message>
+        <source>%1 is in %2, which the fix does not edit</source>
+        <extracomment>%1 is a stylesheet&apos;s name in the book, %2 the encoding its @charset rule names.</extracomment>
+        <translation>%1 в кодировке %2, которую исправление не редактирует</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
@@ -540,6 +548,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>creating the lock</source>
         <translation>при создании блокировки</translation>
+    </message>
+    <message>
+        <source>Internal error (a stylesheet was to be written without its encoding)</source>
+        <translation>Внутренняя ошибка (таблица стилей должна была быть записана без своей кодировки)</translation>
     </message>
 </context>
 <context>

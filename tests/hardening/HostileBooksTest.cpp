@@ -3,6 +3,7 @@
 // message naming it. None may write outside the library's book or the
 // working folder, and none may leave anything behind.
 #include "BatchRun.h"
+#include "ExpectedText.h"
 #include "FakePrompter.h"
 #include "FakeWindow.h"
 #include "SettingsStore.h"
@@ -224,6 +225,36 @@ TEST_P(HostileBooks, AreFixedCompletelyOrLeftAsTheyWere)
     EXPECT_EQ(after->count("LiberationSerif-Regular.ttf"), 1u);
     const std::string& opf = after->at("OEBPS/content.opf");
     EXPECT_EQ(opf.find("liber4"), opf.rfind("liber4")) << "the font items go in once";
+}
+
+// A stylesheet in Shift_JIS, whose マ ends in the byte of "}", is edited by
+// its characters: its declarations stay inside their rule and every byte
+// outside the edit stays. One in an encoding iconv does not know leaves
+// its book exactly as it was, named in the summary.
+TEST_F(HostileBooks, StylesheetsInMultiByteEncodings)
+{
+    SettingsStore::PutOption(OptionKey::FontFamilies, true);
+    const std::string japanese = library / "Books/book.epub";
+    const std::string unknown = library / "Books/unknown.epub";
+    window.Add("unknown.epub");
+    const std::string sjis = "@charset \"Shift_JIS\";\r\n/* \x96\xBE\x92\xA9 */\r\n"
+                             "p { font-family: \x83\x7D\x96\xBE\x92\xA9; font-size: 12px; color: red; margin: 0 }\r\n";
+    Basic(japanese, {{"OEBPS/Styles/ja.css", sjis}});
+    BuildZip(unknown, {Mimetype, Package, {"OEBPS/book.css", "@charset \"x-unknown\";\r\np { font-size: 12pt; }"}});
+    const std::string unknownBefore = ReadFile(unknown);
+
+    EXPECT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].text.find("(1 epubs fixed.) 1 books were left as they were"), std::string::npos)
+        << prompter.messages[0].text;
+    EXPECT_EQ(prompter.messages[0].details, "unknown.epub: OEBPS/book.css is in x-unknown, which the fix does not edit");
+    EXPECT_TRUE(ReadFile(unknown) == unknownBefore) << "the book changed";
+    const auto after = ZipContents(japanese);
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(after->at("OEBPS/Styles/ja.css"),
+              "@charset \"Shift_JIS\";\r\n/* \x96\xBE\x92\xA9 */\r\np {   color: red; margin: 0 }\r\n\r\n" +
+                  FaceRules("../../") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
+    EXPECT_EQ(after->at("OEBPS/book.css").find("font-size"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HostileBooks, ::testing::ValuesIn(Cases),
