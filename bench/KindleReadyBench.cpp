@@ -1,8 +1,10 @@
 // What readying a book for reading systems that want declared encodings
 // and language codes costs: a content document that already names its
 // encoding (its first bytes read), one that needs a declaration (checked
-// to be UTF-8 throughout), and the language guess over the text.
+// to be UTF-8 throughout), the registered language codes read from their
+// tables (once a run), and the language guess over the text.
 #include "EncodingDeclaration.h"
+#include "LanguageTag.h"
 #include "PackageLanguage.h"
 #include "TextLanguage.h"
 
@@ -52,6 +54,14 @@ void UsablePackageLanguage(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * package.size()));
 }
 
+// What a run pays once, at its first language value: iso-codes' tables
+// of ISO 639 read with Qt's JSON reader.
+void ReadRegisteredCodes(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadIso639Codes("/usr/share/iso-codes/json"));
+}
+
 // The collector over a book's first chapters, and the guess over what it
 // gathered; the guesser's one-time set-up is left out.
 void GuessFromText(benchmark::State& state)
@@ -71,5 +81,6 @@ void GuessFromText(benchmark::State& state)
 BENCHMARK(DeclaredDocument)->Arg(64)->Arg(1024);
 BENCHMARK(UndeclaredDocument)->Arg(64)->Arg(1024);
 BENCHMARK(UsablePackageLanguage);
+BENCHMARK(ReadRegisteredCodes)->Unit(benchmark::kMillisecond);
 BENCHMARK(GuessFromText)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -52,6 +52,11 @@ struct EncodingDeclarationFix {
 // that they are UTF-8.
 EncodingDeclarationFix FixEncodingDeclaration(std::string_view document);
 
-// Why a book is left as it is: "OEBPS/ch1.xhtml is not UTF-8 and names no
-// encoding", entryName being the document's name in the book.
-std::string NotUtf8Reason(const std::string& entryName);
+// Why a book is left as it is, for a document (all its bytes) that names
+// no encoding in an XML declaration and is not UTF-8, entryName being its
+// name in the book, as the document shows it: "OEBPS/ch1.xhtml holds a NUL
+// byte ...", "OEBPS/ch1.xhtml names windows-1252 and is not UTF-8" where a
+// <meta> element of its head names an encoding (its charset, or that of
+// an http-equiv Content-Type), else "OEBPS/ch1.xhtml is not UTF-8 and names
+// no encoding".
+std::string NotUtf8Reason(const std::string& entryName, std::string_view document);

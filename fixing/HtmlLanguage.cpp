@@ -14,10 +14,19 @@ struct Attribute {
 };
 
 // The attributes of the root element's start tag when it is an html
-// element (any prefix); empty otherwise. Declarations, processing
-// instructions, comments and the document type before it are passed over.
-std::vector<Attribute> HtmlAttributes(std::string_view text)
+// element (any prefix), and whether the text ends before that start tag
+// does. Declarations, processing instructions, comments and the document
+// type before it are passed over.
+struct StartTag {
+    std::vector<Attribute> attributes;
+    bool cutShort = false;
+};
+
+StartTag HtmlAttributes(std::string_view text)
 {
+    const StartTag cut{{}, true};
+    if (text.size() < 3 && std::string_view("\xEF\xBB\xBF").starts_with(text))
+        return cut;  // perhaps a UTF-8 mark, cut off
     std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     auto skipSpace = [&] {
         while (at < text.size() && IsXmlSpace(text[at]))
@@ -29,7 +38,7 @@ std::vector<Attribute> HtmlAttributes(std::string_view text)
             const bool comment = text[at + 1] == '!';
             const std::size_t end = text.find(comment ? "-->" : "?>", at + 2);
             if (end == std::string_view::npos)
-                return {};
+                return cut;
             at = end + (comment ? 3 : 2);
         } else if (text.compare(at, 2, "<!") == 0) {
             // The document type, with its internal subset and quoted ids.
@@ -47,44 +56,54 @@ std::vector<Attribute> HtmlAttributes(std::string_view text)
                     break;
             }
             if (at++ >= text.size())
-                return {};
+                return cut;
         } else {
             break;
         }
     }
-    if (at >= text.size() || text[at] != '<')
+    if (at >= text.size())
+        return cut;
+    if (text[at] != '<')
         return {};
     const std::size_t nameBegin = ++at;
     while (at < text.size() && !IsXmlSpace(text[at]) && text[at] != '>' && text[at] != '/')
         ++at;
+    if (at >= text.size())
+        return cut;
     std::string_view name = text.substr(nameBegin, at - nameBegin);
     if (const std::size_t colon = name.find(':'); colon != std::string_view::npos)
         name.remove_prefix(colon + 1);
     if (name != "html")
         return {};
 
-    std::vector<Attribute> attributes;
+    StartTag tag;
     for (;;) {
         skipSpace();
-        if (at >= text.size() || text[at] == '>' || text[at] == '/')
-            return attributes;
+        if (at >= text.size())
+            return {std::move(tag.attributes), true};
+        if (text[at] == '>' || text[at] == '/')
+            return tag;
         const std::size_t attributeBegin = at;
         while (at < text.size() && !IsXmlSpace(text[at]) && text[at] != '=' && text[at] != '>' && text[at] != '/')
             ++at;
         Attribute attribute{text.substr(attributeBegin, at - attributeBegin)};
         skipSpace();
-        if (at >= text.size() || text[at] != '=')
+        if (at >= text.size())
+            return cut;
+        if (text[at] != '=')
             return {};
         ++at;
         skipSpace();
-        if (at >= text.size() || (text[at] != '"' && text[at] != '\''))
+        if (at >= text.size())
+            return cut;
+        if (text[at] != '"' && text[at] != '\'')
             return {};
         const std::size_t close = text.find(text[at], at + 1);
         if (close == std::string_view::npos)
-            return {};
+            return cut;
         attribute.valueBegin = at + 1;
         attribute.valueEnd = close;
-        attributes.push_back(attribute);
+        tag.attributes.push_back(attribute);
         at = close + 1;
     }
 }
@@ -111,8 +130,10 @@ HtmlLanguageValues ReadHtmlLanguage(std::string_view document)
     if (!decoded)
         return {};
     const std::string_view text = decoded->text;
+    const StartTag tag = HtmlAttributes(text);
     HtmlLanguageValues values;
-    for (const Attribute& a : HtmlAttributes(text)) {
+    values.cutShort = tag.cutShort;
+    for (const Attribute& a : tag.attributes) {
         const std::string value(text.substr(a.valueBegin, a.valueEnd - a.valueBegin));
         if (a.name == "lang")
             values.lang = value;
@@ -134,7 +155,7 @@ std::optional<std::string> RewriteHtmlLanguage(std::string_view document, std::s
     const std::string& text = decoded->text;
     std::string edited;
     std::size_t copied = 0;
-    for (const Attribute& a : HtmlAttributes(text)) {
+    for (const Attribute& a : HtmlAttributes(text).attributes) {
         const std::string_view value = std::string_view(text).substr(a.valueBegin, a.valueEnd - a.valueBegin);
         if (!IsLanguageAttribute(a.name) || !SameIgnoringAsciiCase(XmlTrimmed(value), unusableValue))
             continue;

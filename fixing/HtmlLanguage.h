@@ -12,10 +12,14 @@
 struct HtmlLanguageValues {
     std::optional<std::string> lang;     // as written, references unresolved
     std::optional<std::string> xmlLang;
+    // The text ends before the html start tag does (in what comes before
+    // the root, or within the tag): more of the document may tell more.
+    bool cutShort = false;
 };
 
 // Both values, absent where the root is no html element, the attribute
-// is missing or the start tag cannot be read.
+// is missing or the start tag cannot be read (those before the text ends,
+// where it is cut short).
 HtmlLanguageValues ReadHtmlLanguage(std::string_view document);
 
 // The document with code in place of every value of the html element's

@@ -55,6 +55,16 @@ void KindleReadiness::Head(const std::string& name, std::string_view head)
     if (unusable_.empty())
         return;
     const HtmlLanguageValues values = ReadHtmlLanguage(head);
+    // A long comment or document type before the html start tag: the
+    // whole document tells.
+    if (values.cutShort)
+        htmlBeyondHead_.insert(name);
+    else
+        JudgeHtmlLanguage(name, values);
+}
+
+void KindleReadiness::JudgeHtmlLanguage(const std::string& name, const HtmlLanguageValues& values)
+{
     for (const std::optional<std::string>& value : {values.lang, values.xmlLang})
         if (value && unusable_.count(Folded(*value)))
             carriesUnusable_.insert(name);
@@ -62,15 +72,18 @@ void KindleReadiness::Head(const std::string& name, std::string_view head)
 
 bool KindleReadiness::WantsWhole(const std::string& name) const
 {
-    return IsContent(name) && (fromText_ || needsDeclaration_.count(name) || carriesUnusable_.count(name));
+    return IsContent(name) && (fromText_ || needsDeclaration_.count(name) || carriesUnusable_.count(name) ||
+                               htmlBeyondHead_.count(name));
 }
 
 bool KindleReadiness::Whole(const std::string& name, std::string_view bytes)
 {
+    if (htmlBeyondHead_.count(name))
+        JudgeHtmlLanguage(name, ReadHtmlLanguage(bytes));
     if (needsDeclaration_.count(name)) {
         EncodingDeclarationFix fix = FixEncodingDeclaration(bytes);
         if (fix.need == EncodingNeed::NotUtf8) {
-            leftAlone_ = NotUtf8Reason(name);
+            leftAlone_ = NotUtf8Reason(name, bytes);
             return false;
         }
         const std::string_view fixed = fix.document;

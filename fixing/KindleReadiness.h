@@ -2,6 +2,7 @@
 
 #include "ContentDocuments.h"
 #include "ContentReader.h"
+#include "HtmlLanguage.h"
 #include "PackageLanguage.h"
 #include "PackageSpine.h"
 
@@ -18,8 +19,9 @@
 // each package document a language (see EncodingDeclaration,
 // PackageLanguage, TextLanguage, HtmlLanguage). Only the first bytes of a
 // content document are read to judge it; the whole of it only where a
-// declaration is missing, its html element carries an unusable language,
-// or the book's language must come from its text.
+// declaration is missing, its html element carries an unusable language
+// (or, the package's language being unusable, its html start tag does not
+// end within them), or the book's language must come from its text.
 //
 // In three steps, over one book's content documents:
 //   1. Head, for each content document, with its first HeadBytes bytes;
@@ -44,7 +46,10 @@ public:
 
     void Head(const std::string& name, std::string_view head);
     bool WantsWhole(const std::string& name) const;
-    bool WantsAnyWhole() const { return fromText_ || !needsDeclaration_.empty() || !carriesUnusable_.empty(); }
+    bool WantsAnyWhole() const
+    {
+        return fromText_ || !needsDeclaration_.empty() || !carriesUnusable_.empty() || !htmlBeyondHead_.empty();
+    }
     // False once the book is to be left as it is: reading may stop.
     bool Whole(const std::string& name, std::string_view bytes);
 
@@ -59,6 +64,7 @@ private:
 
     bool IsContent(const std::string& name) const { return KindOfDocument(name, contents_) == DocumentKind::Markup; }
     std::optional<std::string> LanguageFromText() const;
+    void JudgeHtmlLanguage(const std::string& name, const HtmlLanguageValues& values);
 
     std::string folder_;
     std::vector<Package> packages_;
@@ -67,6 +73,7 @@ private:
     bool fromText_ = false;               // a package document's language must come from the text
     std::set<std::string> needsDeclaration_;
     std::set<std::string> carriesUnusable_;  // html elements that carry an unusable value
+    std::set<std::string> htmlBeyondHead_;   // documents whose html start tag does not end in the head
     std::set<std::string> declared_;         // documents given a declaration
     std::map<std::string, std::string> prefixes_;      // a declaration to put first
     std::map<std::string, std::string> replacements_;  // documents edited otherwise

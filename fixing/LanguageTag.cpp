@@ -2,6 +2,10 @@
 
 #include "AsciiText.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QString>
 
@@ -57,8 +61,6 @@ std::vector<std::string_view> Subtags(std::string_view tag)
 // The language Qt knows by this code; AnyLanguage for none.
 QLocale::Language KnownLanguage(std::string_view code)
 {
-    if (code.size() < 2 || code.size() > 3 || !All(code, IsAlpha))
-        return QLocale::AnyLanguage;
     const QLocale::Language language = QLocale::codeToLanguage(QString::fromLatin1(code.data(), code.size()));
     return language == QLocale::C ? QLocale::AnyLanguage : language;
 }
@@ -73,9 +75,58 @@ std::string CodeOf(QLocale::Language language)
     return code.toStdString();
 }
 
+constexpr char Iso639Folder[] = "/usr/share/iso-codes/json";
+
+// The registered codes, read once, on first use.
+const std::map<std::string, std::string>& RegisteredCodes()
+{
+    static const std::map<std::string, std::string> codes = ReadIso639Codes(Iso639Folder);
+    return codes;
+}
+
+// A tag's primary language subtag as it is written, or nullopt where it
+// is no registered code. "und" is one, but says the language is yet to be
+// found. Qt is asked first, as it always was; the tables know what it
+// does not ("mul", "zxx", "tlh", languages without a locale).
+std::optional<std::string> WrittenLanguage(std::string_view subtag)
+{
+    if (subtag.size() < 2 || subtag.size() > 3 || !All(subtag, IsAlpha))
+        return std::nullopt;
+    std::string lower = AsciiLowered(subtag);
+    if (lower == "und")
+        return std::nullopt;
+    if (const QLocale::Language language = KnownLanguage(subtag); language != QLocale::AnyLanguage)
+        return subtag.size() == 3 ? CodeOf(language) : lower;
+    if (const auto code = RegisteredCodes().find(lower); code != RegisteredCodes().end())
+        return code->second;
+    return std::nullopt;
+}
+
+// The tags BCP 47 keeps from before its grammar, as its registry writes
+// them; some (the first group) do not follow the grammar at all.
+constexpr std::string_view GrandfatheredTags[] = {
+    "en-GB-oed", "i-ami", "i-bnn", "i-default", "i-enochian", "i-hak", "i-klingon", "i-lux", "i-mingo",
+    "i-navajo", "i-pwn", "i-tao", "i-tay", "i-tsu", "sgn-BE-FR", "sgn-BE-NL", "sgn-CH-DE",
+    // and those that do
+    "art-lojban", "cel-gaulish", "no-bok", "no-nyn", "zh-guoyu", "zh-hakka", "zh-min", "zh-min-nan", "zh-xiang",
+};
+
+// value as a grandfathered tag, in any case and with '-' or '_' between
+// its subtags; nullopt where it is none.
+std::optional<std::string> AsGrandfathered(std::string_view value)
+{
+    for (const std::string_view tag : GrandfatheredTags)
+        if (value.size() == tag.size() &&
+            std::equal(tag.begin(), tag.end(), value.begin(), [](char t, char v) {
+                return AsciiLower(t) == (v == '_' ? '-' : AsciiLower(v));
+            }))
+            return std::string(tag);
+    return std::nullopt;
+}
+
 // value, taken as a language tag with '-' or '_' between its subtags and
 // in any case, written as a usable tag; nullopt when it is no well-formed
-// tag or its language is none Qt knows. Grammar: language (2-3 letters,
+// tag or its language is no registered code. Grammar: language (2-3 letters,
 // then up to three 3-letter extensions) [script: 4 letters] [region: 2
 // letters or 3 digits] *variant (5-8 letters and digits, or a digit and 3
 // more) *extension (a singleton but x, then subtags of 2-8) [private use:
@@ -84,10 +135,10 @@ std::optional<std::string> AsTag(std::string_view value)
 {
     const std::vector<std::string_view> parts = Subtags(value);
     std::size_t i = 0;
-    const QLocale::Language language = KnownLanguage(parts[i]);
-    if (language == QLocale::AnyLanguage)
+    std::optional<std::string> language = WrittenLanguage(parts[i]);
+    if (!language)
         return std::nullopt;
-    std::string tag = parts[i].size() == 3 ? CodeOf(language) : AsciiLowered(parts[i]);
+    std::string tag = std::move(*language);
     ++i;
     auto next = [&](std::size_t low, std::size_t high, bool (*test)(char)) {
         return i < parts.size() && parts[i].size() >= low && parts[i].size() <= high && All(parts[i], test);
@@ -126,7 +177,11 @@ std::optional<std::string> AsTag(std::string_view value)
 
 // Every language Qt knows by its English name and by its own name, folded
 // to one case, with its code. English names come first where a name is
-// both.
+// both. The names of the iso-codes tables are not taken: they are in
+// English alone, and among their thousands are words a value may well be
+// ("Even", "Are", "Label", "Con" are languages there); a name mistaken for
+// a language gives a code the reading system believes, where a name not
+// found only lets the text tell.
 const std::map<QString, std::string>& LanguageNames()
 {
     static const std::map<QString, std::string> names = [] {
@@ -153,11 +208,44 @@ const std::map<QString, std::string>& LanguageNames()
 
 }  // namespace
 
+std::map<std::string, std::string> ReadIso639Codes(const std::string& folder)
+{
+    std::map<std::string, std::string> codes;
+    const auto isCode = [](const QString& code) {
+        return (code.size() == 2 || code.size() == 3) &&
+               std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+    };
+    for (const char* table : {"iso_639-3.json", "iso_639-2.json"}) {
+        QFile file(QString::fromStdString(folder) + u'/' + QLatin1String(table));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        // {"639-3": [{"alpha_3": "deu", "alpha_2": "de", "bibliographic": "ger", ...}, ...]}
+        const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        for (const QJsonValue list : root)
+            for (const QJsonValue entry : list.toArray()) {
+                const QJsonObject language = entry.toObject();
+                const QString terminology = language.value(u"alpha_3").toString();
+                const QString twoLetter = language.value(u"alpha_2").toString();
+                if (!isCode(terminology))
+                    continue;  // "qaa-qtz", a range for private use
+                const std::string written = (isCode(twoLetter) ? twoLetter : terminology).toStdString();
+                codes.emplace(terminology.toStdString(), written);
+                if (isCode(twoLetter))
+                    codes.emplace(twoLetter.toStdString(), written);
+                if (const QString bibliographic = language.value(u"bibliographic").toString(); isCode(bibliographic))
+                    codes.emplace(bibliographic.toStdString(), written);
+            }
+    }
+    return codes;
+}
+
 std::optional<std::string> LanguageCode(std::string_view value)
 {
     value = XmlTrimmed(value);
     if (value.empty())
         return std::nullopt;
+    if (std::optional<std::string> tag = AsGrandfathered(value))
+        return tag;
     if (std::optional<std::string> tag = AsTag(value))
         return tag;
     const auto name = LanguageNames().find(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()))

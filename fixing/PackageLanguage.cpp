@@ -22,8 +22,15 @@ struct LanguageSite {
     qint64 contentBegin = 0;
     qint64 contentEnd = 0;
     bool emptyElementTag = false;  // <dc:language/>
-    bool onlyText = true;
-    QString value;
+    bool onlyText = true;          // text, comments and processing instructions
+    QString value;                 // the text alone
+    // The comments and processing instructions in the content, in order
+    // (character offsets, from "<" to past ">"): they stay where they are.
+    std::vector<std::pair<qint64, qint64>> kept;
+    // Which part of the text (the n-th one before or between them) is the
+    // first to hold more than white space, 0 where none does: where a code
+    // goes in place of the text.
+    std::size_t firstText = 0;
     // Missing: where the new element goes, what goes before it, and its name.
     qint64 insertAt = 0;
     QString lead;
@@ -62,22 +69,36 @@ std::vector<QString> DublinCorePrefixes(const std::vector<QXmlStreamNamespaceDec
 }
 
 // The language's element read to its end: its text, and whether it holds
-// nothing else.
+// nothing else but comments and processing instructions, which no reader
+// takes for the value.
 void ReadLanguageElement(QXmlStreamReader& xml, const QString& text, LanguageSite& site)
 {
     site.found = true;
     site.qualifiedName = xml.qualifiedName().toString();
     site.contentBegin = xml.characterOffset();
+    bool sawText = false;
     for (int depth = 0; !xml.atEnd();) {
+        // The reader's offset is past a token's end, and past the "<" that
+        // ends text: a comment begins there, or one before.
+        const qint64 before = xml.characterOffset();
         xml.readNext();
         if (xml.isEndElement() && depth-- == 0)
             break;
         if (xml.isStartElement())
             ++depth;
-        if (xml.isCharacters() && depth == 0)
+        if (xml.isCharacters() && depth == 0) {
             site.value += xml.text();
-        else
+            if (!sawText && !xml.isWhitespace())
+                site.firstText = site.kept.size();
+            sawText |= !xml.isWhitespace();
+        } else if ((xml.isComment() || xml.isProcessingInstruction()) && depth == 0) {
+            const qint64 begin = before < text.size() && text[before] == u'<' ? before : before - 1;
+            if (!text.mid(begin, 2).startsWith(xml.isComment() ? u"<!" : u"<?"))
+                site.onlyText = false;  // not where it was expected: not edited
+            site.kept.emplace_back(begin, xml.characterOffset());
+        } else {
             site.onlyText = false;
+        }
     }
     const qint64 end = xml.characterOffset();
     site.emptyElementTag = end == site.contentBegin;
@@ -211,9 +232,18 @@ std::optional<std::string> WritePackageLanguage(std::string_view packageDocument
             return std::nullopt;
         written = ">" + code + "</" + document->TextBytes(site->qualifiedName) + ">";
     } else {
+        // The text gives way to code; comments and processing instructions
+        // stay, in order, with no text between them.
         from = document->ByteOffset(site->contentBegin);
         to = document->ByteOffset(site->contentEnd);
-        written = code;
+        for (std::size_t part = 0; part <= site->kept.size(); ++part) {
+            if (part == site->firstText)
+                written += code;
+            if (part < site->kept.size()) {
+                const std::size_t begin = document->ByteOffset(site->kept[part].first);
+                written += text.substr(begin, document->ByteOffset(site->kept[part].second) - begin);
+            }
+        }
     }
     // The reader lets some documents through that are not well-formed (a
     // NUL in a name); edited, such a document may read otherwise, and is

@@ -32,11 +32,12 @@ struct PackageLanguage {
         Rewrite,     // a code written badly, or a language's name: code is what to write
         FromText,    // missing, empty, "C", "POSIX", "und" or unknown: the text must tell
         CannotEdit,  // not well-formed before the language, no metadata to put one in, or
-                     // a dc:language holding more than text: left alone
+                     // a dc:language holding elements or unresolved references: left alone
     } kind = CannotEdit;
     // The first dc:language's text as read (references resolved, white
-    // space kept); empty when there is none. Html elements carrying the
-    // same value are given the same code.
+    // space kept, comments and processing instructions passed over: "en"
+    // for en<!-- -->); empty when there is none. Html elements carrying
+    // the same value are given the same code.
     std::string value;
     std::string code;  // Rewrite only
 };
@@ -47,7 +48,9 @@ PackageLanguage JudgePackageLanguage(std::string_view packageDocument);
 
 // The package document with code as its language: the first dc:language's
 // text replaced in place (an empty-element tag written out with start and
-// end tag), or, where there is none, a dc:language inserted into the
+// end tag; comments and processing instructions in it stay, in order, and
+// the code stands where its first text that is more than white space
+// stood, or first), or, where there is none, a dc:language inserted into the
 // metadata after its last Dublin Core element (after its start tag where
 // it has none), on a line of its own indented as that element is. It uses
 // the prefix the document binds to the Dublin Core namespace there (the

@@ -50,8 +50,8 @@ private:
 
 // The language of UTF-8 text, as libexttextcat's guesser (the one
 // LibreOffice uses) tells it: a usable code where it gives exactly one
-// answer that Qt knows, nullopt where it gives several, is unsure, the
-// text is shorter than LeastGuessTextBytes, or its language data cannot
-// be read. The guesser is set up once, on first use (about 60 ms); calls
+// answer that is a registered code (see LanguageTag), nullopt where it
+// gives several, is unsure, the text is shorter than LeastGuessTextBytes,
+// or its language data cannot be read. The guesser is set up once, on first use (about 60 ms); calls
 // from several threads take turns.
 std::optional<std::string> GuessLanguage(std::string_view text);

@@ -1,13 +1,16 @@
 // The Send to Kindle edits on arbitrary bytes: the first byte says whether
 // the rest is a content document or a package document. No edit may
 // crash; what the first bytes say needs nothing, the whole document does
-// not need either; an edit keeps every byte of the document, in order; and
-// an edited document needs nothing more, so that a second pass changes
-// nothing.
+// not need either; an html start tag read from the first bytes, not cut
+// short, reads as from the whole; an edit keeps every byte of the
+// document, in order; an edited document needs nothing more, so that a
+// second pass changes nothing; a code found is a code as it is; and why a
+// document is left alone is said in UTF-8.
 #include "EncodingDeclaration.h"
 #include "HtmlLanguage.h"
 #include "LanguageTag.h"
 #include "PackageLanguage.h"
+#include "Utf8Text.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -37,9 +40,20 @@ void ContentDocument(std::string_view document)
     if (edited == fix.document.empty() || (edited && !KeptInOrder(document, fix.document)) ||
         (edited && FixEncodingDeclaration(fix.document).need != EncodingNeed::None))
         std::abort();
+    if (fix.need == EncodingNeed::NotUtf8 && !IsUtf8(NotUtf8Reason("a.xhtml", document)))
+        std::abort();
+
+    const HtmlLanguageValues values = ReadHtmlLanguage(document);
+    for (const std::size_t headBytes : {document.size() / 2, std::size_t{4096}}) {
+        const HtmlLanguageValues head = ReadHtmlLanguage(document.substr(0, headBytes));
+        if (!head.cutShort && (head.lang != values.lang || head.xmlLang != values.xmlLang))
+            std::abort();
+    }
+    if (values.lang)
+        if (const std::optional<std::string> code = LanguageCode(*values.lang); code && !IsUsableLanguage(*code))
+            std::abort();
 
     // The html element's unusable value given a code, as the package's is.
-    const HtmlLanguageValues values = ReadHtmlLanguage(document);
     if (!values.lang || IsUsableLanguage(*values.lang))
         return;
     const std::optional<std::string> rewritten = RewriteHtmlLanguage(document, *values.lang, "de");

@@ -36,8 +36,12 @@ if [ -z "$(ls -A "$corpus")" ]; then
       printf '\000<html xmlns="http://www.w3.org/1999/xhtml" lang="C" xml:lang="english"><p>Caf\303\251</p></html>' \
         >"$corpus/content"
       printf '\000<?xml version="1.0"?>\r\n<html lang="pt_BR"/>' >"$corpus/declaration"
+      printf '\000<!-- c --><html lang="mul"><head><meta http-equiv="Content-Type" content="text/html; '\
+'charset=windows-1252"/><meta charset="x"></head><p>Caf\351</p></html>' >"$corpus/meta"
       printf '\001<package xmlns="http://www.idpf.org/2007/opf"><metadata xmlns:dc="http://purl.org/dc/elements/1.1/">'\
 '<dc:title>T</dc:title>\r\n  <dc:language>pt_BR</dc:language></metadata></package>' >"$corpus/package"
+      printf '\001<package><metadata xmlns:dc="http://purl.org/dc/elements/1.1/">'\
+'<dc:language> <!-- c -->en<?pi x?>-GB-oed </dc:language></metadata></package>' >"$corpus/commented"
       printf '\001<opf:package xmlns:opf="http://www.idpf.org/2007/opf"><opf:metadata>'\
 '<dc:title xmlns:dc="http://purl.org/dc/elements/1.1/">T</dc:title></opf:metadata></opf:package>' \
         >"$corpus/no-language" ;;

@@ -13,7 +13,7 @@ packages=(
   libexttextcat-dev
   libharfbuzz-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 iso-codes
   zip unzip
   epubcheck
   gvfs libglib2.0-bin dbus fusefat dosfstools

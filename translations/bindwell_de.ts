@@ -666,6 +666,16 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>no language found</source>
         <translation>keine Sprache gefunden</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 enthält ein NUL-Byte, das XML nicht zulässt</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 nennt %2 und ist nicht UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

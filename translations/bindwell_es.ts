@@ -665,6 +665,16 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>no language found</source>
         <translation>no se encontró ningún idioma</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 contiene un byte NUL, que XML no admite</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 indica %2 y no está en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -666,6 +666,16 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>no language found</source>
         <translation>aucune langue trouvée</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 contient un octet NUL, ce que XML n&apos;admet pas</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 indique %2 et n&apos;est pas en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

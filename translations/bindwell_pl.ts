@@ -673,6 +673,16 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>no language found</source>
         <translation>nie znaleziono języka</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 zawiera bajt NUL, na który XML nie pozwala</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 podaje kodowanie %2 i nie jest w UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -665,6 +665,16 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>no language found</source>
         <translation>nenhum idioma encontrado</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 contém um byte NUL, que o XML não permite</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 indica %2 e não está em UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -673,6 +673,16 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>no language found</source>
         <translation>язык не найден</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 содержит байт NUL, недопустимый в XML</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 указывает кодировку %2 и не в UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

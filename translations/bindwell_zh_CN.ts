@@ -656,6 +656,16 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>no language found</source>
         <translation>未找到语言</translation>
     </message>
+    <message>
+        <source>%1 holds a NUL byte, which XML does not allow</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 含有 XML 不允许的 NUL 字节</translation>
+    </message>
+    <message>
+        <source>%1 names %2 and is not UTF-8</source>
+        <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
+        <translation>%1 声明为 %2 编码，但不是 UTF-8 编码</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -218,6 +218,70 @@ TEST_F(EReaderBooks, BooksAreReadiedForSendToKindle)
         EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
 }
 
+// Send to Kindle keeps what a book says and says what it saw: registered
+// codes and grandfathered tags stay as they are; every html element that
+// carries the package's unusable value gets its code, wherever its start
+// tag stands; a comment in dc:language is no part of the value and stays;
+// a book left as it was is named with what its document names or holds.
+TEST_F(EReaderBooks, SendToKindleKeepsWhatTheBookSaysAndSaysWhatItSaw)
+{
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    const std::string page = Page("<p>Caf\xC3\xA9</p>", "", declaration);
+    std::map<std::string, std::string> languages;  // book -> its dc:language's content as it is to be
+    for (const char* code : {"mul", "zxx", "tlh", "en-GB-oed", "art-lojban", "sgn-BE-FR", "en<!-- from the shop -->"})
+        languages[Book(std::to_string(languages.size()) + ".epub", Package(code, {"a.xhtml"}), {{"a.xhtml", page}})] =
+            code;
+    languages[Book("shop.epub", Package("English<!-- from the shop -->", {"a.xhtml"}), {{"a.xhtml", page}})] =
+        "en<!-- from the shop -->";
+    // The twin's start tag lies beyond the first 4096 bytes.
+    const std::string lang = " lang=\"English\" xml:lang=\"English\"";
+    const std::string farHead = declaration + "<!-- " + std::string(5000, '~') + " -->\n";
+    const std::string twins = Book("twins.epub", Package("English", {"a.xhtml", "b.xhtml"}),
+                                   {{"a.xhtml", Page("<p>Once upon a time.</p>", lang, declaration)},
+                                    {"b.xhtml", Page("<p>Once upon a time.</p>", lang, farHead)}});
+
+    const auto withMeta = [](const std::string& meta, const std::string& body) {
+        std::string document = Page(body);
+        return document.insert(document.find("<head>") + 6, meta);
+    };
+    std::map<std::string, std::string> leftAlone;  // book -> its bytes
+    for (const auto& [entry, document] : std::vector<std::pair<std::string, std::string>>{
+             {"cp1252.epub", withMeta("<meta charset=\"windows-1252\"/>", "<p>Caf\xE9</p>")},
+             {"equiv.epub", withMeta("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\"/>",
+                                     "<p>Caf\xE9</p>")},
+             {"nul.epub", Page(std::string("<p>Caf\xC3\xA9\0</p>", 12))}})
+        leftAlone[Book(entry, Package("en", {"a.xhtml"}), {{"a.xhtml", document}})] = "";
+    for (auto& [book, bytes] : leftAlone)
+        bytes = ReadFile(book);
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (const auto& [book, language] : languages)
+        EXPECT_NE(EntryBytes(book, "OEBPS/content.opf").find("<dc:language>" + language + "</dc:language>"),
+                  std::string::npos) << book << ": " << language;
+    const std::string en = " lang=\"en\" xml:lang=\"en\"";
+    EXPECT_EQ(EntryBytes(twins, "OEBPS/a.xhtml"), Page("<p>Once upon a time.</p>", en, declaration));
+    EXPECT_TRUE(EntryBytes(twins, "OEBPS/b.xhtml") == Page("<p>Once upon a time.</p>", en, farHead))
+        << "the twin whose start tag lies far in follows";
+    for (const auto& [book, bytes] : leftAlone)
+        EXPECT_TRUE(ReadFile(book) == bytes) << book << ": left as it was";
+
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    const std::string& details = prompter.messages[0].details;
+    for (const char* reason : {"cp1252.epub: OEBPS/a.xhtml names windows-1252 and is not UTF-8",
+                               "equiv.epub: OEBPS/a.xhtml names ISO-8859-1 and is not UTF-8",
+                               "nul.epub: OEBPS/a.xhtml holds a NUL byte"})
+        EXPECT_NE(details.find(reason), std::string::npos) << reason << " in " << details;
+    EXPECT_EQ(details.find("no language found"), std::string::npos) << details;
+
+    std::map<std::string, std::string> once;
+    for (const fs::directory_entry& book : fs::directory_iterator(library.path()))
+        once[book.path()] = ReadFile(book.path());
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (const auto& [book, bytes] : once)
+        EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
 // Entries whose names have a part beginning with a dot belong to another
 // program or are hidden by their owner: no option reads or edits them,
 // whatever they hold, and the rest of the book is fixed as ever.

@@ -5,6 +5,7 @@
 #include "LanguageTag.h"
 #include "PackageLanguage.h"
 #include "ContentDocuments.h"
+#include "TestFiles.h"
 #include "TextEncoding.h"
 #include "TextLanguage.h"
 
@@ -13,6 +14,8 @@
 #include <map>
 
 namespace {
+
+using namespace std::string_literals;
 
 const std::string Declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
 
@@ -72,24 +75,72 @@ TEST(EncodingDeclaration, NamedOrMarkedIsLeftAndUndeclaredLatin1IsReported)
         EXPECT_EQ(FixEncodingDeclaration(notUtf8).need, EncodingNeed::NotUtf8);
         EXPECT_TRUE(FixEncodingDeclaration(notUtf8).document.empty());
     }
-    EXPECT_EQ(NotUtf8Reason("OEBPS/ch1.xhtml"), "OEBPS/ch1.xhtml is not UTF-8 and names no encoding");
+    EXPECT_EQ(NotUtf8Reason("OEBPS/ch1.xhtml", latin1), "OEBPS/ch1.xhtml is not UTF-8 and names no encoding");
+}
+
+// Why a document is not taken for UTF-8, as it shows it: the encoding its
+// head names (as it writes it), or a NUL byte.
+TEST(EncodingDeclaration, TheReasonSaysWhatTheDocumentNames)
+{
+    const std::string latin1 = "<p>Caf\xE9</p></body></html>";
+    const std::map<std::string, std::string> reasons = {
+        {"<html><head><meta charset=\"windows-1252\"/></head><body>" + latin1, "names windows-1252"},
+        {"<html><head><!-- <meta charset=\"x\"> --><META CHARSET = ISO-8859-15></head><body>" + latin1,
+         "names ISO-8859-15"},
+        {"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset='Windows-1250'\"/>"
+         "</head><body>" + latin1, "names Windows-1250"},
+        // Not Content-Type, after the head, or no name to show: none named.
+        {"<html><head><meta name=\"x\" content=\"charset=cp1252\"/></head><body>" + latin1, "is not UTF-8 and"},
+        {"<html><head></head><body><meta charset=\"cp1252\"/>" + latin1, "is not UTF-8 and"},
+        {"<html><head><meta charset=\"caf\xE9\"/></head><body>" + latin1, "is not UTF-8 and"},
+        {"<html><head><meta charset=\"windows-1252\"/></head><body><p>a"s + '\0' + latin1, "holds a NUL byte"},
+        {"<html><body><p>Caf\xC3\xA9"s + '\0' + "</p></body></html>", "holds a NUL byte"},
+    };
+    for (const auto& [document, reason] : reasons) {
+        EXPECT_EQ(FixEncodingDeclaration(document).need, EncodingNeed::NotUtf8) << document;
+        EXPECT_EQ(NotUtf8Reason("OEBPS/ch1.xhtml", document).rfind("OEBPS/ch1.xhtml " + reason, 0), 0u)
+            << NotUtf8Reason("OEBPS/ch1.xhtml", document);
+    }
+    EXPECT_EQ(NotUtf8Reason("a.xhtml", "<meta charset=\"windows-1252\"/>"), "a.xhtml names windows-1252 and is not UTF-8");
 }
 
 TEST(LanguageCode, UsableKeptWrittenBadlyNormalisedNamesLookedUpTheRestUnknown)
 {
-    for (const char* usable : {"en", "en-US", "pt-BR", "zh-Hant-TW", "sr-Latn-RS", "es-419", "de-CH-1996", "haw"})
+    // Registered codes Qt knows no locale for, and grandfathered tags, too.
+    for (const char* usable : {"en", "en-US", "pt-BR", "zh-Hant-TW", "sr-Latn-RS", "es-419", "de-CH-1996", "haw",
+                               "mul", "zxx", "tlh", "ang", "sgn-DE", "art-lojban", "en-GB-oed", "sgn-BE-FR",
+                               "i-klingon", "zh-min-nan"})
         EXPECT_TRUE(IsUsableLanguage(usable)) << usable;
     const std::map<std::string, std::string> codes = {
         {"pt_BR", "pt-BR"}, {"EN-us", "en-US"}, {" en ", "en"},      {"eng", "en"},     {"fre", "fr"},
         {"deu", "de"},      {"ger-at", "de-AT"}, {"zh-hant", "zh-Hant"}, {"English", "en"}, {"french", "fr"},
-        {"Deutsch", "de"},  {"Fran\xC3\xA7" "ais", "fr"},
+        {"Deutsch", "de"},  {"Fran\xC3\xA7" "ais", "fr"}, {"MUL", "mul"}, {"tlh_latn", "tlh-Latn"},
+        {"EN_gb_OED", "en-GB-oed"}, {"SGN-be-fr", "sgn-BE-FR"},
     };
     for (const auto& [value, code] : codes) {
         EXPECT_EQ(LanguageCode(value), code) << value;
         EXPECT_FALSE(IsUsableLanguage(value)) << value;
     }
-    for (const char* unknown : {"", "  ", "C", "POSIX", "und", "mul", "us", "xx", "en--US", "en-US-", "C.UTF-8"})
+    for (const char* unknown : {"", "  ", "C", "POSIX", "und", "UND-Latn", "us", "xx", "qaa", "en--US", "en-US-",
+                                "C.UTF-8", "en-GB-oed-x", "i-xx", "Even"})
         EXPECT_EQ(LanguageCode(unknown), std::nullopt) << unknown;
+}
+
+// The registered codes come from iso-codes' tables, each written with its
+// two-letter code where it has one; tables that cannot be read add none.
+TEST(LanguageCode, RegisteredCodesAreReadFromTheIsoCodesTables)
+{
+    const std::map<std::string, std::string> codes = ReadIso639Codes("/usr/share/iso-codes/json");
+    for (const auto& [code, written] : std::map<std::string, std::string>{
+             {"mul", "mul"}, {"zxx", "zxx"}, {"tlh", "tlh"}, {"deu", "de"}, {"ger", "de"}, {"de", "de"}, {"sla", "sla"}})
+        EXPECT_EQ(codes.count(code) ? codes.at(code) : "(none)", written) << code;
+    EXPECT_EQ(codes.count("qaa-qtz") + codes.count("qaa"), 0u);
+
+    TempFolder folder;
+    EXPECT_TRUE(ReadIso639Codes(folder.path()).empty());
+    WriteFile(folder / "iso_639-3.json", "{\"639-3\": [{\"alpha_3\": \"abc\"");
+    WriteFile(folder / "iso_639-2.json", "{\"639-2\": [{\"alpha_3\": \"mul\"}, {\"alpha_3\": \"Tlh\"}, 7]}");
+    EXPECT_EQ(ReadIso639Codes(folder.path()), (std::map<std::string, std::string>{{"mul", "mul"}}));
 }
 
 // A book's package document and content documents in memory, readied as
@@ -244,6 +295,48 @@ TEST(BookLanguage, EmptyAndMissingAreFilledFromTheText)
     EXPECT_NE(written->find("<d\xE9:title>T</d\xE9:title><d\xE9:language>en</d\xE9:language>"), std::string::npos)
         << *written;
     EXPECT_EQ(JudgePackageLanguage(*written).kind, PackageLanguage::Usable);
+}
+
+// Comments and processing instructions in a dc:language are no part of
+// its value; where the value is rewritten they stay, in order, and the
+// code takes the place of the text.
+TEST(BookLanguage, CommentsInTheLanguageArePassedOverAndKept)
+{
+    const auto language = [](const std::string& content) {
+        return Package("\n    <dc:language>" + content + "</dc:language>");
+    };
+    const PackageLanguage usable = JudgePackageLanguage(language("en<!-- from the shop -->"));
+    EXPECT_EQ(usable.kind, PackageLanguage::Usable);
+    EXPECT_EQ(usable.value, "en");
+    EXPECT_EQ(WritePackageLanguage(language("en<!-- from the shop -->"), "en"), std::nullopt);
+    for (const auto& [before, after] : std::map<std::string, std::string>{
+             {"English<!-- from the shop -->", "en<!-- from the shop -->"},
+             {"\n  <!-- a -->\n  Eng<?pi x?>lish\n", "<!-- a -->en<?pi x?>"},
+             {"<?pi x?><![CDATA[pt_BR]]> ", "<?pi x?>pt-BR"}}) {
+        const PackageLanguage judged = JudgePackageLanguage(language(before));
+        EXPECT_EQ(judged.kind, PackageLanguage::Rewrite) << before;
+        EXPECT_EQ(WritePackageLanguage(language(before), judged.code), language(after)) << before;
+    }
+    EXPECT_EQ(WritePackageLanguage(language(" <!-- none --> "), "de"), language("de<!-- none -->"));
+    // An element inside is more than text: left alone.
+    EXPECT_EQ(JudgePackageLanguage(language("en<b/>")).kind, PackageLanguage::CannotEdit);
+}
+
+// A start tag the first bytes do not hold whole is said to be cut short,
+// so that the whole document is read for it.
+TEST(BookLanguage, AnHtmlStartTagBeyondTheHeadIsCutShort)
+{
+    const std::string document = Chapter(" xml:lang=\"C\" lang=\"C\"", "x");
+    const std::string commented = "<!-- " + std::string(5000, '~') + " -->" + document;
+    for (const std::size_t cut : {std::size_t{30}, document.find("lang=") + 2, document.find("\"C\"") + 2}) {
+        EXPECT_TRUE(ReadHtmlLanguage(document.substr(0, cut)).cutShort) << cut;
+        EXPECT_NE(ReadHtmlLanguage(document.substr(0, cut)).xmlLang, "C") << cut;
+    }
+    EXPECT_TRUE(ReadHtmlLanguage(commented.substr(0, 4096)).cutShort);
+    const HtmlLanguageValues whole = ReadHtmlLanguage(commented);
+    EXPECT_FALSE(whole.cutShort);
+    EXPECT_EQ(whole.lang, "C");
+    EXPECT_FALSE(ReadHtmlLanguage("<svg xmlns=\"http://www.w3.org/2000/svg\"").cutShort);
 }
 
 // The html elements decide when one usable value is the most common; a

@@ -33,7 +33,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no Maintainer or Description"
 depends=$(field Depends)
 for package in libqt6widgets6 libqt6dbus6 libzip4 libpcre2-8-0 libharfbuzz-subset0 libexttextcat-2.0-0 \
-  fonts-liberation2 qt6-translations-l10n; do
+  fonts-liberation2 qt6-translations-l10n iso-codes; do
   grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
