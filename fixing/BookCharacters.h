@@ -10,15 +10,17 @@
 
 // The characters one book's text needs, so that the faces embedded in it
 // can be cut down to them. Fed document by document with the bytes of the
-// book's content documents and stylesheets, in one pass over each and
+// book's content documents and stylesheets, in one pass over each (two
+// over a document whose <style> names an attribute for attr()) and
 // without building a tree (MarkupCharacters, StylesheetCharacters); one
 // object per book, not shared between threads.
 //
 // From a content document (XHTML, HTML, SVG) it takes every character of
 // the text and of the values of `alt` and `title` attributes (any prefix,
-// as xlink:title), with character references and entities resolved, and
-// the strings of `content` and `quotes` declarations in its <style>
-// elements. Element and attribute names, other attribute values,
+// as xlink:title) and of those a stylesheet draws with attr(), with
+// character references and entities resolved, what its <style> elements
+// draw as a stylesheet does, and the list markers its style attributes
+// name. Element and attribute names, other attribute values,
 // comments, processing instructions, the document type declaration and
 // the content of <script> elements (program text, not shown) give none.
 //
