@@ -1,6 +1,7 @@
 #include "BookCharacters.h"
 
 #include "CharacterEntities.h"
+#include "CounterStyles.h"
 #include "MarkupCharacters.h"
 #include "StylesheetCharacters.h"
 #include "TextEncoding.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -96,6 +98,38 @@ void BookCharacters::Add(char32_t c)
     found_.push_back(c);
     if (const char32_t shown = Windows1252Character(c))
         Add(shown);
+}
+
+namespace {
+
+std::string LowerCase(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+}  // namespace
+
+void BookCharacters::AddCounterStyle(std::string_view name)
+{
+    for (const char32_t c : CounterStyleCharacters(name))
+        if (std::none_of(std::begin(DrawnByReaders), std::end(DrawnByReaders),
+                         [c](const auto& range) { return c >= range.first && c <= range.second; }))
+            Add(c);
+}
+
+void BookCharacters::DrawAttribute(std::string_view name)
+{
+    if (!name.empty())
+        drawnAttributes_.insert(LowerCase(name));
+}
+
+bool BookCharacters::DrawsAttribute(std::string_view localName) const
+{
+    return !drawnAttributes_.empty() && drawnAttributes_.count(LowerCase(localName)) != 0;
 }
 
 std::vector<char32_t> BookCharacters::Characters(char32_t page) const

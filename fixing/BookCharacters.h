@@ -1,21 +1,26 @@
 #pragma once
 
 #include <bitset>
+#include <cstddef>
+#include <functional>
 #include <set>
+#include <string>
 #include <string_view>
 #include <vector>
 
 // The characters one book's text needs, so that the faces embedded in it
 // can be cut down to them. Fed document by document with the bytes of the
-// book's content documents and stylesheets, in one pass over each and
+// book's content documents and stylesheets, in one pass over each (two
+// over a document whose <style> names an attribute for attr()) and
 // without building a tree (MarkupCharacters, StylesheetCharacters); one
 // object per book, not shared between threads.
 //
 // From a content document (XHTML, HTML, SVG) it takes every character of
 // the text and of the values of `alt` and `title` attributes (any prefix,
-// as xlink:title), with character references and entities resolved, and
-// the strings of `content` and `quotes` declarations in its <style>
-// elements. Element and attribute names, other attribute values,
+// as xlink:title) and of those a stylesheet draws with attr(), with
+// character references and entities resolved, what its <style> elements
+// draw as a stylesheet does, and the list markers its style attributes
+// name. Element and attribute names, other attribute values,
 // comments, processing instructions, the document type declaration and
 // the content of <script> elements (program text, not shown) give none.
 //
@@ -25,7 +30,11 @@
 // too, which is what an HTML reader shows for it.
 //
 // From a stylesheet it takes the strings of its `content` and `quotes`
-// declarations, CSS escapes resolved: what generated content draws.
+// declarations, CSS escapes resolved: what generated content draws; the
+// markers of the list styles it names (StylesheetCharacters says where);
+// and the names of the attributes `content` draws with attr(), whose
+// values it then takes from every content document added after it, as it
+// takes alt and title.
 //
 // The text of a document or stylesheet is read as UTF-8 (with or without
 // its byte-order mark) or as UTF-16 (with its mark). A book's text is
@@ -49,8 +58,9 @@ public:
     // Adds the characters of one content document, given as its bytes.
     void AddContentDocument(std::string_view bytes);
 
-    // Adds the strings of one stylesheet's `content` and `quotes`
-    // declarations, given as the stylesheet's bytes.
+    // Adds what one stylesheet draws, given as its bytes. The book's
+    // stylesheets come before its content documents: the attributes they
+    // name are read from the documents.
     void AddStylesheet(std::string_view bytes);
 
     // False once a document or stylesheet could not be read: then the
@@ -71,12 +81,26 @@ public:
 
     // Collects one character; what the scanners call.
     void Add(char32_t c);
+    // Collects the markers of a predefined counter style but those readers
+    // draw anyway, which are kept as they are (disc, circle and square
+    // bring no page of their own).
+    void AddCounterStyle(std::string_view name);
     // Marks the book's text unreadable.
     void MarkUnreadable() { readable_ = false; }
+    // A `content` declaration draws the values of the attributes of this
+    // name (attr()); what the stylesheet scanner calls.
+    void DrawAttribute(std::string_view name);
+    // Whether the values of attributes of this local name (any ASCII
+    // case, as HTML has names) are drawn; what the markup scanner asks.
+    bool DrawsAttribute(std::string_view localName) const;
+    // How many attribute names are drawn: the markup scanner reads a
+    // document again when its own <style> named one more.
+    std::size_t DrawnAttributeCount() const { return drawnAttributes_.size(); }
 
 private:
     std::vector<char32_t> found_;  // each once, as found
     std::bitset<0x10000> basic_;   // which of the Basic Multilingual Plane are found
     std::set<char32_t> beyond_;    // which of the planes above it, rare in books
+    std::set<std::string, std::less<>> drawnAttributes_;  // in lower case
     bool readable_ = true;
 };

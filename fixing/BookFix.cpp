@@ -154,6 +154,11 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
     std::vector<std::string> patterns;
     if (cutFaces) {
         characters.emplace();
+        // The stylesheets first, as they are in the working folder: the
+        // documents are read for the attributes they draw with attr().
+        for (const EditedFile& file : files)
+            if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
+                characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
         patterns = CharacterPatterns(folder, files, contents);
     }
     if (kindle && kindle->WantsAnyWhole())
@@ -172,13 +177,8 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
         fix.note = ready.note;
         fix.changed = ready.changed;
     }
-    if (characters && !fix.leftAlone) {
-        for (const EditedFile& file : files)
-            if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
-                characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
-        if (characters->Readable())
-            fix.cut = fonts.Cut(characters->Characters(CutPage));
-    }
+    if (characters && !fix.leftAlone && characters->Readable())
+        fix.cut = fonts.Cut(characters->Characters(CutPage));
     return fix;
 }
 

@@ -324,10 +324,12 @@ private:
                 valueEnd = p;
             }
             const std::string_view local = LocalName(attribute);
-            if (EqualsIgnoringCase(local, "alt") || EqualsIgnoringCase(local, "title"))
+            if (EqualsIgnoringCase(local, "alt") || EqualsIgnoringCase(local, "title") || out_.DrawsAttribute(local))
                 Text(valueStart, valueEnd);
             else
                 Check(valueStart, valueEnd);
+            if (EqualsIgnoringCase(attribute, "style") && out_.Readable())
+                CollectStylesheetCharacters(View(valueStart, valueEnd), false, out_, CssSource::StyleAttribute);
             if (kind == Element::Meta)
                 MetaAttribute(local, View(valueStart, valueEnd));
         }
@@ -371,5 +373,10 @@ private:
 
 void CollectMarkupCharacters(std::string_view text, bool marked, BookCharacters& out)
 {
+    // A <style> element that names an attribute for attr() names it for the
+    // whole of its document, elements before it too: read the document again.
+    const std::size_t drawn = out.DrawnAttributeCount();
     MarkupScanner(text, marked, out).Run();
+    if (out.Readable() && out.DrawnAttributeCount() != drawn)
+        MarkupScanner(text, marked, out).Run();
 }

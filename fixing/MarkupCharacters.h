@@ -6,8 +6,9 @@ class BookCharacters;
 
 // One pass over an XHTML, HTML or SVG document's text (UTF-8, its
 // byte-order mark taken off), collecting what a reader draws from it:
-// text, CDATA sections, the values of alt and title attributes, with
-// references resolved, and the generated content of <style> elements;
+// text, CDATA sections, the values of alt and title attributes and of
+// those a stylesheet draws with attr(), with references resolved, what
+// <style> elements draw, and the list markers of style attributes;
 // not names, comments, processing instructions, the document type
 // declaration (but the text of the entities its internal subset declares)
 // or <script> elements. It marks the book's text unreadable as

@@ -31,7 +31,10 @@ if [ -z "$(ls -A "$corpus")" ]; then
       printf '\000<?xml version="1.0"?><p title="t">caf&eacute; &#x2192;<img alt="\303\251"/><!-- c --></p>' \
         >"$corpus/markup"
       { printf '\001'; cat "$seeds/book/OEBPS/Styles/a.css"; printf 'q::before { content: "\\201C" }'; } \
-        >"$corpus/stylesheet" ;;
+        >"$corpus/stylesheet"
+      # a stylesheet and a document of the same length: the list markers and labels it draws
+      printf '\002ol{list-style:hebrew}h1::before{content:attr(data-x)}<h1 data-x="\316\261" style="list-style:armenian">Tea.</h1>' \
+        >"$corpus/labels" ;;
     fuzz_kindle)
       printf '\000<html xmlns="http://www.w3.org/1999/xhtml" lang="C" xml:lang="english"><p>Caf\303\251</p></html>' \
         >"$corpus/content"

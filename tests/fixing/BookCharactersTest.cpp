@@ -67,6 +67,61 @@ TEST(BookCharactersTest, EachCharacterBringsItsOtherCases)
     EXPECT_EQ(std::adjacent_find(found.begin(), found.end()), found.end());
 }
 
+// The markers of the lists a stylesheet styles: the predefined counter
+// styles it names wherever a marker or counter is drawn, string markers,
+// and the symbols of a style of its own; not a counter that has a style's
+// name, a picture's address, a comment or a custom property.
+TEST(BookCharactersTest, ListMarkersAreThoseOfTheStylesAStylesheetNames)
+{
+    BookCharacters book;
+    book.AddStylesheet("ol.a { list-style-type: lower-greek }\n"
+                       "ol.b { list-style: inside ARMENIAN url(\"\\416.png\") }\n"
+                       "li::marker { content: counters(item, \".\", hebrew) \" \" }\n"
+                       "h2::before { content: counter(georgian) }\n"
+                       "ul.c { list-style-type: \"\\2192 \" } ul.d { list-style: symbols(cyclic \"\\2605\") }\n"
+                       "@counter-style thumbs { system: extends katakana; symbols: \"\\1F44D\" \xE2\x97\x86 \\2660;"
+                       " suffix: \"\\203A\" }\n"
+                       "ol.e { list-style: thumbs } ul.f { list-style: square outside }\n"
+                       "/* ol { list-style-type: thai } */ :root { --list-style-type: tamil }\n"
+                       ".list-style-type:hover { color: red }");
+    ASSERT_TRUE(book.Readable());
+    const std::vector<char32_t> found = book.Characters();
+    // α ω, Ա, ա (its lower case), א ׳, → ★, 👍 ◆ ♠ ›, ア (katakana, extended)
+    for (char32_t c : {0x3B1u, 0x3C9u, 0x531u, 0x561u, 0x5D0u, 0x5F3u, 0x2192u, 0x2605u, 0x1F44Du, 0x25C6u, 0x2660u,
+                       0x203Au, 0x30A2u})
+        EXPECT_TRUE(Has(found, c)) << std::hex << static_cast<unsigned>(c);
+    // Ж (an address), ა (a counter named georgian), ๐ (a comment), ௦ (a custom property)
+    for (char32_t c : {0x416u, 0x10D0u, 0xE50u, 0xBE6u})
+        EXPECT_FALSE(Has(found, c)) << std::hex << static_cast<unsigned>(c);
+    // The square is drawn by readers anyway, and brings no page of its own.
+    BookCharacters square;
+    square.AddStylesheet("ul { list-style: square } ol { list-style-type: decimal }");
+    EXPECT_TRUE(square.Characters(128) == BookCharacters().Characters(128));
+}
+
+// content: attr(name) draws the values of that attribute, in any case,
+// references resolved, in the documents after the stylesheet; a <style>
+// element's attr() counts in its whole document and after it. A style
+// attribute's list markers count, and its other declarations do not.
+TEST(BookCharactersTest, AttributesThatContentDrawsAreReadFromTheDocuments)
+{
+    BookCharacters book;
+    book.AddStylesheet("h1::before { content: attr(data-label) \": \" }");
+    book.AddContentDocument("<h1 data-label=\"\xD0\x93\" DATA-LABEL='&#x3A9;' data-other=\"\xD0\x82\">x</h1>");
+    book.AddContentDocument("<html data-note=\"\xCF\x98\"><head><style>p::after { content: attr(data-note) }</style>"
+                            "</head><body><ol style=\"list-style-type: hebrew; content: '\\416'\"><li>x</li></ol>"
+                            "</body></html>");
+    book.AddContentDocument("<p data-note=\"\xC7\xB7\">x</p>");
+    ASSERT_TRUE(book.Readable());
+    const std::vector<char32_t> found = book.Characters();
+    // Г, Ω, Ϙ (before the <style> that names it), Ƿ (a later document), א (a style attribute)
+    for (char32_t c : {0x413u, 0x3A9u, 0x3D8u, 0x1F7u, 0x5D0u})
+        EXPECT_TRUE(Has(found, c)) << std::hex << static_cast<unsigned>(c);
+    // Ђ (another attribute), Ж (content in a style attribute draws nothing)
+    for (char32_t c : {0x402u, 0x416u})
+        EXPECT_FALSE(Has(found, c)) << std::hex << static_cast<unsigned>(c);
+}
+
 TEST(BookCharactersTest, TextInAnotherEncodingMakesTheBookUnreadable)
 {
     using namespace std::string_view_literals;

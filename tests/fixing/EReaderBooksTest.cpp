@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -145,6 +146,42 @@ TEST_F(EReaderBooks, TheFacesAreCutDownToEveryCharacterOfTheBook)
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     for (const auto& [book, bytes] : once)
         EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// The markers of the lists a book's stylesheet styles, and the labels it
+// draws from an attribute, are in each face wherever the whole face has
+// them: lower-greek, armenian, hebrew, georgian, a string marker and a
+// Cyrillic label, which nothing else in the book brings in. A book that
+// names only markers readers draw anyway gets the faces of one that
+// names none.
+TEST_F(EReaderBooks, TheFacesHoldTheMarkersAndLabelsTheStylesheetsDraw)
+{
+    const std::string lists = "ol.greek { list-style-type: lower-greek }\nol.armenian { list-style: armenian inside }\n"
+                              "li::marker { content: counter(list-item, hebrew) \". \" }\n"
+                              "ol.georgian > li::before { content: counters(item, \".\", georgian) }\n"
+                              "ul { list-style: square } ul.arrow { list-style-type: \"\\2192 \" }\n"
+                              "h2[data-label]::before { content: attr(data-label) \" \" }\n";
+    const std::string text = Package("en", {"a.xhtml"});
+    const std::string page = Page("<h2 data-label=\"\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2\xD0\xB0\">One</h2>"
+                                  "<ol class=\"greek\"><li>a</li></ol><ul class=\"arrow\"><li>b</li></ul>");
+    const std::string marked = Book("marked.epub", text, {{"a.xhtml", page}}, {{"OEBPS/lists.css", lists}});
+    const std::string plain = Book("plain.epub", text, {{"a.xhtml", Page("<p>One</p>")}});
+    const std::string squares = Book("squares.epub", text, {{"a.xhtml", Page("<ul><li>One</li></ul>")}},
+                                     {{"OEBPS/lists.css", "ul { list-style: square } ol { list-style-type: disc }"}});
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    // α ω, Ա ա, א ׳, ა, ▪, →, the label's Г л; those the faces have must be there
+    const std::u32string_view drawn = U"\u03B1\u03C9\u0531\u0561\u05D0\u05F3\u10D0\u25AA\u2192\u0413\u043B";
+    for (const char* face : Faces) {
+        const std::set<char32_t> wholeHas = CharactersOf(ReadFile(InstalledFontFolder() + "/" + face));
+        const std::set<char32_t> cutHas = CharactersOf(EntryBytes(marked, face));
+        for (const char32_t c : drawn)
+            EXPECT_TRUE(!wholeHas.count(c) || cutHas.count(c))
+                << face << " lacks U+" << std::hex << static_cast<unsigned>(c);
+        for (const char32_t c : std::u32string_view(U"\u03B1\u05D0\u2192\u0413"))  // what the test rests on
+            EXPECT_TRUE(wholeHas.count(c)) << face << " never had U+" << std::hex << static_cast<unsigned>(c);
+        EXPECT_TRUE(EntryBytes(squares, face) == EntryBytes(plain, face)) << face;
+    }
 }
 
 // Send to Kindle: each content document names its encoding, each book a
