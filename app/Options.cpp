@@ -5,6 +5,7 @@
 #include "SettingsStore.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -102,6 +103,8 @@ Options::Options()
         comboScreenSize->addItem(ScreenCaption(screen), QString::fromStdString(ScreenSizeText(screen)));
     PlaceInTwips(*comboScreenSize, {1890, 3600, 1935, 345}, dpi);
     labelScreenSize->setBuddy(comboScreenSize);
+    // The list it drops down is a control of its own to a screen reader.
+    comboScreenSize->view()->setAccessibleName(labelScreenSize->text().remove(QLatin1Char('&')));
     FitRow({labelScreenSize, comboScreenSize}, false);  // a longer label moves the choice along
     checkGreyPictures = MakeControl<QCheckBox>(readerFrame, "checkGreyPictures",
         translate("Options", "Make pictures &grey"), {240, 4050, 2655, 255}, dpi);
