@@ -113,11 +113,14 @@ void CollectStylesheetCharacters(std::string_view css, bool asciiOnly, BookChara
         std::size_t colon = i + nameLength;
         while (colon < css.size() && IsSpace(static_cast<Byte>(css[colon])))
             ++colon;
-        std::size_t end = css.size();  // a declaration the text ends still draws
-        if (colon >= css.size() || css[colon] != ':' || FindEnd(css, colon + 1, end) == DeclarationEnd::Blocked) {
+        const CssText::ValueEnd found =
+            colon < css.size() && css[colon] == ':' ? FindEnd(css, colon + 1) : CssText::ValueEnd{DeclarationEnd::Blocked};
+        if (found.found == DeclarationEnd::Blocked) {
             i += nameLength;  // a selector such as ".content:first-child", or no declaration
             continue;
         }
+        // A declaration the text ends still draws.
+        const std::size_t end = found.found == DeclarationEnd::Found ? found.end : css.size();
         for (std::size_t j = colon + 1; j < end && out.Readable();) {
             if (css[j] == '"' || css[j] == '\'')
                 j = CollectCssString(css, j, asciiOnly, out);
