@@ -49,10 +49,13 @@ std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& ch
 {
     const std::vector<KeptSpan> keptSpans = Joined(std::move(kept));
     auto nextKept = keptSpans.begin();
-    const auto inKeptSpan = [&](std::size_t at) {
-        while (nextKept != keptSpans.end() && nextKept->second <= at)
+    // Whether [begin, end) reaches into a kept span: a declaration that
+    // starts before one may end in it (an unclosed url in the original
+    // text runs to the first ")" of the rules appended after it).
+    const auto reachesKeptSpan = [&](std::size_t begin, std::size_t end) {
+        while (nextKept != keptSpans.end() && nextKept->second <= begin)
             ++nextKept;
-        return nextKept != keptSpans.end() && nextKept->first <= at;
+        return nextKept != keptSpans.end() && nextKept->first < end;
     };
 
     std::string out;
@@ -85,7 +88,8 @@ std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& ch
                 if (found.found == DeclarationEnd::Found) {
                     const std::string_view value = css.substr(*colon + 1, found.valueEnd - (*colon + 1));
                     const DeclarationEdit edit =
-                        custom || inKeptSpan(i) ? DeclarationEdit::Keep : choice.Edit(name.View(), value, rewritten);
+                        custom || reachesKeptSpan(i, found.end) ? DeclarationEdit::Keep
+                                                                : choice.Edit(name.View(), value, rewritten);
                     if (edit == DeclarationEdit::Remove) {
                         out.append(css, copied, i - copied);
                         copied = found.end;

@@ -30,7 +30,7 @@ public:
     virtual DeclarationEdit Edit(std::string_view name, std::string_view value, std::string& rewritten) const = 0;
 };
 
-// [begin, end) of a text in which no edited declaration may start.
+// [begin, end) of a text that no edited declaration may start in or reach into.
 using KeptSpan = std::pair<std::size_t, std::size_t>;
 
 // Edits the declarations that choice picks in a stylesheet's text. A

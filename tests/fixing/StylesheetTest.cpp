@@ -140,11 +140,16 @@ TEST_F(StylesheetTest, AppendedRulesAndLineEnds)
 
 // Fixing a fixed stylesheet adds nothing and leaves the file untouched:
 // also when a declaration that nothing ends comes before the appended
-// rules, and when an earlier release appended them twice. Options turned
-// on later add what is missing, once.
+// rules (one whose unclosed url runs into them the second time), and when
+// an earlier release appended them twice. Options turned on later add
+// what is missing, once.
 TEST_F(StylesheetTest, ASecondRunAddsNothing)
 {
     SetOptions(true, true, true);
+    const std::string intoTheFaces = Rewrite("h1 { font-size: 2em url(x");
+    EXPECT_FALSE(StripCSSFonts(dir / "style.css", "", FixOptions::Current()));
+    EXPECT_EQ(ReadFile(dir / "style.css"), intoTheFaces);
+
     const std::string once = Rewrite("a{} h1 { font-size: 2em ");
     EXPECT_EQ(once, "a{} h1 { font-size: 2em \r\n" + FaceRules("") + BodyRule + "\r\n" + ParagraphRule + "\r\n");
     const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
