@@ -63,11 +63,12 @@ std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& ch
     std::size_t copied = 0;            // everything before this is in out or removed
     std::vector<RuleKind> blocks;      // the blocks open here, innermost last
     Brackets brackets;                 // brackets open here, outside any declaration's value
-    std::size_t preludeStart = 0;      // where the text before the next "{" starts
+    // CSS reads the text after its UTF-8 mark, which stays.
+    std::size_t i = css.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    std::size_t preludeStart = i;      // where the text before the next "{" starts
     bool atDeclarationStart = true;    // after a "{", ";" or "}" (or at the start), past blanks and comments
     LowerName name;
     std::string rewritten;
-    std::size_t i = 0;
     while (i < css.size()) {
         const char c = css[i];
         if (!atDeclarationStart && !SpecialBytes[static_cast<unsigned char>(c)]) {

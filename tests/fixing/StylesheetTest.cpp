@@ -296,6 +296,7 @@ TEST_F(StylesheetTest, DeclarationsAreFoundOnlyWhereOneStarts)
               "@import url(x;font-size:1px);\r\n\r\nh1 { color: red } }\r\n");
     const std::string between = "font-family: x; h1 font-size: 1px; p { } --font-size: 1px;";
     EXPECT_EQ(Rewrite(between), between);
+    EXPECT_EQ(Rewrite("\xEF\xBB\xBF" "font-size: 1px; p{}"), "\xEF\xBB\xBF" " p{}\r\n") << "after a UTF-8 mark";
 }
 
 // A declaration is what CSS reads as one: blanks and comments may stand
@@ -406,6 +407,8 @@ TEST_F(StylesheetTest, LayersContainersNestedRulesAndUiMonospace)
                              "body { margin: 1em; & p { margin: 0 } padding: 2em; }\r\nbody { @media print { margin: 0 } }"),
               kept + "@layer base { body { } }\r\n@container (min-width: 30em) { html { } }\r\n"
                      "body {  & p { margin: 0 }  }\r\nbody { @media print { } }\r\n");
+
+    EXPECT_EQ(Rewrite("\xEF\xBB\xBF" "body { margin: 0 }"), "\xEF\xBB\xBF" "body { }\r\n") << "after a UTF-8 mark";
 
     SetOnly({OptionKey::FontFamilies});
     const std::string code = "code { font-family: ui-monospace, \"Cascadia Mono\" } kbd { font: 1em ui-monospace }";
