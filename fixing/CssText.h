@@ -98,8 +98,8 @@ inline bool NameStartsAt(std::string_view text, std::size_t at)
 {
     const char c = text[at];
     if (c == '-')
-        return at + 1 < text.size() && (text[at + 1] == '\\' || (IsNameByte(text[at + 1]) && !IsDigit(text[at + 1])));
-    return c == '\\' || (IsNameByte(c) && !IsDigit(c));
+        return at + 1 < text.size() && (IsEscape(text, at + 1) || (IsNameByte(text[at + 1]) && !IsDigit(text[at + 1])));
+    return IsEscape(text, at) || (IsNameByte(c) && !IsDigit(c));
 }
 
 // The end of the number that starts at at, or nullopt when none does.

@@ -245,8 +245,10 @@ TEST_F(StylesheetTest, RelativeSizesKeepWhatFollowsTheReadersSize)
     SetReaderOptions(false, false, false, true);
     const std::string kept = "a{font-size:1.4em}b{font-size:120%}c{font-size:larger}d{font-size:inherit}"
                              "e{font-size:calc(2rem - 1ex)}f{font-size:var(--size-12px)}";
-    EXPECT_EQ(Rewrite(kept + "g{font-size:12pt}h{font-size:14PX}i{font-size:calc(1em + 2px)}j{font-size:.5in;}"),
-              kept + "g{}h{}i{}j{}\r\n");
+    EXPECT_EQ(Rewrite(kept + "g{font-size:12pt}h{font-size:14PX}i{font-size:calc(1em + 2px)}j{font-size:.5in;}"
+                             "k{font-size:\\\n12px}"),
+              kept + "g{}h{}i{}j{}k{}\r\n")
+        << "a \\ before a line break escapes nothing";
 
     SetOptions(false, false, false);
     SetReaderOptions(false, false, false, true);
