@@ -31,12 +31,19 @@ inline char AsciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+constexpr std::array<bool, 256> NameBytes = [] {
+    std::array<bool, 256> name{};
+    for (int c = 0; c < 256; ++c)
+        name[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+                  c >= 0x80;
+    return name;
+}();
+
 // Whether c may stand inside a name (a property, a class, a unit): a
 // letter, a digit, "-", "_", or a byte of a non-ASCII character.
 inline bool IsNameByte(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
+    return NameBytes[static_cast<unsigned char>(c)];
 }
 
 inline bool IsCommentStart(std::string_view css, std::size_t at)
@@ -141,10 +148,10 @@ public:
         whole_ = true;
         while (at < css.size()) {
             char c = css[at];
-            if (IsEscape(css, at))
-                c = DecodeEscape(css, at, at);
-            else if (IsNameByte(c))
+            if (IsNameByte(c))
                 ++at;
+            else if (IsEscape(css, at))
+                c = DecodeEscape(css, at, at);
             else
                 break;
             if (length_ < bytes_.size())
