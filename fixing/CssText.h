@@ -1,5 +1,8 @@
 #pragma once
 
+#include "AsciiText.h"
+#include "Utf8Text.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -19,16 +22,6 @@ inline bool IsBlank(char c)
 inline bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-inline bool IsHexDigit(char c)
-{
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-inline char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 constexpr std::array<bool, 256> NameBytes = [] {
@@ -68,13 +61,14 @@ inline char DecodeEscape(std::string_view css, std::size_t at, std::size_t& end)
         end = i;
         return '\x80';  // U+FFFD
     }
-    if (!IsHexDigit(css[i])) {
+    const auto hex = [&](std::size_t at) { return Utf8Text::HexValue(static_cast<Utf8Text::Byte>(css[at])); };
+    if (hex(i) < 0) {
         end = i + 1;
         return static_cast<unsigned char>(css[i]) < 0x80 ? css[i] : '\x80';
     }
     unsigned long code = 0;
-    for (int digits = 0; digits < 6 && i < css.size() && IsHexDigit(css[i]); ++digits, ++i)
-        code = code * 16 + static_cast<unsigned long>(IsDigit(css[i]) ? css[i] - '0' : AsciiLower(css[i]) - 'a' + 10);
+    for (int digits = 0; digits < 6 && i < css.size() && hex(i) >= 0; ++digits, ++i)
+        code = code * 16 + static_cast<unsigned long>(hex(i));
     if (i + 1 < css.size() && css[i] == '\r' && css[i + 1] == '\n')
         i += 2;
     else if (i < css.size() && IsBlank(css[i]))
