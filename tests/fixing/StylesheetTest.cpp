@@ -386,6 +386,8 @@ TEST_F(StylesheetTest, TheFontShorthandBecomesTheLonghandsThatStay)
     EXPECT_EQ(Rewrite(left), left) << "a system font, var() and what the rule cannot read stay";
 }
 
+// Text and background colours go; pictures (or what may be one) and the
+// colours of borders and lines stay, and so does a colour between rules.
 TEST_F(StylesheetTest, TheReadersOwnColours)
 {
     SetOnly({OptionKey::TextColors});
