@@ -26,7 +26,7 @@ void RewriteStylesheet(benchmark::State& state)
 {
     SettingsStore::LoadOptions();  // first-run values: all three style edits on
     for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
-                            OptionKey::RelativeSizes})
+                            OptionKey::RelativeSizes, OptionKey::TextColors})
         SettingsStore::PutOption(key, state.range(2) != 0);
     const std::string css = MakeStylesheet(static_cast<std::size_t>(state.range(0)) << 20, state.range(1) != 0);
     const std::string path = (std::filesystem::temp_directory_path() / "bindwell-bench.css").string();

@@ -1,3 +1,4 @@
+// The one stylesheet scanner: finds where declarations start and edits those a choice picks.
 #include "DeclarationScan.h"
 
 #include "CssText.h"
@@ -10,50 +11,23 @@ namespace {
 
 using namespace CssText;
 
-constexpr std::string_view FontSize = "font-size";
-
-// No property any choice removes has a longer name.
-constexpr std::size_t LongestName = 32;
-
-// A declaration's name in lower case, short enough for every name a
-// choice removes.
-class Name {
-public:
-    // Reads the name that starts at at; returns the place of the colon
-    // right after it, or nullopt when no such name and colon start there.
-    std::optional<std::size_t> Read(std::string_view css, std::size_t at)
-    {
-        length_ = 0;
-        for (std::size_t i = at; i < css.size() && length_ < sizeof bytes_; ++i) {
-            const char c = css[i];
-            if (c == ':')
-                return length_ == 0 ? std::nullopt : std::optional(i);
-            if (static_cast<unsigned char>(c) >= 0x80 || !IsNameByte(c))
-                return std::nullopt;
-            bytes_[length_++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-        return std::nullopt;
-    }
-    void Set(std::string_view name)
-    {
-        length_ = name.copy(bytes_, sizeof bytes_);
-    }
-    std::string_view View() const { return {bytes_, length_}; }
-
-private:
-    char bytes_[LongestName];
-    std::size_t length_ = 0;
-};
-
-// The bytes the scan must look at closely: those that start a comment, a
-// string or an escape, open or close a block, end a declaration, and the
-// first of "font-size:". Everything else only moves the scan on.
+// The bytes the scan must look at closely between declarations: those
+// that start a comment, a string or an escape, open or close a block or a
+// bracket, and end a declaration. Everything else only moves the scan on.
 constexpr std::array<bool, 256> SpecialBytes = [] {
     std::array<bool, 256> special{};
-    for (const unsigned char c : std::string_view("/\\\"'{};fF"))
+    for (const unsigned char c : std::string_view("/\\\"'{};()[]"))
         special[c] = true;
     return special;
 }();
+
+// Where the colon stands after a declaration's name that ends at nameEnd,
+// past blanks and comments; nullopt when none does.
+std::optional<std::size_t> ColonAfter(std::string_view css, std::size_t nameEnd)
+{
+    const std::size_t at = SkipBlanks(css, nameEnd);
+    return at < css.size() && css[at] == ':' ? std::optional(at) : std::nullopt;
+}
 
 // The spans sorted and joined where they overlap.
 std::vector<KeptSpan> Joined(std::vector<KeptSpan> spans)
@@ -73,67 +47,94 @@ std::vector<KeptSpan> Joined(std::vector<KeptSpan> spans)
 
 std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& choice, std::vector<KeptSpan> kept)
 {
-    const bool fontSizesAnywhere = choice.FontSizesAnywhere();
     const std::vector<KeptSpan> keptSpans = Joined(std::move(kept));
     auto nextKept = keptSpans.begin();
+    // Whether [begin, end) reaches into a kept span: a declaration that
+    // starts before one may end in it (an unclosed url in the original
+    // text runs to the first ")" of the rules appended after it).
+    const auto reachesKeptSpan = [&](std::size_t begin, std::size_t end) {
+        while (nextKept != keptSpans.end() && nextKept->second <= begin)
+            ++nextKept;
+        return nextKept != keptSpans.end() && nextKept->first < end;
+    };
 
     std::string out;
     out.reserve(css.size());
     std::size_t copied = 0;            // everything before this is in out or removed
     std::vector<RuleKind> blocks;      // the blocks open here, innermost last
-    std::size_t preludeStart = 0;      // where the text before the next "{" starts
-    bool atDeclarationStart = false;   // inside a block, after its "{" or a ";", past blanks and comments
-    Name name;
-    std::size_t i = 0;
+    Brackets brackets;                 // brackets open here, outside any declaration's value
+    // CSS reads the text after its UTF-8 mark, which stays.
+    std::size_t i = css.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    std::size_t preludeStart = i;      // where the text before the next "{" starts
+    bool atDeclarationStart = true;    // after a "{", ";" or "}" (or at the start), past blanks and comments
+    LowerName name;
+    std::string rewritten;
     while (i < css.size()) {
         const char c = css[i];
         if (!atDeclarationStart && !SpecialBytes[static_cast<unsigned char>(c)]) {
             ++i;
             continue;
         }
+        if (atDeclarationStart && !IsBlank(c) && !IsCommentStart(css, i)) {
+            atDeclarationStart = false;
+            const std::size_t nameEnd = name.Read(css, i);
+            const std::optional<std::size_t> colon = nameEnd > i ? ColonAfter(css, nameEnd) : std::nullopt;
+            const RuleKind rule = blocks.empty() ? RuleKind::None : blocks.back();
+            // Between rules CSS knows no declarations, so no custom ones.
+            const bool custom = colon && !blocks.empty() && name.IsCustom();
+            if (colon && (custom || choice.Considers(name.View(), rule))) {
+                const ValueEnd found = FindEnd(css, *colon + 1, custom);
+                if (found.found == DeclarationEnd::EndOfText)
+                    break;  // the rest of the text is its value: nothing after it is a declaration
+                if (found.found == DeclarationEnd::Found) {
+                    const std::string_view value = css.substr(*colon + 1, found.valueEnd - (*colon + 1));
+                    const DeclarationEdit edit =
+                        custom || reachesKeptSpan(i, found.end) ? DeclarationEdit::Keep
+                                                                : choice.Edit(name.View(), value, rewritten);
+                    if (edit == DeclarationEdit::Remove) {
+                        out.append(css, copied, i - copied);
+                        copied = found.end;
+                    } else if (edit == DeclarationEdit::Rewrite) {
+                        std::size_t valueEnd = found.valueEnd;
+                        while (valueEnd > *colon + 1 && IsBlank(css[valueEnd - 1]))
+                            --valueEnd;
+                        out.append(css, copied, i - copied);
+                        out += rewritten;
+                        copied = valueEnd;
+                    }
+                    // Past the declaration, edited or kept, as past its ";";
+                    // a "}" that ends it is read next.
+                    i = found.end;
+                    if (found.end != found.valueEnd) {
+                        preludeStart = found.end;
+                        atDeclarationStart = true;
+                    }
+                    continue;
+                }
+            }
+            // No declaration a choice may edit: read on byte by byte, as a
+            // declaration kept or a nested rule's selector.
+        }
         if (c == '/' || c == '\\' || c == '"' || c == '\'') {
             if (const std::optional<std::size_t> past = SkipOpaque(css, i)) {
-                atDeclarationStart &= c == '/';  // a comment, not a string or an escape
                 i = *past;
                 continue;
             }
         }
-        const RuleKind rule = blocks.empty() ? RuleKind::None : blocks.back();
-        std::optional<std::size_t> colon;
-        if (fontSizesAnywhere && (c == 'f' || c == 'F') && StartsWithIgnoringCase(css, i, "font-size:")) {
-            name.Set(FontSize);
-            colon = i + FontSize.size();
-        } else if (atDeclarationStart && !IsBlank(c)) {
-            colon = name.Read(css, i);
-        }
-        if (colon && choice.Considers(name.View(), rule)) {
-            std::size_t end = 0;
-            const DeclarationEnd found = FindEnd(css, *colon + 1, end);
-            if (found == DeclarationEnd::EndOfText)
-                break;  // no later declaration can end either: the scan would see the same text
-            if (found == DeclarationEnd::Found) {
-                while (nextKept != keptSpans.end() && nextKept->second <= i)
-                    ++nextKept;
-                const bool inKeptSpan = nextKept != keptSpans.end() && nextKept->first <= i;
-                const bool semicolon = css[end - 1] == ';';
-                const std::string_view value = css.substr(*colon + 1, end - (semicolon ? 1 : 0) - (*colon + 1));
-                if (!inKeptSpan && choice.Removes(name.View(), value)) {
-                    out.append(css, copied, i - copied);
-                    copied = end;
-                }
-                // Past the declaration, removed or kept, as past its ";";
-                // a "}" that ends it is read next.
-                i = end;
-                if (semicolon) {
-                    preludeStart = end;
-                    atDeclarationStart = !blocks.empty();
-                }
+        if (!brackets.Empty() || c == '(' || c == '[' || c == ')' || c == ']') {
+            // Inside brackets ";", "{" and "}" are theirs, as CSS reads them.
+            if (const std::optional<std::size_t> past = c == '(' ? UrlEnd(css, i) : std::nullopt) {
+                i = *past;
                 continue;
             }
+            brackets.Read(c);
+            ++i;
+            continue;
         }
         switch (c) {
         case '{':
-            blocks.push_back(KindOfRule(css.substr(preludeStart, i - preludeStart), rule));
+            blocks.push_back(KindOfRule(css.substr(preludeStart, i - preludeStart),
+                                        blocks.empty() ? RuleKind::None : blocks.back()));
             preludeStart = i + 1;
             atDeclarationStart = true;
             break;
@@ -141,14 +142,14 @@ std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& ch
             if (!blocks.empty())
                 blocks.pop_back();
             preludeStart = i + 1;
-            atDeclarationStart = false;
+            atDeclarationStart = true;  // the enclosing rule's declarations go on after a nested one
             break;
         case ';':
             preludeStart = i + 1;
-            atDeclarationStart = !blocks.empty();
+            atDeclarationStart = true;
             break;
         default:
-            atDeclarationStart &= IsBlank(c);
+            break;
         }
         ++i;
     }

@@ -8,28 +8,15 @@ namespace {
 
 using namespace CssText;
 
-// Past the blanks and comments that start at at.
-std::size_t SkipBlanks(std::string_view text, std::size_t at)
-{
-    while (at < text.size()) {
-        if (IsBlank(text[at]))
-            ++at;
-        else if (text[at] == '/' && at + 1 < text.size() && text[at + 1] == '*')
-            at = *SkipOpaque(text, at);
-        else
-            break;
-    }
-    return at;
-}
-
 RuleKind AtRuleKind(std::string_view keyword)
 {
     if (EqualsIgnoringCase(keyword, "page"))
         return RuleKind::Page;
     if (EqualsIgnoringCase(keyword, "font-face"))
         return RuleKind::FontFace;
-    if (EqualsIgnoringCase(keyword, "media") || EqualsIgnoringCase(keyword, "supports"))
-        return RuleKind::Conditional;
+    for (const std::string_view conditional : {"media", "supports", "layer", "container"})
+        if (EqualsIgnoringCase(keyword, conditional))
+            return RuleKind::Conditional;
     return RuleKind::OtherAtRule;
 }
 
@@ -68,7 +55,9 @@ RuleKind KindOfRule(std::string_view prelude, RuleKind enclosing)
     const std::size_t start = SkipBlanks(prelude, 0);
     if (start < prelude.size() && prelude[start] == '@') {
         const std::size_t end = NameEnd(prelude, start + 1);
-        return AtRuleKind(prelude.substr(start + 1, end - start - 1));
+        const RuleKind kind = AtRuleKind(prelude.substr(start + 1, end - start - 1));
+        const bool inStyleRule = enclosing == RuleKind::Style || enclosing == RuleKind::PageBody;
+        return kind == RuleKind::Conditional && inStyleRule ? enclosing : kind;
     }
     if (enclosing != RuleKind::None && enclosing != RuleKind::Conditional)
         return RuleKind::Style;

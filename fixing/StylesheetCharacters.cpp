@@ -289,9 +289,12 @@ void CollectStylesheetCharacters(std::string_view css, bool asciiOnly, BookChara
         std::size_t colon = nameEnd;
         while (colon < css.size() && IsSpace(static_cast<Byte>(css[colon])))
             ++colon;
-        std::size_t end = css.size();  // a declaration the text ends still draws
-        if (colon >= css.size() || css[colon] != ':' || FindEnd(css, colon + 1, end) == DeclarationEnd::Blocked)
+        const CssText::ValueEnd found =
+            colon < css.size() && css[colon] == ':' ? FindEnd(css, colon + 1) : CssText::ValueEnd{DeclarationEnd::Blocked};
+        if (found.found == DeclarationEnd::Blocked)
             continue;  // a selector such as ".content:first-child", or no declaration
+        // A declaration the text ends still draws.
+        const std::size_t end = found.found == DeclarationEnd::Found ? found.end : css.size();
         CollectValue(css, colon + 1, end, property->drawn, asciiOnly, out);
         i = end;
     }

@@ -730,10 +730,12 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsInBooksReadiedForSendToKindle)
     EXPECT_NE(EntryBytes(books[3], chapterName).find("xml:lang=\"de\""), std::string::npos);
 }
 
-// Nor in books whose publishers fixed line heights, margins, typefaces
-// and sizes everywhere, with their own embedded font and a chapter that
-// names no encoding, fixed with every option for e-readers on (faces cut
-// down, Send to Kindle); a second pass leaves them as they are.
+// Nor in books whose publishers fixed line heights, margins, typefaces,
+// sizes and colours everywhere (font shorthands, a picture's data address
+// that holds declarations of its own), with their own embedded font and a
+// chapter that names no encoding, fixed with every option for e-readers on
+// (faces cut down, Send to Kindle, the reader's own colours); a second
+// pass leaves them as they are.
 TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
 {
     if (!EpubcheckIsInstalled())
@@ -747,6 +749,11 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
         "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
         "@media screen { body { margin: 0 } }\r\n"
         "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; font-family: inherit } }\r\n"
+        "body.book { color: #333; background-color: #fdf6e3 }\r\n"
+        "blockquote { margin : 1em; color : #555; background: linear-gradient(#fff, #eee); border-color: #999 }\r\n"
+        "h2 { font: italic bold 1.2em/1.3 \"Pub Serif\", serif; color: #800 }\r\n"
+        ".orn { background: #eee url(data:image/svg+xml,%3Csvg%20xmlns=%22http://www.w3.org/2000/svg%22%20"
+        "style=%22font-size:9px;color:red%22/%3E) no-repeat; font-size: 9pt }\r\n"
         "/* body { margin: 3em } */ .x::before { content: \"line-height: 2;\" }\r\n";
     const std::string font = "OEBPS/Fonts/pub.ttf", fontBytes = ReadFile(InstalledFontFolder() + "/" + FontFiles[0]);
     std::vector<std::string> books;
@@ -765,7 +772,8 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
         ASSERT_EQ(EpubcheckErrors(book, runtime / "report.txt"), "") << book << " is valid as it is";
     Options(true, true, true, false);
     for (const char* key : {OptionKey::LineHeights, OptionKey::PageMargins, OptionKey::FontFamilies,
-                            OptionKey::RelativeSizes, OptionKey::SubsetFonts, OptionKey::KindleReady})
+                            OptionKey::RelativeSizes, OptionKey::SubsetFonts, OptionKey::KindleReady,
+                            OptionKey::TextColors})
         SettingsStore::PutOption(key, true);
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     EXPECT_EQ(EntryBytes(books[0], "OEBPS/Text/chapter1.xhtml").rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>", 0),
@@ -786,7 +794,11 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsWithEveryOptionForEReaders)
               "p { margin: 0; text-indent: 1.2em;  }\r\n"
               "code, pre { font-family: \"Courier New\", monospace; font-size: 0.9em }\r\n"
               "@media screen { body { } }\r\n"
-              "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; } }\r\n");
+              "@supports (font-variant-caps: small-caps) { .sc { font-variant-caps: small-caps; } }\r\n"
+              "body.book {  }\r\nblockquote { margin : 1em;   border-color: #999 }\r\n"
+              "h2 { font-style: italic; font-weight: bold; font-size: 1.2em; }\r\n"
+              ".orn { background: #eee url(data:image/svg+xml,%3Csvg%20xmlns=%22http://www.w3.org/2000/svg%22%20"
+              "style=%22font-size:9px;color:red%22/%3E) no-repeat; }\r\n");
     EXPECT_EQ(EntryBytes(books[0], font), fontBytes) << "the book's own font stays";
 }
 

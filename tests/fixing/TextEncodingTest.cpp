@@ -116,7 +116,7 @@ TEST_F(TextEncodingTest, OtherEncodingsKeepTheirBytes)
     EXPECT_EQ(ReadFile(css).substr(0, lone.size()), lone);
 
     const std::string unsafes[] = {Utf16("a{font-size:1em;}", true) + "x", std::string("\xFF\xFE\0\0a\0\0\0", 8),
-                                   "\xFE" "font-size:1px;\xFF"};  // the edit would make a UTF-16 mark
+                                   "font-size:1px;\xFE\xFF"};  // the edit would make a UTF-16 mark
     for (const std::string& unsafe : unsafes) {
         WriteFile(css, unsafe);
         const StylesheetEdit edit = StripCSSFonts(css, "", FixOptions::Current());
