@@ -7,6 +7,8 @@
 #include "PackageDocument.h"
 #include "PathText.h"
 #include "Stylesheet.h"
+#include "StylesheetReferences.h"
+#include "TextFile.h"
 #include "UserPrompter.h"
 
 #include <set>
@@ -62,20 +64,39 @@ std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath)
     return found;
 }
 
-bool FindCSS(const std::string& FolderPath, const FixOptions& options)
+WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options)
 {
-    bool changed = false;
+    WalkResult walk;
+    std::vector<std::string> packages;
     for (const EditedFile& file : FindEditedFiles(FolderPath)) {
         const std::string path = FolderPath + file.name;
         if (file.kind == EditedFile::PackageDocument) {
+            packages.push_back(file.name);
             if (options.intlFonts)
-                changed |= AlterContentOpf(path, UpToTop(file.name));
+                walk.changed |= AlterContentOpf(path, UpToTop(file.name));
         } else if (!options.deleteCSS) {
-            changed |= StripCSSFonts(path, UpToTop(file.name), options);
+            walk.changed |= StripCSSFonts(path, UpToTop(file.name), options);
         } else if (FileSystem().FileExists(path)) {
             FileSystem().DeleteFile(path, true);
-            changed = true;
+            walk.deletedStylesheets.insert(file.name);
+            walk.changed = true;
         }
     }
-    return changed;
+    if (walk.deletedStylesheets.empty())
+        return walk;
+    // The deleted stylesheets' items go, so that the manifest names no
+    // file the book lacks.
+    for (const std::string& name : packages) {
+        const std::string path = FolderPath + name;
+        if (!FileSystem().FileExists(path))
+            continue;
+        const ReferencesRemoved removed = WithoutStylesheetItems(ReadTextFile(path), name, walk.deletedStylesheets);
+        if (removed.kind == ReferencesRemoved::Unreadable) {
+            walk.leftAlone = KeptStylesheetsReason(name);
+            break;
+        }
+        if (removed.kind == ReferencesRemoved::Edited)
+            WriteWholeFile(path, removed.document);
+    }
+    return walk;
 }

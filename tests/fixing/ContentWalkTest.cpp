@@ -144,12 +144,12 @@ TEST_F(ContentWalkTest, PackageDocumentsTheContainerNames)
 
     fresh(Container(Rootfile("EPUB/package.opf") + Rootfile("OPS/fb.opf") + Rootfile("OEBPS/content.opf") +
                     Rootfile("book.opf", "application/xhtml+xml")));
-    EXPECT_TRUE(FindCSS(book.folder(), FixOptions::Current()));
+    EXPECT_TRUE(FindCSS(book.folder(), FixOptions::Current()).changed);
     EXPECT_NE(Get("EPUB/package.opf").find("href=\"../LiberationSerif-Regular.ttf\""), std::string::npos);
     EXPECT_NE(items("OPS/fb.opf"), std::string::npos);
     EXPECT_EQ(Get("OEBPS/content.opf"), "<manifest>" + ManifestItems("../") + "\r\n") << "named and listed: once";
     EXPECT_EQ(Get("book.opf"), "<manifest>") << "another media type";
-    EXPECT_FALSE(FindCSS(book.folder(), FixOptions::Current())) << "a second pass adds nothing";
+    EXPECT_FALSE(FindCSS(book.folder(), FixOptions::Current()).changed) << "a second pass adds nothing";
 
     for (const std::string& container :
          {std::string(), Container(Rootfile("EPUB/package.opf")).substr(0, 90), Container(Rootfile("../book.opf")),
