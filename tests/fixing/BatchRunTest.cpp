@@ -298,6 +298,31 @@ TEST_F(BatchRunTest, DeletedStylesheetsLeaveNoItemOrLinkBehind)
     EXPECT_EQ(fs::last_write_time(linked), past) << "a second pass does not pack it again";
 }
 
+// Readied for Send to Kindle at once, a chapter loses its link and gains
+// its declaration, put first or written into the one it has.
+TEST_F(BatchRunTest, DeletedStylesheetsAndSendToKindleEditAChapterTogether)
+{
+    Options(false, false, false, true);
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    const std::string book = Book("kindle.epub");
+    const std::string link = "<link rel=\"stylesheet\" type=\"text/css\" href=\"../Styles/book.css\"/>";
+    std::string chapter = EntryBytes(book, "OEBPS/Text/chapter1.xhtml");
+    chapter.erase(0, chapter.find('\n') + 1);
+    std::string nav = EntryBytes(book, "OEBPS/nav.xhtml");
+    nav.replace(0, nav.find('\n'), "<?xml version=\"1.0\"?>");
+    const std::string navLink = "  <link href=\"Styles/book.css\" rel=\"stylesheet\"/>\n";
+    std::string linkedNav = nav;
+    linkedNav.insert(nav.find("</head>"), "\n" + navLink);
+    BuildZip(book, {{"OEBPS/Text/chapter1.xhtml", chapter}, {"OEBPS/nav.xhtml", linkedNav}}, true);
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << OnlyMessage();
+    const std::string declaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
+    EXPECT_EQ(EntryBytes(book, "OEBPS/Text/chapter1.xhtml"),
+              declaration + "\n" + chapter.erase(chapter.find(link), link.size()));
+    linkedNav.erase(linkedNav.find(navLink), navLink.size());
+    EXPECT_EQ(EntryBytes(book, "OEBPS/nav.xhtml"), linkedNav.replace(0, linkedNav.find('\n'), declaration));
+}
+
 // A second pass over fixed books touches none of them; a book fixed by an
 // earlier release (rules and items twice over) gains nothing; options
 // turned on between passes add their part once.
@@ -732,8 +757,35 @@ std::string EpubcheckErrors(const std::string& book, const std::string& report)
     return errors;
 }
 
+// EpubcheckErrors of each of books, checked side by side (each check is
+// mostly the Java machine starting); scratch is a folder for the reports.
+std::vector<std::string> EpubcheckErrors(const std::vector<std::string>& books, const std::string& scratch)
+{
+    std::vector<std::future<std::string>> checks;
+    for (std::size_t i = 0; i < books.size(); ++i)
+        checks.push_back(std::async(std::launch::async, [&, i] {
+            return EpubcheckErrors(books[i], scratch + "/report" + std::to_string(i) + ".txt");
+        }));
+    std::vector<std::string> errors;
+    for (std::future<std::string>& check : checks)
+        errors.push_back(check.get());
+    return errors;
+}
+
+// The error kinds of after that before has not.
+std::string NewErrors(const std::string& before, const std::string& after)
+{
+    std::string added;
+    std::istringstream lines(after);
+    for (std::string line; std::getline(lines, line);)
+        if (before.find(line + "\n") == std::string::npos)
+            added += line + "\n";
+    return added;
+}
+
 // epubcheck finds nothing in a book fixed once or twice that it did not
-// find before.
+// find before; nor once its stylesheets are deleted, with a book of them
+// linked every way among them.
 TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
 {
     if (!EpubcheckIsInstalled())
@@ -771,32 +823,16 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrors)
             EXPECT_EQ(check(books[i]), before[i]) << books[i] << ", pass " << pass;
     }
     EXPECT_NE(EntryBytes(package, "EPUB/package.opf").find(ManifestItems("../")), std::string::npos);
-}
 
-// EpubcheckErrors of each of books, checked side by side (each check is
-// mostly the Java machine starting); scratch is a folder for the reports.
-std::vector<std::string> EpubcheckErrors(const std::vector<std::string>& books, const std::string& scratch)
-{
-    std::vector<std::future<std::string>> checks;
-    for (std::size_t i = 0; i < books.size(); ++i)
-        checks.push_back(std::async(std::launch::async, [&, i] {
-            return EpubcheckErrors(books[i], scratch + "/report" + std::to_string(i) + ".txt");
-        }));
-    std::vector<std::string> errors;
-    for (std::future<std::string>& check : checks)
-        errors.push_back(check.get());
-    return errors;
-}
-
-// The error kinds of after that before has not.
-std::string NewErrors(const std::string& before, const std::string& after)
-{
-    std::string added;
-    std::istringstream lines(after);
-    for (std::string line; std::getline(lines, line);)
-        if (before.find(line + "\n") == std::string::npos)
-            added += line + "\n";
-    return added;
+    std::vector<std::string> all = books;
+    all.push_back(Book("linked.epub"));
+    MakeLinkedStylesheets(all.back());
+    before.push_back(check(all.back()));
+    Options(false, false, true, true);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    const std::vector<std::string> deleted = EpubcheckErrors(all, runtime.path());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_EQ(NewErrors(before[i], deleted[i]), "") << all[i] << " had\n" << before[i];
 }
 
 // Nor in books readied for Send to Kindle: chapters with a declaration
