@@ -119,7 +119,7 @@ constexpr char32_t CutPage = 128;
 
 // The names of the book's content documents, as patterns.
 std::vector<std::string> ContentPatterns(const std::string& folder, const std::vector<EditedFile>& files,
-                                           PackageContents& contents)
+                                         PackageContents& contents)
 {
     for (const EditedFile& file : files)
         if (file.kind == EditedFile::PackageDocument)

@@ -57,8 +57,31 @@ void SkipElement(QXmlStreamReader& xml)
     }
 }
 
+// Whether the XML white space or the character that ends a name of a tag
+// or instruction ("/", ">", "?") is at offset.
+bool EndsName(const QString& text, qint64 offset)
+{
+    if (offset >= text.size())
+        return false;
+    const QChar c = text[offset];
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'/' || c == u'>' || c == u'?';
+}
+
+// Whether the text from begin to end is start, a name's end, anything,
+// and finish: a reference written out there. One that an entity of the
+// document's own brings in is read at the entity's reference instead,
+// whose bytes cannot be taken out alone.
+bool Spells(const QString& text, qint64 begin, qint64 end, QStringView start, QStringView finish)
+{
+    if (begin < 0 || end <= begin || end > text.size())
+        return false;
+    const QStringView written = QStringView(text).sliced(begin, end - begin);
+    return written.size() >= start.size() + finish.size() && written.startsWith(start) &&
+           EndsName(text, begin + start.size()) && written.endsWith(finish);
+}
+
 // The references in text to the deleted stylesheets; nullopt where text
-// is not well-formed.
+// is not well-formed, or one of them is not written out in it.
 std::optional<Found> FindReferences(const QString& text, const std::string& entry,
                                     const std::set<std::string>& deleted, Target target)
 {
@@ -75,7 +98,7 @@ std::optional<Found> FindReferences(const QString& text, const std::string& entr
             NamesDeleted(PseudoHref(xml.processingInstructionData()), entry, deleted)) {
             const qint64 begin = text.indexOf(u"<?", before);
             const qint64 end = xml.characterOffset();
-            if (begin < 0 || begin >= end || !QStringView(text).sliced(begin, end - begin).startsWith(u"<?xml-stylesheet"))
+            if (!Spells(text, begin, end, u"<?xml-stylesheet", u"?>"))
                 return std::nullopt;
             found.spans.push_back({begin, end});
         }
@@ -88,9 +111,14 @@ std::optional<Found> FindReferences(const QString& text, const std::string& entr
         if (reference && NamesDeleted(attributes.value(QLatin1String("href")).toString(), entry, deleted)) {
             // No attribute value holds a "<": the last one before the end
             // of the start tag begins it.
-            const qint64 begin = text.lastIndexOf(u'<', xml.characterOffset() - 1);
+            const qint64 startEnd = xml.characterOffset();
+            const qint64 begin = text.lastIndexOf(u'<', startEnd - 1);
+            const QString start = u'<' + xml.qualifiedName().toString();
             SkipElement(xml);
-            found.spans.push_back({begin, xml.characterOffset()});
+            const qint64 end = xml.characterOffset();
+            if (!Spells(text, begin, startEnd, start, u">") || !Spells(text, begin, end, start, u">"))
+                return std::nullopt;
+            found.spans.push_back({begin, end});
             found.ids.insert(attributes.value(QLatin1String("id")).trimmed().toString());
             continue;
         }

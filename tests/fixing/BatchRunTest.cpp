@@ -236,16 +236,20 @@ LinkedStylesheets MakeLinkedStylesheets(const std::string& book)
     texts.before["OEBPS/nav.xhtml"].insert(nav.find("</head>"), "<link href=\"Styles/book.css\" rel=\"stylesheet\"/>");
     texts.after["OEBPS/nav.xhtml"] = nav;
     // Edited as its characters, written back in UTF-16; and as bytes.
-    const std::string wide = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<html xmlns=\"http://www.w3.org/1999/xhtml\">"
-                             "\r\n<head><title>\xCE\xB1\xCE\xB2</title>\r\n";
-    const std::string wideRest = "</head>\r\n<body><p>\xCE\xB1\xCE\xB2\xCE\xB3 \xF0\x9D\x90\x80</p></body>\r\n</html>\r\n";
+    const std::string wide = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
+                             "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n"
+                             "<head><title>\xCE\xB1\xCE\xB2</title>\r\n";
+    const std::string wideRest =
+        "</head>\r\n<body><p>\xCE\xB1\xCE\xB2\xCE\xB3 \xF0\x9D\x90\x80</p></body>\r\n</html>\r\n";
     texts.before["OEBPS/Text/wide.xhtml"] =
         Utf16LE(wide + "  <link rel=\"stylesheet\" href=\"css/local.css\"/>\r\n" + wideRest);
     texts.after["OEBPS/Text/wide.xhtml"] = Utf16LE(wide + wideRest);
-    const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<html xmlns=\"http://www.w3.org/1999/xhtml\">"
-                              "\n<head><title>Caf\xE9</title>\n";
+    const std::string latin = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                              "<html xmlns=\"http://www.w3.org/1999/xhtml\">\n<head><title>Caf\xE9</title>\n";
     const std::string latinRest = "</head>\n<body><p>\xE9t\xE9</p></body>\n</html>";
-    texts.before["OEBPS/Text/latin.xhtml"] = latin + "<link rel=\"stylesheet\" href=\"../Styles/book.css\"/>\n" + latinRest;
+    // An instruction on the last line takes the line break before it.
+    texts.before["OEBPS/Text/latin.xhtml"] = latin + "<link rel=\"stylesheet\" href=\"../Styles/book.css\"/>\n" +
+                                             latinRest + "\n<?xml-stylesheet href=\"../Styles/book.css\"?>";
     texts.after["OEBPS/Text/latin.xhtml"] = latin + latinRest;
 
     std::vector<EntrySpec> entries = {{"OEBPS/Styles/my style.css", "p { color: red; }\n"},
@@ -274,14 +278,25 @@ TEST_F(BatchRunTest, DeletedStylesheetsLeaveNoItemOrLinkBehind)
     opf.insert(opf.find("<item id=\"pic\""),
                "<item id=\"data\" href=\"data.xml\" media-type=\"application/xml\" fallback-style=\"css\"/>\r\n");
     BuildZip(referred, {{BookPackage, opf}, {"OEBPS/data.xml", "<data/>"}}, true);
-    const std::string brokenBytes = ReadFile(broken), referredBytes = ReadFile(referred);
+    // A link that an entity of the chapter's own brings in has no bytes of
+    // its own to delete.
+    const std::string entity = Book("entity.epub");
+    chapter = EntryBytes(entity, "OEBPS/Text/chapter1.xhtml");
+    chapter.replace(chapter.find("<link"), chapter.find("</head>") - chapter.find("<link"), "<meta charset=\"utf-8\"/>&css;");
+    chapter.replace(chapter.find("<!DOCTYPE html>"), 15,
+                    "<!DOCTYPE html [<!ENTITY css '<link rel=\"stylesheet\" href=\"../Styles/book.css\"/>'>]>");
+    BuildZip(entity, {{"OEBPS/Text/chapter1.xhtml", chapter}}, true);
+    std::map<std::string, std::string> untouched;
+    for (const std::string& book : {broken, referred, entity})
+        untouched[book] = ReadFile(book);
 
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     EXPECT_EQ(prompter.messages.at(0).details,
               "broken.epub: OEBPS/Text/chapter1.xhtml cannot be edited safely, so the stylesheets are kept\r\n"
-              "referred.epub: OEBPS/content.opf cannot be edited safely, so the stylesheets are kept");
-    EXPECT_EQ(ReadFile(broken), brokenBytes);
-    EXPECT_EQ(ReadFile(referred), referredBytes);
+              "referred.epub: OEBPS/content.opf cannot be edited safely, so the stylesheets are kept\r\n"
+              "entity.epub: OEBPS/Text/chapter1.xhtml cannot be edited safely, so the stylesheets are kept");
+    for (const auto& [book, bytes] : untouched)
+        EXPECT_EQ(ReadFile(book), bytes) << book;
     const auto names = ZipEntryNames(linked);
     for (const char* css : {BookStylesheet, "OEBPS/Styles/my style.css", "OEBPS/Text/css/local.css"})
         EXPECT_EQ(std::count(names.begin(), names.end(), css), 0) << css;
