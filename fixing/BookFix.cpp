@@ -132,9 +132,9 @@ std::vector<std::string> ContentPatterns(const std::string& folder, const std::v
 // Reads the book's content documents where an option needs them, through
 // content, once: for Send to Kindle (KindleReadiness), with cutFaces for
 // the characters the faces are cut down to, and for the links to the
-// deleted stylesheets (StylesheetLinks), which the other fixes see taken
-// out. nullopt when they cannot be read from the book as it would be
-// carried: then it is unpacked whole.
+// deleted stylesheets (StylesheetLinks), which Send to Kindle sees taken
+// out and writes over. nullopt when they cannot be read from the book as
+// it would be carried: then it is unpacked whole.
 std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
                                      const std::set<std::string>& deletedStylesheets, ContentReader& content,
                                      FontStock& fonts)
@@ -142,7 +142,7 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
     ContentFix fix;
     std::optional<StylesheetLinks> links;
     if (!deletedStylesheets.empty())
-        links.emplace(content, deletedStylesheets);
+        links.emplace(deletedStylesheets);
     const std::vector<EditedFile> files = FindEditedFiles(PathText::AsFolder(folder));
     std::optional<KindleReadiness> kindle;
     if (options.kindleReady) {
@@ -185,14 +185,14 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
         fix.leftAlone = links->LeftAlone();
         return fix;
     }
+    if (links)
+        fix.changed = links->Finish(content);
     if (kindle) {
-        const KindleReadiness::Result ready = kindle->Finish(links ? *links : content);
+        const KindleReadiness::Result ready = kindle->Finish(content);
         fix.leftAlone = ready.leftAlone;
         fix.note = ready.note;
-        fix.changed = ready.changed;
+        fix.changed |= ready.changed;
     }
-    if (links && !fix.leftAlone)
-        fix.changed |= links->Finish();
     if (characters && !fix.leftAlone) {
         for (const EditedFile& file : files)
             if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))

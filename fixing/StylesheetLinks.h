@@ -10,16 +10,15 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
-// Edits each content document shown to Unlinked (see WithoutStylesheetLinks)
-// and writes the edits through content at Finish. Other fixes that edit
-// the same documents are shown them edited, and write through this
-// reader: what they write of a document (made from its edited bytes)
-// stands for this fix's edit, and a prefix they put first goes before it.
-class StylesheetLinks : public ContentReader {
+// Edits each content document shown to Unlinked (see
+// WithoutStylesheetLinks), and writes the edits at Finish, before any other
+// fix writes the same documents: those are shown them edited.
+class StylesheetLinks {
 public:
     // deleted: the stylesheets' names in the book.
-    StylesheetLinks(ContentReader& content, std::set<std::string> deleted);
+    explicit StylesheetLinks(std::set<std::string> deleted) : deleted_(std::move(deleted)) {}
 
     // The content document name as the other fixes are to see it: without
     // its links, or as it is; nullopt once the book is to be left as it is
@@ -28,21 +27,11 @@ public:
 
     const std::optional<std::string>& LeftAlone() const { return leftAlone_; }
 
-    // Writes the edited documents that no other fix wrote; whether any
-    // document was edited.
-    bool Finish();
-
-    // The book's entries as they were, through content.
-    void Heads(const std::vector<std::string>& patterns, std::size_t size, const See& see) override;
-    bool Whole(const std::vector<std::string>& patterns, const See& see) override;
-
-    void Replace(const std::string& name, std::string_view bytes) override;
-    void PutFirst(const std::string& name, std::string_view prefix) override;
+    // Writes the edited documents through content; whether there were any.
+    bool Finish(ContentReader& content);
 
 private:
-    ContentReader& content_;
     std::set<std::string> deleted_;
-    std::map<std::string, std::string> edited_;  // not yet written
-    bool anyEdited_ = false;
+    std::map<std::string, std::string> edited_;
     std::optional<std::string> leftAlone_;
 };
