@@ -18,6 +18,7 @@
 #include "PathText.h"
 #include "RealFilePath.h"
 #include "RunTimeError.h"
+#include "StylesheetLinks.h"
 #include "TextFile.h"
 #include "UnzipBinding.h"
 #include "WorkingFolder.h"
@@ -29,6 +30,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <variant>
 
@@ -115,9 +117,9 @@ struct ContentFix {
 // library, for some kilobytes more a book.
 constexpr char32_t CutPage = 128;
 
-// The names of the documents whose characters count, as patterns.
-std::vector<std::string> CharacterPatterns(const std::string& folder, const std::vector<EditedFile>& files,
-                                           PackageContents& contents)
+// The names of the book's content documents, as patterns.
+std::vector<std::string> ContentPatterns(const std::string& folder, const std::vector<EditedFile>& files,
+                                         PackageContents& contents)
 {
     for (const EditedFile& file : files)
         if (file.kind == EditedFile::PackageDocument)
@@ -128,13 +130,19 @@ std::vector<std::string> CharacterPatterns(const std::string& folder, const std:
 }
 
 // Reads the book's content documents where an option needs them, through
-// content, once: for Send to Kindle (KindleReadiness) and, with cutFaces,
-// for the characters the faces are cut down to. nullopt when they cannot
-// be read from the book as it would be carried: then it is unpacked whole.
+// content, once: for Send to Kindle (KindleReadiness), with cutFaces for
+// the characters the faces are cut down to, and for the links to the
+// deleted stylesheets (StylesheetLinks), which Send to Kindle sees taken
+// out and writes over. nullopt when they cannot be read from the book as
+// it would be carried: then it is unpacked whole.
 std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
-                                     ContentReader& content, FontStock& fonts)
+                                     const std::set<std::string>& deletedStylesheets, ContentReader& content,
+                                     FontStock& fonts)
 {
     ContentFix fix;
+    std::optional<StylesheetLinks> links;
+    if (!deletedStylesheets.empty())
+        links.emplace(deletedStylesheets);
     const std::vector<EditedFile> files = FindEditedFiles(PathText::AsFolder(folder));
     std::optional<KindleReadiness> kindle;
     if (options.kindleReady) {
@@ -159,23 +167,37 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
         for (const EditedFile& file : files)
             if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
                 characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
-        patterns = CharacterPatterns(folder, files, contents);
     }
+    if (cutFaces || links)
+        patterns = ContentPatterns(folder, files, contents);
     if (kindle && kindle->WantsAnyWhole())
         for (const std::string& pattern : kindle->ContentPatterns())
             patterns.push_back(pattern);
     const auto see = [&](const std::string& name, std::string_view bytes) {
-        if (characters && KindOfDocument(name, contents) != DocumentKind::None)
+        const bool document = (characters || links) && KindOfDocument(name, contents) != DocumentKind::None;
+        if (characters && document)
             characters->AddContentDocument(bytes);
+        if (links && document) {
+            const std::optional<std::string_view> unlinked = links->Unlinked(name, bytes);
+            if (!unlinked)
+                return false;
+            bytes = *unlinked;
+        }
         return !kindle || !kindle->WantsWhole(name) || kindle->Whole(name, bytes);
     };
     if (!patterns.empty() && !content.Whole(patterns, see))
         return std::nullopt;
+    if (links && links->LeftAlone()) {
+        fix.leftAlone = links->LeftAlone();
+        return fix;
+    }
+    if (links)
+        fix.changed = links->Finish(content);
     if (kindle) {
         const KindleReadiness::Result ready = kindle->Finish(content);
         fix.leftAlone = ready.leftAlone;
         fix.note = ready.note;
-        fix.changed = ready.changed;
+        fix.changed |= ready.changed;
     }
     if (characters && !fix.leftAlone && characters->Readable())
         fix.cut = fonts.Cut(characters->Characters(CutPage));
@@ -287,10 +309,9 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     // A protected book is judged before anything in it is edited.
     if (auto protection = ProtectionOf(folder, options.intlFonts))
         return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt, {}};
-    BookEdits edits = FindCSS(PathText::AsFolder(folder), options);
-    if (edits.leftAlone)
-        return BookResult{BookResult::LeftAlone, std::move(*edits.leftAlone), std::nullopt, {}};
-    const bool changed = edits.changed;
+    const WalkResult walk = FindCSS(PathText::AsFolder(folder), options);
+    if (walk.leftAlone)
+        return BookResult{BookResult::LeftAlone, *walk.leftAlone, std::nullopt, {}};
 
     // A book of which nothing was unpacked is unpacked whole, so that one
     // that unpacks to nothing fails below.
@@ -304,19 +325,20 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     // The content documents, where an option reads them.
     const bool cutFaces = options.intlFonts && options.subsetFonts && !holdsTheFonts;
     ContentFix content;
-    if (options.kindleReady || cutFaces) {
+    if (options.kindleReady || cutFaces || !walk.deletedStylesheets.empty()) {
         if (const auto problem = unpackTheRest())
             return Failure(*problem);
         const std::unique_ptr<ContentReader> reader =
             carry ? CarriedContent(book, folder, edited) : UnpackedContent(folder);
-        std::optional<ContentFix> fixed = FixContent(folder, options, cutFaces, *reader, scratch.fonts);
+        std::optional<ContentFix> fixed =
+            FixContent(folder, options, cutFaces, walk.deletedStylesheets, *reader, scratch.fonts);
         if (!fixed)
             return CarryRefused{};
         content = std::move(*fixed);
         if (content.leftAlone)
             return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
     }
-    if (!changed && !content.changed && (holdsTheFonts || !options.intlFonts))
+    if (!walk.changed && !content.changed && (holdsTheFonts || !options.intlFonts))
         return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, content.note};
     if (const auto problem = unpackTheRest())
         return Failure(*problem);
@@ -364,7 +386,7 @@ void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
     SetPackingValues(book, {}, std::nullopt);  // the level the book will be packed at
     // The content documents the fix will most likely read keep their bytes,
     // so that they are not inflated a second time to be read.
-    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts);
+    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts) || options.deleteCSS;
     PrefetchReferenceEntries(book, EditedEntries, readsContent ? DocumentPatterns({}, true) : std::vector<std::string>{});
 }
 

@@ -1,5 +1,6 @@
 #include "ContentReader.h"
 
+#include "FileSystemObject.h"
 #include "NameOrder.h"
 #include "PackingValues.h"
 #include "PathText.h"
@@ -41,7 +42,12 @@ public:
 
     void PutFirst(const std::string& name, std::string_view prefix) override
     {
-        TheZipRequest().carriedPrefixes.emplace_back(name, prefix);
+        // A replaced entry is a file of the working folder, no longer carried.
+        const std::string path = PathText::Join(folder_, name);
+        if (FileSystem().FileExists(path))
+            WriteWholeFile(path, std::string(prefix) + ReadTextFile(path));
+        else
+            TheZipRequest().carriedPrefixes.emplace_back(name, prefix);
     }
 
 private:

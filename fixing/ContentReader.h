@@ -29,8 +29,9 @@ public:
     // The entry's bytes become bytes in the new book.
     virtual void Replace(const std::string& name, std::string_view bytes) = 0;
 
-    // prefix goes before the entry's bytes in the new book; where it is
-    // carried over, its compressed bytes stay as they are behind it.
+    // prefix goes before the entry's bytes in the new book (before those
+    // Replace gave it, where it was replaced); where it is carried over,
+    // its compressed bytes stay as they are behind it.
     virtual void PutFirst(const std::string& name, std::string_view prefix) = 0;
 };
 

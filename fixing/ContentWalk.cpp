@@ -7,6 +7,8 @@
 #include "PackageDocument.h"
 #include "PathText.h"
 #include "Stylesheet.h"
+#include "StylesheetReferences.h"
+#include "TextFile.h"
 #include "Translation.h"
 #include "UserPrompter.h"
 
@@ -63,28 +65,47 @@ std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath)
     return found;
 }
 
-BookEdits FindCSS(const std::string& FolderPath, const FixOptions& options)
+WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options)
 {
-    BookEdits edits;
+    WalkResult walk;
+    std::vector<std::string> packages;
     for (const EditedFile& file : FindEditedFiles(FolderPath)) {
         const std::string path = FolderPath + file.name;
         if (file.kind == EditedFile::PackageDocument) {
+            packages.push_back(file.name);
             if (options.intlFonts)
-                edits.changed |= AlterContentOpf(path, UpToTop(file.name));
+                walk.changed |= AlterContentOpf(path, UpToTop(file.name));
         } else if (!options.deleteCSS) {
             const StylesheetEdit edit = StripCSSFonts(path, UpToTop(file.name), options);
             if (!edit.uneditable.empty()) {
                 //: %1 is a stylesheet's name in the book, %2 the encoding its @charset rule names.
-                edits.leftAlone = Words::Fill(
+                walk.leftAlone = Words::Fill(
                     Words::translate("ContentWalk", "%1 is in %2, which the fix does not edit"),
                     {file.name, edit.uneditable});
-                return edits;
+                return walk;
             }
-            edits.changed |= edit.rewritten;
+            walk.changed |= edit.rewritten;
         } else if (FileSystem().FileExists(path)) {
             FileSystem().DeleteFile(path, true);
-            edits.changed = true;
+            walk.deletedStylesheets.insert(file.name);
+            walk.changed = true;
         }
     }
-    return edits;
+    if (walk.deletedStylesheets.empty())
+        return walk;
+    // The deleted stylesheets' items go, so that the manifest names no
+    // file the book lacks.
+    for (const std::string& name : packages) {
+        const std::string path = FolderPath + name;
+        if (!FileSystem().FileExists(path))
+            continue;
+        const ReferencesRemoved removed = WithoutStylesheetItems(ReadTextFile(path), name, walk.deletedStylesheets);
+        if (removed.kind == ReferencesRemoved::Unreadable) {
+            walk.leftAlone = KeptStylesheetsReason(name);
+            break;
+        }
+        if (removed.kind == ReferencesRemoved::Edited)
+            WriteWholeFile(path, removed.document);
+    }
+    return walk;
 }

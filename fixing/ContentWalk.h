@@ -3,6 +3,7 @@
 #include "FixOptions.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,16 +21,19 @@ struct EditedFile {
 std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath);
 
 // What FindCSS did to a book.
-struct BookEdits {
-    bool changed = false;                  // a file was rewritten or deleted
-    std::optional<std::string> leftAlone;  // why the book is to be left as it was: a stylesheet it cannot edit
+struct WalkResult {
+    bool changed = false;                      // a file was rewritten or deleted
+    std::set<std::string> deletedStylesheets;  // their names in the book
+    std::optional<std::string> leftAlone;      // why the book is to be left as it is
 };
 
 // Fixes the whole unpacked book below FolderPath (which ends in the
 // separator) as options say: every stylesheet (see FindEditedFiles) is
 // rewritten, or deleted when DeleteCSS is on; every package document gets
-// the font items when IntlFonts is on. Files are handled in the order
-// FindEditedFiles gives, and the font references point from each file up
-// to FolderPath. A stylesheet that cannot be edited exactly in its
-// encoding ends the walk: the book is to be left as it was.
-BookEdits FindCSS(const std::string& FolderPath, const FixOptions& options);
+// the font items when IntlFonts is on, and loses the manifest items of the
+// stylesheets deleted (see WithoutStylesheetItems). Files are handled in
+// the order FindEditedFiles gives, and the font references point from
+// each file up to FolderPath. Where a stylesheet cannot be edited exactly
+// in its encoding, or a package document cannot lose its items safely,
+// the walk ends and the book is to be left as it is: leftAlone says why.
+WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options);

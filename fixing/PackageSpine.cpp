@@ -9,11 +9,7 @@
 #include <map>
 #include <optional>
 
-namespace {
-
-// The entry an href names from the folder of packageEntry; nullopt where
-// it names none in the book.
-std::optional<std::string> EntryOf(const QString& href, const std::string& packageEntry)
+std::optional<std::string> EntryOf(const QString& href, const std::string& documentEntry)
 {
     QString path = href.section(u'#', 0, 0);
     const qsizetype colon = path.indexOf(u':');
@@ -21,9 +17,9 @@ std::optional<std::string> EntryOf(const QString& href, const std::string& packa
         (colon >= 0 && !path.contains(u'/')))
         return std::nullopt;
     const std::string decoded = QUrl::fromPercentEncoding(path.toUtf8()).toStdString();
-    const std::size_t cut = packageEntry.rfind('/');
+    const std::size_t cut = documentEntry.rfind('/');
     std::vector<std::string> parts;
-    const std::string joined = (cut == std::string::npos ? "" : packageEntry.substr(0, cut + 1)) + decoded;
+    const std::string joined = (cut == std::string::npos ? "" : documentEntry.substr(0, cut + 1)) + decoded;
     std::size_t from = 0;
     for (std::size_t at = 0; at <= joined.size(); ++at) {
         if (at < joined.size() && joined[at] != '/')
@@ -45,8 +41,6 @@ std::optional<std::string> EntryOf(const QString& href, const std::string& packa
         entry += "/" + parts[i];
     return entry;
 }
-
-}  // namespace
 
 PackageContents ReadPackageContents(std::string_view packageDocument, const std::string& packageEntry)
 {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QString;
 
 // What a package document says about the book's content documents, as
 // entry names in the book: each manifest href resolved against the
@@ -14,6 +17,11 @@ struct PackageContents {
     std::vector<std::string> spine;    // the spine's items, in its order, each once
     std::set<std::string> xhtmlItems;  // items of media type application/xhtml+xml
 };
+
+// The entry an href names from the folder of documentEntry (a package or
+// content document, as "OEBPS/content.opf"), as PackageContents resolves
+// them; nullopt where it names none in the book.
+std::optional<std::string> EntryOf(const QString& href, const std::string& documentEntry);
 
 // Reads the manifest and spine (elements named item and itemref, in any
 // namespace) of a package document given as its bytes (see

@@ -48,6 +48,12 @@ if [ -z "$(ls -A "$corpus")" ]; then
       printf '\001<opf:package xmlns:opf="http://www.idpf.org/2007/opf"><opf:metadata>'\
 '<dc:title xmlns:dc="http://purl.org/dc/elements/1.1/">T</dc:title></opf:metadata></opf:package>' \
         >"$corpus/no-language" ;;
+    fuzz_references)
+      printf '\001<package xmlns="http://www.idpf.org/2007/opf"><manifest>\r\n  <item id="a" href="a.css"/>\r\n'\
+'<opf:item xmlns:opf="http://www.idpf.org/2007/opf" id="b" href="Styles/a.css"></opf:item></manifest>'\
+'<spine><itemref idref="c"/></spine></package>' >"$corpus/package"
+      printf '\000<?xml-stylesheet href="../a.css"?>\n<html xmlns="http://www.w3.org/1999/xhtml"><head>\n'\
+'  <link rel="stylesheet" href="./a%%20b.css"/><link rel="icon" href="a.png"/>\n</head></html>' >"$corpus/content" ;;
   esac
 fi
 

@@ -410,6 +410,14 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 lässt sich nicht sicher bearbeiten, daher bleiben die Stylesheets erhalten</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>

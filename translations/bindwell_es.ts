@@ -409,6 +409,14 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 no se puede editar con seguridad, así que se conservan las hojas de estilo</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>

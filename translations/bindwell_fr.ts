@@ -410,6 +410,14 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 ne peut pas être modifié sans risque, les feuilles de style sont donc conservées</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>

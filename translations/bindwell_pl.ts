@@ -415,6 +415,14 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>Nie da się bezpiecznie edytować %1, więc arkusze stylów zostają zachowane</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>

@@ -409,6 +409,14 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 não pode ser editado com segurança, então as folhas de estilo são mantidas</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>

@@ -415,6 +415,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
 </context>
 <context>
+    <name>DeleteCss</name>
+    <message>
+        <source>%1 cannot be edited safely, so the stylesheets are kept</source>
+        <extracomment>%1 is the name of a package or content document in the book, as OEBPS/ch1.xhtml.</extracomment>
+        <translation>%1 нельзя безопасно изменить, поэтому таблицы стилей сохранены</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>File not found</source>
