@@ -1,7 +1,7 @@
 #include "OpenedPaths.h"
 
 #include "FileSystemObject.h"
-#include "NameSuffix.h"
+#include "AsciiText.h"
 #include "PathText.h"
 
 #include <algorithm>
@@ -40,7 +40,7 @@ OpenedPaths::OpenedPaths(const std::vector<std::string>& paths)
         std::vector<std::string> parts = Components(path);
         if (FileSystem().FolderExists(path)) {
             names.emplace_back();
-        } else if (FileSystem().FileExists(path) && EndsWithUpper(path, ".EPUB") && !parts.empty()) {
+        } else if (FileSystem().FileExists(path) && EndsWithIgnoringCase(path, ".epub") && !parts.empty()) {
             names.push_back(parts.back());
             parts.pop_back();
         } else {

@@ -2,7 +2,7 @@
 
 #include "BookDiscovery.h"
 #include "FileSystemObject.h"
-#include "NameSuffix.h"
+#include "AsciiText.h"
 #include "PathText.h"
 #include "Translation.h"
 
@@ -50,7 +50,7 @@ NamedBooks FindNamedBooks(const std::vector<std::string>& paths)
                 if (seen.FirstTime(book))
                     found.books.push_back({relative ? entry : book, book});
             }
-        } else if (FileSystem().FileExists(path) && EndsWithUpper(path, ".EPUB")) {
+        } else if (FileSystem().FileExists(path) && EndsWithIgnoringCase(path, ".epub")) {
             if (seen.FirstTime(path))
                 found.books.push_back({path, path});
         } else {

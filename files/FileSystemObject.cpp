@@ -197,3 +197,15 @@ void DeleteFileIfExists(const std::string& path)
     if (FileSystem().FileExists(path))
         FileSystem().DeleteFile(path, true);
 }
+
+void DeleteFolderIfExists(const std::string& path)
+{
+    if (FileSystem().FolderExists(path))
+        FileSystem().DeleteFolder(path, true);
+}
+
+void RecreateFolder(const std::string& path)
+{
+    DeleteFolderIfExists(path);
+    FileSystem().CreateFolder(path);
+}

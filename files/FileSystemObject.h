@@ -53,3 +53,10 @@ FileSystemObject& FileSystem();
 
 // Deletes the file (forced) when one exists at the path; otherwise nothing.
 void DeleteFileIfExists(const std::string& path);
+
+// Deletes the folder with all it holds (forced) when one exists at the
+// path; otherwise nothing.
+void DeleteFolderIfExists(const std::string& path);
+
+// Deletes the folder with all it holds, if any, and creates it empty.
+void RecreateFolder(const std::string& path);

@@ -1,0 +1,405 @@
+#include "BookFix.h"
+
+#include "ArchiveFailureText.h"
+#include "BookCharacters.h"
+#include "BookProtection.h"
+#include "BookUnpacking.h"
+#include "ContainerRootfiles.h"
+#include "ContentDocuments.h"
+#include "ContentReader.h"
+#include "ContentWalk.h"
+#include "FileIdentity.h"
+#include "FileSystemObject.h"
+#include "FontFiles.h"
+#include "KindleReadiness.h"
+#include "LiberationFaces.h"
+#include "PackageSpine.h"
+#include "PackingValues.h"
+#include "PathText.h"
+#include "RealFilePath.h"
+#include "RunTimeError.h"
+#include "StylesheetLinks.h"
+#include "TextFile.h"
+#include "UnzipBinding.h"
+#include "WorkingFolder.h"
+#include "ZipBinding.h"
+#include "Translation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+#include <variant>
+
+namespace {
+
+constexpr char TemporarySuffix[] = ".tmp";
+
+// What the fix reads or edits in a book, besides the package documents
+// the container names. These are unpacked and fixed first; the rest of the
+// book never becomes files: the new archive carries it over from the book.
+const std::vector<std::string> EditedEntries = [] {
+    std::vector<std::string> entries = EditedByNamePatterns();
+    entries.insert(entries.end(), {ContainerEntry, EncryptionEntry});
+    return entries;
+}();
+
+// The most names one request to the unzip library takes.
+constexpr std::size_t MostNames = 100;
+
+BookResult Failure(std::string message)
+{
+    return {BookResult::Failed, std::move(message), std::nullopt, {}};
+}
+
+// Why an unpacking went wrong, in the words the run shows; nullopt when it
+// went well. An entry that matched nothing is no failure where the names
+// asked for are only candidates.
+std::optional<std::string> UnpackProblem(const std::string& bookPath, int result, bool noMatchIsFine)
+{
+    UnzipRequest& unzip = TheUnzipRequest();
+    if (!unzip.listingText.empty()) {
+        const std::string listed = unzip.listingText;
+        unzip.listingText.clear();
+        return bookPath + LineBreak + listed;
+    }
+    if (result == UnzipSucceeded || (noMatchIsFine && result == UnzipMatchedNothing))
+        return std::nullopt;
+    return bookPath + LineBreak + UnpackFailureText(result, unzip.printText);
+}
+
+std::vector<std::string> FontNames()
+{
+    std::vector<std::string> names;
+    for (const LiberationFace& face : LiberationFaces::CopyOrder)
+        names.emplace_back(face.fileName);
+    return names;
+}
+
+// Whether the book's top folder holds the four fonts as the fix would copy
+// them in: whole, with the same size and CRC-32 as ours, read from the
+// archive's directory; or cut down by the fix, which only the faces' own
+// bytes tell (read from the book, where the listing cannot tell).
+bool HoldsTheFonts(const std::string& book, const std::vector<UnzipRequest::ListedEntry>& listed, FontStock& fonts)
+{
+    std::optional<std::map<std::string, std::string>> faces;  // the book's four, read at once when asked
+    for (const LiberationFace& face : LiberationFaces::CopyOrder) {
+        const auto entry = std::find_if(listed.begin(), listed.end(),
+                                        [&](const UnzipRequest::ListedEntry& e) { return e.name == face.fileName; });
+        const auto bytes = [&] {
+            if (!faces) {
+                faces.emplace();
+                constexpr std::size_t LargestFace = 16u << 20;  // ours are under half a megabyte
+                ReadEntryHeads(book, FontNames(), LargestFace, [&](const std::string& name, std::string_view read) {
+                    faces->emplace(name, read);
+                    return true;
+                });
+            }
+            const auto found = faces->find(face.fileName);
+            return found == faces->end() ? std::string() : found->second;
+        };
+        if (entry == listed.end() || !fonts.IsOurs(face, {entry->size, entry->crc}, bytes))
+            return false;
+    }
+    return true;
+}
+
+// What the options that read content documents did to a book.
+struct ContentFix {
+    std::optional<std::string> leftAlone;    // why the book is left as it is
+    std::string note;                        // said of the book
+    bool changed = false;                    // a document was edited
+    std::optional<FontStock::CutSet> cut;    // the faces cut down to the book's characters; none: whole
+};
+
+// The faces are cut down to whole pages of characters: each character of
+// a book's own brings in the 128 code points around it, so that books of
+// one script and language share one cut, cut and packed once for a
+// library, for some kilobytes more a book.
+constexpr char32_t CutPage = 128;
+
+// The names of the book's content documents, as patterns.
+std::vector<std::string> ContentPatterns(const std::string& folder, const std::vector<EditedFile>& files,
+                                         PackageContents& contents)
+{
+    for (const EditedFile& file : files)
+        if (file.kind == EditedFile::PackageDocument)
+            for (const std::string& item :
+                 ReadPackageContents(ReadTextFile(PathText::Join(folder, file.name)), file.name).xhtmlItems)
+                contents.xhtmlItems.insert(item);
+    return DocumentPatterns(contents, true);
+}
+
+// Reads the book's content documents where an option needs them, through
+// content, once: for Send to Kindle (KindleReadiness), with cutFaces for
+// the characters the faces are cut down to, and for the links to the
+// deleted stylesheets (StylesheetLinks), which Send to Kindle sees taken
+// out and writes over. nullopt when they cannot be read from the book as
+// it would be carried: then it is unpacked whole.
+std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
+                                     const std::set<std::string>& deletedStylesheets, ContentReader& content,
+                                     FontStock& fonts)
+{
+    ContentFix fix;
+    std::optional<StylesheetLinks> links;
+    if (!deletedStylesheets.empty())
+        links.emplace(deletedStylesheets);
+    const std::vector<EditedFile> files = FindEditedFiles(PathText::AsFolder(folder));
+    std::optional<KindleReadiness> kindle;
+    if (options.kindleReady) {
+        std::vector<std::string> packages;
+        for (const EditedFile& file : files)
+            if (file.kind == EditedFile::PackageDocument)
+                packages.push_back(file.name);
+        kindle.emplace(folder, packages);
+        content.Heads(kindle->ContentPatterns(), KindleReadiness::HeadBytes,
+                      [&](const std::string& name, std::string_view head) {
+                          kindle->Head(name, head);
+                          return true;
+                      });
+    }
+    std::optional<BookCharacters> characters;
+    PackageContents contents;
+    std::vector<std::string> patterns;
+    if (cutFaces) {
+        characters.emplace();
+        // The stylesheets first, as they are in the working folder: the
+        // documents are read for the attributes they draw with attr().
+        for (const EditedFile& file : files)
+            if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
+                characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
+    }
+    if (cutFaces || links)
+        patterns = ContentPatterns(folder, files, contents);
+    if (kindle && kindle->WantsAnyWhole())
+        for (const std::string& pattern : kindle->ContentPatterns())
+            patterns.push_back(pattern);
+    const auto see = [&](const std::string& name, std::string_view bytes) {
+        const bool document = (characters || links) && KindOfDocument(name, contents) != DocumentKind::None;
+        if (characters && document)
+            characters->AddContentDocument(bytes);
+        if (links && document) {
+            const std::optional<std::string_view> unlinked = links->Unlinked(name, bytes);
+            if (!unlinked)
+                return false;
+            bytes = *unlinked;
+        }
+        return !kindle || !kindle->WantsWhole(name) || kindle->Whole(name, bytes);
+    };
+    if (!patterns.empty() && !content.Whole(patterns, see))
+        return std::nullopt;
+    if (links && links->LeftAlone()) {
+        fix.leftAlone = links->LeftAlone();
+        return fix;
+    }
+    // The options' edits, each over what the one before it left, written
+    // into the new book at once.
+    ContentEdits edits;
+    if (links)
+        fix.changed = links->Finish(edits);
+    if (kindle) {
+        const KindleReadiness::Result ready = kindle->Finish(edits);
+        fix.leftAlone = ready.leftAlone;
+        fix.note = ready.note;
+        fix.changed |= ready.changed;
+    }
+    if (!fix.leftAlone)
+        content.Write(edits);
+    if (characters && !fix.leftAlone && characters->Readable())
+        fix.cut = fonts.Cut(characters->Characters(CutPage));
+    return fix;
+}
+
+bool FolderIsEmpty(const std::string& folder)
+{
+    std::error_code ec;
+    return std::filesystem::is_empty(folder, ec) || ec;
+}
+
+// How the entries the fix does not read reach the new book.
+enum class Attempt {
+    CarryUntouched,    // carried over from the book, each checked on the way
+    UnpackEverything,  // unpacked and packed again: where they cannot be carried exactly so, and where one
+                       // turned out damaged, so that the book fails as its unpacking fails
+};
+
+// What an attempt that carries gives when the book's untouched entries
+// cannot be carried exactly, or one of them is damaged.
+struct CarryRefused {};
+using AttemptResult = std::variant<BookResult, CarryRefused>;
+
+// Packs the working folder into archive.archive, carrying from the book
+// every entry that matches none of carryAllBut when given.
+AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
+                   Attempt attempt, std::string note)
+{
+    // What the fix did not change keeps the book's own compressed bytes.
+    SetPackingValues(archive.book, scratch.workingFolder, std::move(carryAllBut), archive.archive);
+    // A leftover of an earlier run must not add its entries to the new book.
+    DeleteFileIfExists(archive.archive);
+    scratch.temporaryArchive = archive.archive;
+    const int32_t packed = RunZip();
+    ZipRequest& r = TheZipRequest();
+    r.carryAllBut.reset();
+    r.carriedPrefixes.clear();
+    if (packed != 0) {
+        DeleteFileIfExists(archive.archive);
+        scratch.temporaryArchive.clear();
+    }
+    if (packed == RunZipCarriedEntryRefused && attempt == Attempt::CarryUntouched)
+        return CarryRefused{};
+    if (packed < INT16_MIN || packed > INT16_MAX)
+        throw RunTimeError(ErrorNumber::Overflow,
+            Words::Fill(Words::translate("BookFix", "Overflow (Zip result %1)"), {std::to_string(packed)}));
+    if (packed != 0) {
+        const std::string words = PackFailureWords(packed);
+        return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
+                       (words.empty() ? "" : LineBreak + words));
+    }
+    return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(note)};
+}
+
+// What the fix reads and edits: the stylesheets, the package documents and
+// the container, unpacked into folder. Afterwards names holds the names
+// asked for, or is empty when the whole book had to be unpacked: more
+// package documents than one request can name. nullopt when it went well.
+std::optional<std::string> UnpackEditedEntries(const std::string& book, const std::string& bookPath,
+                                               const std::string& folder, std::vector<std::string>& names)
+{
+    names = EditedEntries;
+    const int edited = UnpackBookEntries(book, folder, names, Selection::Only);
+    if (auto problem = UnpackProblem(bookPath, edited, true))
+        return problem;
+    std::vector<std::string> documents;
+    for (const std::string& document : ContainerRootfiles(PathText::AsFolder(folder)))
+        if (!FileSystem().FileExists(PathText::Join(folder, document)))
+            documents.push_back(document);
+    if (documents.empty())
+        return std::nullopt;
+    if (names.size() + documents.size() > MostNames) {
+        const int rest = UnpackBookEntries(book, folder, names, Selection::AllBut);
+        names.clear();
+        return UnpackProblem(bookPath, rest, false);
+    }
+    names.insert(names.end(), documents.begin(), documents.end());
+    return UnpackProblem(bookPath, UnpackBookEntries(book, folder, documents, Selection::Only), true);
+}
+
+// Fixes the book once, its untouched entries reaching the new book as
+// attempt says. archive names the book, as it was when it was first
+// unpacked (a second attempt replaces only that book), and the new
+// archive beside it.
+AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attempt attempt, const FixOptions& options,
+                          const std::function<void()>& packing)
+{
+    const std::string& folder = scratch.workingFolder;
+    const std::string& book = archive.book;
+    const std::string& bookPath = archive.bookPath;
+    RecreateFolder(folder);
+    TheZipRequest().carriedPrefixes.clear();
+
+    // A book that already holds the fonts, and that the edits leave as it
+    // is, needs nothing: it is judged by its stylesheets and package
+    // documents alone, and the rest of it is neither unpacked nor packed.
+    bool holdsTheFonts = false;
+    if (options.intlFonts) {
+        const int listed = ListBookEntries(book, FontNames());
+        TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
+        if (const auto problem = UnpackProblem(bookPath, listed, true))
+            return Failure(*problem);
+        holdsTheFonts = HoldsTheFonts(book, TheUnzipRequest().listedEntries, scratch.fonts);
+    }
+    std::vector<std::string> edited;
+    if (const auto problem = UnpackEditedEntries(book, bookPath, folder, edited))
+        return Failure(*problem);
+    // A protected book is judged before anything in it is edited.
+    if (auto protection = ProtectionOf(folder, options.intlFonts))
+        return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt, {}};
+    const WalkResult walk = FindCSS(PathText::AsFolder(folder), options);
+    if (walk.leftAlone)
+        return BookResult{BookResult::LeftAlone, *walk.leftAlone, std::nullopt, {}};
+
+    // A book of which nothing was unpacked is unpacked whole, so that one
+    // that unpacks to nothing fails below.
+    const bool carry = attempt == Attempt::CarryUntouched && !edited.empty() && !FolderIsEmpty(folder);
+    bool restUnpacked = false;
+    const auto unpackTheRest = [&]() -> std::optional<std::string> {
+        if (carry || edited.empty() || std::exchange(restUnpacked, true))
+            return std::nullopt;
+        return UnpackProblem(bookPath, UnpackBookEntries(book, folder, edited, Selection::AllBut), false);
+    };
+    // The content documents, where an option reads them.
+    const bool cutFaces = options.intlFonts && options.subsetFonts && !holdsTheFonts;
+    ContentFix content;
+    if (options.kindleReady || cutFaces || !walk.deletedStylesheets.empty()) {
+        if (const auto problem = unpackTheRest())
+            return Failure(*problem);
+        const std::unique_ptr<ContentReader> reader =
+            carry ? CarriedContent(book, folder, edited) : UnpackedContent(folder);
+        std::optional<ContentFix> fixed =
+            FixContent(folder, options, cutFaces, walk.deletedStylesheets, *reader, scratch.fonts);
+        if (!fixed)
+            return CarryRefused{};
+        content = std::move(*fixed);
+        if (content.leftAlone)
+            return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
+    }
+    if (!walk.changed && !content.changed && (holdsTheFonts || !options.intlFonts))
+        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, content.note};
+    if (const auto problem = unpackTheRest())
+        return Failure(*problem);
+    // A book that did not unpack cleanly is never packed into its own place.
+    if (FolderIsEmpty(folder))
+        return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
+
+    if (options.intlFonts)
+        scratch.fonts.PutInto(PathText::AsFolder(folder), content.cut);
+    if (packing)
+        packing();
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, content.note);
+}
+
+}  // namespace
+
+BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixOptions& options,
+                   const std::function<void()>& packing)
+{
+    NewArchive archive;
+    archive.bookPath = bookPath;
+    archive.book = RealFilePath(bookPath);
+    archive.archive = archive.book + TemporarySuffix;
+    archive.asUnpacked = IdentityOf(archive.book);
+    archive.keepOriginal = options.keepOriginals;
+    bool packingSaid = false;
+    const auto packingOnce = [&] {
+        if (packing && !std::exchange(packingSaid, true))
+            packing();
+    };
+    // The untouched entries are carried; where they cannot be, the book is
+    // unpacked whole, and fails as its unpacking fails, or is fixed as
+    // before.
+    for (const Attempt attempt : {Attempt::CarryUntouched, Attempt::UnpackEverything}) {
+        AttemptResult result = FixBookOnce(archive, scratch, attempt, options, packingOnce);
+        if (BookResult* done = std::get_if<BookResult>(&result))
+            return std::move(*done);
+    }
+    return Failure(bookPath);  // not reached: an attempt that unpacks everything is never refused a carry
+}
+
+void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
+{
+    const std::string book = RealFilePath(bookPath);
+    SetPackingValues(book, {}, std::nullopt);  // the level the book will be packed at
+    // The content documents the fix will most likely read keep their bytes,
+    // so that they are not inflated a second time to be read.
+    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts) || options.deleteCSS;
+    PrefetchReferenceEntries(book, EditedEntries, readsContent ? DocumentPatterns({}, true) : std::vector<std::string>{});
+}
+
+void DropBooksCheckedAhead()
+{
+    PrefetchReferenceEntries({}, {});
+}
