@@ -45,7 +45,7 @@ std::string Reason(int result)
     }
 }
 
-bool StartsWithAny(const std::string& line, std::initializer_list<const char*> starts)
+bool IsEmptyOrBeginsWith(const std::string& line, std::initializer_list<const char*> starts)
 {
     for (const char* start : starts)
         if (line.rfind(start, 0) == 0)
@@ -55,7 +55,7 @@ bool StartsWithAny(const std::string& line, std::initializer_list<const char*> s
 
 bool IsProgressLine(const std::string& line)
 {
-    return StartsWithAny(line, {"Archive:", "  inflating:", " extracting:", "   creating:"});
+    return IsEmptyOrBeginsWith(line, {"Archive:", "  inflating:", " extracting:", "   creating:"});
 }
 
 // The first lines of printed, without those skip names, each after a line break.
@@ -86,7 +86,8 @@ std::string UnpackFailureText(int result, const std::string& printed)
 
 std::string PackFailureDetail(const std::string& printed)
 {
-    return DetailOf(printed, [](const std::string& line) { return StartsWithAny(line, {"  adding:", "deleting:"}); });
+    return DetailOf(printed,
+                    [](const std::string& line) { return IsEmptyOrBeginsWith(line, {"  adding:", "deleting:"}); });
 }
 
 std::string PackFailureWords(int result)
