@@ -24,7 +24,7 @@ make_epub "$work/book.epub" "$work/chapter.xhtml"
 for n in $(seq 1 40); do cp "$work/book.epub" "$work/Books/Book $n.epub"; done
 
 . "$here/../support/xvfb.sh"
-start_xvfb "$work"
+start_xvfb "$work" || { echo "no X server"; exit 1; }
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 dbus-run-session -- bash -c '
   . "$1"
@@ -36,4 +36,4 @@ dbus-run-session -- bash -c '
   wait_until 60 bus_up || { echo "the accessibility bus did not start"; exit 1; }
   /usr/bin/python3 "$2" "$3" "$4"
 ' bash "$here/../support/xvfb.sh" "$here/read_windows.py" "$build/bin/bindwell" "$work/Books" \
-  2> >(grep -v '^dbus-daemon' >&2)
+  2> >(grep -v '^dbus-daemon' >&2) || { xvfb_state; exit 1; }

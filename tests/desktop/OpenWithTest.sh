@@ -40,17 +40,19 @@ session=$!
 
 # Its windows by title: the main window, then the summary box beside it.
 windows() { xdotool search --onlyvisible --name '^Bindwell$' 2>/dev/null || true; }
+# A wait ends early when the program has ended.
+ended() { ! kill -0 "$session" 2>/dev/null; }
 window=""
-main_window_shown() { window=$(windows | head -1); [ -n "$window" ]; }
-wait_until 120 main_window_shown || fail "no window: $(cat "$work/out")"
+main_window_shown() { window=$(windows | head -1); [ -n "$window" ] || ended; }
+wait_until 120 main_window_shown && [ -n "$window" ] || fail "no window: $(cat "$work/out"); $(xvfb_state)"
 program=$(xdotool getwindowpid "$window")
 # Start: 4080 twips in and 4320 down, 990 by 360; at 96 dpi 15 twips a pixel.
 # The program lists the books named before it reads its first event, so
 # the click finds them listed.
 xdotool mousemove --window "$window" 305 300 click 1
 summary=""
-summary_shown() { summary=$(windows | grep -vx "$window" | head -1 || true); [ -n "$summary" ]; }
-wait_until 180 summary_shown || fail "no summary after Start: $(cat "$work/out")"
+summary_shown() { summary=$(windows | grep -vx "$window" | head -1 || true); [ -n "$summary" ] || ended; }
+wait_until 180 summary_shown && [ -n "$summary" ] || fail "no summary after Start: $(cat "$work/out"); $(xvfb_state)"
 
 for book in a b; do
   unzip -l "$work/Books/$book.epub" >"$work/listing"

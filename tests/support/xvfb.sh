@@ -18,19 +18,32 @@ wait_until() {
 }
 
 # start_xvfb FOLDER: starts Xvfb (its process in xvfb_pid, its messages in
-# FOLDER/xvfb.log) and exports DISPLAY once the server is ready: it writes
-# its display's number, a whole line, only then.
+# FOLDER/xvfb.log) and exports DISPLAY once a client reaches the server.
+# The server writes its display's number, a whole line, once it listens;
+# one that cannot be reached even so is ended and another started.
 start_xvfb() {
-  xvfb_file="$1/display"
-  : >"$xvfb_file"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$xvfb_file" >"$1/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  wait_until 60 xvfb_answered || { echo "Xvfb did not start: $(cat "$1/xvfb.log")"; return 1; }
-  [ "$(wc -l <"$xvfb_file")" -ge 1 ] || { echo "Xvfb ended: $(cat "$1/xvfb.log")"; return 1; }
-  export DISPLAY=":$(head -1 "$xvfb_file")"
+  xvfb_log="$1/xvfb.log"
+  local number="$1/display" attempt
+  for attempt in 1 2 3; do
+    : >"$number"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >"$xvfb_log" 2>&1 &
+    xvfb_pid=$!
+    xvfb_answered() { [ "$(wc -l <"$number")" -ge 1 ] || ! xvfb_running; }
+    wait_until 60 xvfb_answered && xvfb_running && export DISPLAY=":$(head -1 "$number")" &&
+      wait_until 60 display_reached && xvfb_running && return 0
+    echo "attempt $attempt: $(xvfb_state)" >&2
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  done
+  return 1
 }
 
-# Whether Xvfb has written its display's number, or ended without.
-xvfb_answered() {
-  [ "$(wc -l <"$xvfb_file")" -ge 1 ] || ! kill -0 "$xvfb_pid" 2>/dev/null
+xvfb_running() { kill -0 "$xvfb_pid" 2>/dev/null; }
+
+# Whether a client reaches the display, or the server has ended.
+display_reached() { xdotool getdisplaygeometry >/dev/null 2>&1 || ! xvfb_running; }
+
+# The server's display and state, and what it printed: for a failure's message.
+xvfb_state() {
+  echo "Xvfb on ${DISPLAY:-no display} $(xvfb_running && echo running || echo ended): $(tail -5 "$xvfb_log")"
 }
