@@ -6,6 +6,7 @@
 #include "zip32.h"
 #include "Translation.h"
 
+#include <initializer_list>
 #include <sstream>
 
 namespace {
@@ -44,12 +45,34 @@ std::string Reason(int result)
     }
 }
 
-bool IsProgressLine(const std::string& line)
+bool IsEmptyOrBeginsWith(const std::string& line, std::initializer_list<const char*> starts)
 {
-    for (const char* start : {"Archive:", "  inflating:", " extracting:", "   creating:"})
+    for (const char* start : starts)
         if (line.rfind(start, 0) == 0)
             return true;
     return line.empty();
+}
+
+bool IsProgressLine(const std::string& line)
+{
+    return IsEmptyOrBeginsWith(line, {"Archive:", "  inflating:", " extracting:", "   creating:"});
+}
+
+// The first lines of printed, without those skip names, each after a line break.
+std::string DetailOf(const std::string& printed, bool (*skip)(const std::string&))
+{
+    std::string text;
+    std::istringstream lines(printed);
+    int shown = 0;
+    for (std::string line; std::getline(lines, line) && shown < DetailLines;) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (skip(line))
+            continue;
+        text += LineBreak + line;
+        ++shown;
+    }
+    return text;
 }
 
 }  // namespace
@@ -57,19 +80,14 @@ bool IsProgressLine(const std::string& line)
 std::string UnpackFailureText(int result, const std::string& printed)
 {
     //: %1 is one of the reasons, which begin in lower case.
-    std::string text = Words::Fill(Words::translate("ArchiveFailure", "Bindwell left this book as it was: %1"),
-                                   {Reason(result)});
-    std::istringstream lines(printed);
-    int shown = 0;
-    for (std::string line; std::getline(lines, line) && shown < DetailLines;) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (IsProgressLine(line))
-            continue;
-        text += LineBreak + line;
-        ++shown;
-    }
-    return text;
+    return Words::Fill(Words::translate("ArchiveFailure", "Bindwell left this book as it was: %1"), {Reason(result)}) +
+           DetailOf(printed, IsProgressLine);
+}
+
+std::string PackFailureDetail(const std::string& printed)
+{
+    return DetailOf(printed,
+                    [](const std::string& line) { return IsEmptyOrBeginsWith(line, {"  adding:", "deleting:"}); });
 }
 
 std::string PackFailureWords(int result)

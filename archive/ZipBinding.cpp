@@ -45,6 +45,7 @@ int PrintCallback(char* buffer, uint32_t length)
 {
     try {
         const std::string text = LibraryText::Read(buffer, std::min<std::size_t>(std::size_t{length} + 1, BufferBound));
+        TheZipRequest().printText += text;
         Prompter().PrintOnWindow(text);
         Prompter().ProcessPendingEvents();
     } catch (...) {
@@ -253,7 +254,8 @@ int32_t SeeCarriedEntries(const std::vector<std::string>& patterns, const SeeEnt
 
 int32_t RunZip()
 {
-    const ZipRequest& request = TheZipRequest();
+    ZipRequest& request = TheZipRequest();
+    request.printText.clear();
     SharedLibrary* library = Library();
     if (!Prepare(library))
         return RunZipNotInitialized;

@@ -66,6 +66,10 @@ struct ZipRequest {
     // before its own (ZpPrefixCarried), its compressed bytes kept as they
     // are. When the library cannot, RunZip returns RunZipCarriedEntryRefused.
     std::vector<std::pair<std::string, std::string>> carriedPrefixes;
+
+    // What the library printed since RunZip last began: where it failed,
+    // its warnings name the file and the reason.
+    std::string printText;
 };
 
 ZipRequest& TheZipRequest();

@@ -10,16 +10,18 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r "$library" "$work/books"
 
-display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-sleep 1
+. "$here/../tests/support/xvfb.sh"
+start_xvfb "$work"
 XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$program" >/dev/null 2>&1 &
-sleep 2
+# The main window, once shown: the one that answers the desktop's ping.
 window=""
-for candidate in $(xdotool search --sync --name '^Bindwell$'); do
-  xprop -id "$candidate" WM_PROTOCOLS | grep -q _NET_WM_PING && window=$candidate
-done
+pinged_window_shown() {
+  for candidate in $(xdotool search --onlyvisible --name '^Bindwell$' 2>/dev/null); do
+    xprop -id "$candidate" WM_PROTOCOLS 2>/dev/null | grep -q _NET_WM_PING && window=$candidate
+  done
+  [ -n "$window" ]
+}
+wait_until 120 pinged_window_shown || { echo "no window"; exit 1; }
 xdotool windowfocus --sync "$window" type --delay 2 "$work/books"
 xdotool key Tab
 sleep 1

@@ -30,16 +30,19 @@ for volume in $(seq 1 120); do
   cp "$library/Emma.epub" "$library/The Long Series/Volume $volume.epub"
 done
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=$display
-sleep 1
+. tests/support/xvfb.sh
+start_xvfb "$work"
 icewm >/dev/null 2>&1 &
-sleep 1
-XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" build/bin/bindwell >/dev/null 2>&1 &
-sleep 2
-
-window=$(xdotool search --sync --name '^Bindwell$' | tail -1)
+# The window manager names itself on the root window once it manages it.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 60 wm_up || { echo "icewm did not start"; exit 1; }
+# start_bindwell [VARIABLE=VALUE...]: the program, and its window once shown.
+window_shown() { window=$(xdotool search --onlyvisible --name '^Bindwell$' 2>/dev/null | tail -1); [ -n "$window" ]; }
+start_bindwell() {
+  env "$@" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" build/bin/bindwell >/dev/null 2>&1 &
+  wait_until 120 window_shown || { echo "no window"; exit 1; }
+}
+start_bindwell
 xdotool windowactivate --sync "$window"
 xdotool type --delay 5 "$library"
 xdotool key Tab
@@ -62,11 +65,11 @@ xdotool mousemove --window "$window" 305 300 click 1
 sleep 0.7
 import -frame -window "$window" docs/run-progress.png
 summary=""
-for _ in $(seq 300); do
+summary_shown() {
   summary=$(xdotool search --onlyvisible --name '^Bindwell$' | grep -vx "$window" | tail -1 || true)
-  [ -n "$summary" ] && break
-  sleep 0.1
-done
+  [ -n "$summary" ]
+}
+wait_until 300 summary_shown || { echo "no summary"; exit 1; }
 sleep 0.5
 import -frame -window "$summary" docs/run-summary.png
 # Its details: the books left alone, each with the reason.
@@ -83,13 +86,11 @@ import -frame -window "$window" docs/run-outcomes.png
 unzip -l "$library/Emma.epub" >"$work/listing"
 grep -q LiberationSerif-Regular.ttf "$work/listing"
 # The main window in two other languages, the session's as Bindwell reads it.
+no_window() { ! xdotool search --name '^Bindwell$' >/dev/null 2>&1; }
 for session in de_DE fr_FR; do
   xdotool search --name '^Bindwell$' windowkill 2>/dev/null || true
-  sleep 0.5
-  LANG=$session.UTF-8 LANGUAGE= LC_ALL= XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    build/bin/bindwell >/dev/null 2>&1 &
-  sleep 2
-  window=$(xdotool search --sync --name '^Bindwell$' | tail -1)
+  wait_until 60 no_window || { echo "the program did not end"; exit 1; }
+  start_bindwell LANG=$session.UTF-8 LANGUAGE= LC_ALL=
   xdotool windowactivate --sync "$window"
   xdotool type --delay 5 "$library"
   xdotool key Tab

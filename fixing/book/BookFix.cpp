@@ -257,7 +257,7 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
     if (packed != 0) {
         const std::string words = PackFailureWords(packed);
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
-                       (words.empty() ? "" : LineBreak + words));
+                       (words.empty() ? "" : LineBreak + words) + PackFailureDetail(r.printText));
     }
     return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(note)};
 }

@@ -4,7 +4,9 @@
 #include "NameOrder.h"
 #include "PackingValues.h"
 #include "PathText.h"
+#include "RunTimeError.h"
 #include "TextFile.h"
+#include "Translation.h"
 #include "UnzipBinding.h"
 #include "Wildcard.h"
 #include "ZipBinding.h"
@@ -82,14 +84,32 @@ public:
 
 private:
     // The files below the folder whose names match, in the order of names.
+    // A folder that cannot be listed fails as every file service does,
+    // naming that folder.
     std::vector<std::string> Matching(const std::vector<std::string>& patterns) const
     {
         namespace fs = std::filesystem;
+        const auto fail = [](const std::error_code& error, const fs::path& folder) {
+            throw ErrorFromErrno(error.value(), QT_TRANSLATE_NOOP("FileErrors", "listing folder"), folder.string());
+        };
         std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder_)) {
-            const std::string name = entry.path().lexically_relative(folder_).generic_string();
-            if (entry.is_regular_file() && !entry.is_symlink() && wildcard::MatchesAny(patterns, name, true))
+        std::error_code error;
+        fs::recursive_directory_iterator it(folder_, error);
+        if (error)
+            fail(error, folder_);
+        while (it != fs::recursive_directory_iterator()) {
+            const fs::path path = it->path();
+            const bool file = it->is_regular_file(error) && !it->is_symlink(error);
+            if (error)
+                fail(error, path.parent_path());
+            const std::string name = path.lexically_relative(folder_).generic_string();
+            if (file && wildcard::MatchesAny(patterns, name, true))
                 names.push_back(name);
+            // What fails next is most likely entering this folder.
+            const bool folder = it->is_directory(error) && !error;
+            it.increment(error);
+            if (error)
+                fail(error, folder ? path : path.parent_path());
         }
         std::sort(names.begin(), names.end(), NameOrderLess);
         return names;

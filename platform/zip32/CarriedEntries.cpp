@@ -1,30 +1,16 @@
 #include "CarriedEntries.h"
 
+#include "CreationMask.h"
 #include "Wildcard.h"
 
 #include <zip.h>
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sys/stat.h>
 
 namespace platform {
 namespace {
-
-// The process's file mode creation mask, read where it can be without
-// changing it (changing it for a moment would race other threads).
-mode_t CreationMask()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("Umask:", 0) == 0)
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask;
-}
 
 // Whether name is a path that unpacking keeps exactly: relative, with '/'
 // only between non-empty parts that are neither "." nor "..".

@@ -4,6 +4,7 @@
 #include "CarriedCheck.h"
 #include "FileIdentity.h"
 
+#include <zip.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -20,27 +21,44 @@
 namespace platform {
 namespace {
 
-// 0, or the errno of what failed.
-int ReadWhole(const std::string& path, std::string& bytes, struct stat& st)
+// Reads the whole file at path into bytes: as many as it had when it was
+// opened, and then its end. A file that gives fewer (it shrank) or more
+// (it grew) changed while it was read: packing what it gave would put a
+// piece of it in the archive as if it were whole.
+std::optional<Unreadable> ReadWhole(const std::string& path, std::string& bytes, struct stat& st)
 {
+    using Step = Unreadable::Step;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return errno;
+        return Unreadable{Step::Opening, errno};
+    const auto fail = [fd](Step step, int error) {
+        ::close(fd);
+        return Unreadable{step, error};
+    };
     st = {};
-    ::fstat(fd, &st);
+    if (::fstat(fd, &st) != 0)
+        return fail(Step::Opening, errno);
     bytes.resize(static_cast<std::size_t>(st.st_size));
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+    for (;;) {
+        // Past the size, one byte more is asked for: the end must come there.
+        char past = 0;
+        const bool within = done < bytes.size();
+        const ssize_t got = ::read(fd, within ? bytes.data() + done : &past, within ? bytes.size() - done : 1);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got < 0)
+            return fail(Step::Reading, errno);
+        if (got == 0)
             break;
+        if (!within)
+            return fail(Step::Changed, 0);
         done += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
     ::close(fd);
-    return 0;
+    if (done != bytes.size())
+        return Unreadable{Step::Changed, 0};
+    return std::nullopt;
 }
 
 // Deflates in pieces, so that a long deflate can report progress between
@@ -259,6 +277,19 @@ bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string&
 
 }  // namespace
 
+std::string ReasonOf(const Unreadable& unreadable)
+{
+    if (unreadable.step == Unreadable::Step::Changed)
+        return "it changed while it was read";
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_error_set(&error, unreadable.step == Unreadable::Step::Opening ? ZIP_ER_OPEN : ZIP_ER_READ,
+                  unreadable.systemError);
+    std::string reason = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return reason;
+}
+
 bool PutFirst(PackOutcome& outcome, std::string_view prefix)
 {
     InMemory* packed = std::get_if<InMemory>(&outcome);
@@ -303,14 +334,14 @@ PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::fu
         raw = std::move(std::get<CarriedBytes>(carried).raw);
     } else {
         struct stat st {};
-        if (const int error = ReadWhole(job.path, raw, st))
-            return Unreadable{error};
+        if (const std::optional<Unreadable> unreadable = ReadWhole(job.path, raw, st))
+            return *unreadable;
         out.facts = {raw.size(), 0, st.st_mtime};
         file = FileIdentity::Of(st);
         linked = st.st_nlink > 1;
         // A file packed before whose bytes are still the same needs no
         // CRC-32 of its own: it is the one it had then.
-        if (level > 0 && !job.reference && static_cast<std::uint64_t>(st.st_size) == raw.size())
+        if (level > 0 && !job.reference)
             if (const auto known = g_repeats.KeyFor(*file, level); known && g_repeats.Find(*known, raw, out)) {
                 out.facts.crc = std::get<1>(*known);
                 return out;

@@ -56,10 +56,14 @@ struct ReadAtWriting {
     bool deflated = false;
     std::uint32_t packedCrc = 0;
 };
-// A file that could not be read.
+// A file that could not be opened or read (systemError), or that gave
+// other than the bytes it had when it was opened: it changed meanwhile.
 struct Unreadable {
-    int systemError = 0;
+    enum class Step { Opening, Reading, Changed } step = Step::Opening;
+    int systemError = 0;  // 0 when Changed
 };
+// Why the file could not be read, in words for the library's messages.
+std::string ReasonOf(const Unreadable& unreadable);
 // A carried entry that is not what the archive declares.
 struct Damaged {};
 

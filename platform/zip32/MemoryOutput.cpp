@@ -1,5 +1,7 @@
 #include "MemoryOutput.h"
 
+#include "CreationMask.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -56,9 +58,7 @@ int MemoryOutput::WriteTo(const std::string& path, const std::function<void()>& 
         zip_source_close(source_);
         return errno;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);  // as a file the program created itself
+    ::fchmod(fd, 0666 & ~CreationMask());  // as a file the program created itself
 
     int failure = 0;
     std::vector<char> piece(1u << 20);

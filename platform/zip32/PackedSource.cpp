@@ -11,8 +11,9 @@ namespace {
 class Source {
 public:
     // packed: InMemory or ReadAtWriting.
-    Source(PackJob job, PackOutcome packed, ReferenceReader& reader, std::function<bool()> keepAlive)
-        : job_(std::move(job)), reader_(reader), keepAlive_(std::move(keepAlive))
+    Source(PackJob job, PackOutcome packed, ReferenceReader& reader, std::function<bool()> keepAlive,
+           std::function<void(const std::string&)> unreadable)
+        : job_(std::move(job)), reader_(reader), keepAlive_(std::move(keepAlive)), unreadable_(std::move(unreadable))
     {
         zip_error_init(&error_);
         if (const ReadAtWriting* streamed = std::get_if<ReadAtWriting>(&packed)) {
@@ -123,12 +124,17 @@ private:
             return Fail(ZIP_ER_CANCELLED);
         if (!job_.prefix.empty())
             PutFirst(again, job_.prefix);
-        if (const Unreadable* unreadable = std::get_if<Unreadable>(&again))
-            return Fail(ZIP_ER_OPEN, unreadable->systemError);
+        if (const Unreadable* unreadable = std::get_if<Unreadable>(&again)) {
+            unreadable_(ReasonOf(*unreadable));
+            return Fail(unreadable->step == Unreadable::Step::Opening ? ZIP_ER_OPEN : ZIP_ER_READ,
+                        unreadable->systemError);
+        }
         InMemory* packed = std::get_if<InMemory>(&again);
         if (!packed || packed->facts.crc != stat_.crc || packed->data.size() != stat_.comp_size ||
-            packed->deflated != deflated())
-            return Fail(ZIP_ER_CHANGED);  // the file changed meanwhile
+            packed->deflated != deflated()) {
+            unreadable_("it changed while it was packed");
+            return Fail(ZIP_ER_CHANGED);
+        }
         packed_ = std::move(*packed);
         dropped_ = false;
         return 0;
@@ -176,6 +182,7 @@ private:
     PackJob job_;
     ReferenceReader& reader_;
     std::function<bool()> keepAlive_;
+    std::function<void(const std::string&)> unreadable_;
     zip_stat_t stat_{};
     InMemory packed_;
     bool streamed_ = false;
@@ -190,18 +197,15 @@ private:
 }  // namespace
 
 PackedFile MakePackedSource(zip_t* archive, PackJob job, PackOutcome packed, ReferenceReader& reader,
-                            std::function<bool()> keepAlive, std::size_t& held)
+                            std::function<bool()> keepAlive, std::function<void(const std::string&)> unreadable,
+                            std::size_t& held)
 {
     PackedFile out;
-    if (const Unreadable* unreadable = std::get_if<Unreadable>(&packed)) {
-        zip_error_t error;
-        zip_error_init(&error);
-        zip_error_set(&error, ZIP_ER_OPEN, unreadable->systemError);
-        out.error = zip_error_strerror(&error);
-        zip_error_fini(&error);
+    if (const Unreadable* failed = std::get_if<Unreadable>(&packed)) {
+        out.error = ReasonOf(*failed);
         return out;
     }
-    auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive));
+    auto* source = new Source(std::move(job), std::move(packed), reader, std::move(keepAlive), std::move(unreadable));
     out.deflated = source->deflated();
     source->KeepOrDrop(held);
     out.source = zip_source_function(archive, &Source::Callback, source);

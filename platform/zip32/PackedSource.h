@@ -25,8 +25,10 @@ struct PackedFile {
 // packed: what packing the entry gave, not Damaged. keepAlive is called
 // often while libzip reads the source and while a large file is packed
 // again, on the caller's thread; when it answers false the source fails,
-// cancelled.
+// cancelled. A file packed again that cannot be read, or that changed,
+// fails the source, and unreadable is first told why.
 PackedFile MakePackedSource(zip_t* archive, PackJob job, PackOutcome packed, ReferenceReader& reader,
-                            std::function<bool()> keepAlive, std::size_t& held);
+                            std::function<bool()> keepAlive, std::function<void(const std::string&)> unreadable,
+                            std::size_t& held);
 
 }  // namespace platform

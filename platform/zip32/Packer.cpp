@@ -160,10 +160,14 @@ private:
                 Warn("zip error: " + name + " cannot take the bytes to put before its own\n");
                 return ZE_CARRIED;
             }
+            const auto unreadable = [this, name](const std::string& why) {
+                if (unreadable_.empty())
+                    unreadable_ = name + " (" + why + ")";
+            };
             PackedFile packed = MakePackedSource(archive_, jobs_[fileNumber], std::move(outcome), *reader_,
-                                                 [this, name] { return KeepAlive(name); }, heldBytes_);
+                                                 [this, name] { return KeepAlive(name); }, unreadable, heldBytes_);
             if (!packed.source) {
-                Warn("zip error: cannot read " + item.path + " (" + packed.error + ")\n");
+                Warn("zip error: cannot read " + name + " (" + packed.error + ")\n");
                 return ZE_READ;
             }
             index = AddFile(name, packed.source);
@@ -304,6 +308,10 @@ private:
         zip_error_t* error = zip_get_error(archive_);
         const int system = zip_error_code_system(error);
         const int code = zip_error_code_zip(error);
+        if (!unreadable_.empty() && !stopped_) {
+            Warn("zip error: cannot read " + unreadable_ + "\n");
+            return ZE_READ;
+        }
         Warn("zip error: cannot write " + archivePath_ + " (" + zip_error_strerror(error) + ")\n");
         if (system == ENOSPC || system == EDQUOT)
             return ZE_DISKFULL;
@@ -372,6 +380,7 @@ private:
     bool inMemory_ = false;  // a new archive small enough is written in memory first
     MemoryOutput memory_;
     std::size_t heldBytes_ = 0;                  // what the sources keep until libzip reads them
+    std::string unreadable_;                     // the first file packed again that failed: its name and why
     std::unique_ptr<ReferenceReader> reader_;  // the caller's own
 };
 

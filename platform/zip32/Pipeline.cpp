@@ -1,6 +1,7 @@
 #include "Pipeline.h"
 
 #include "Budget.h"
+#include "CreationMask.h"
 
 #include <algorithm>
 #include <chrono>
@@ -69,6 +70,7 @@ Pipeline::~Pipeline()
 
 Pipeline& Pipeline::Shared()
 {
+    CreationMask();  // read before the threads start (see there)
     static Pipeline pipeline(std::min(std::max(1u, std::thread::hardware_concurrency()), 8u), budget::Waiting,
                              [](const PackJob& job, ReferenceReader& reader) { return PackEntry(job, &reader); });
     return pipeline;

@@ -1,6 +1,7 @@
 // zip32 on libzip: the C entry points. They keep what the caller set
 // (callbacks, options, the reference archive, the entries to carry) for
 // the next archive, which Packer writes; no failure crosses them.
+#include "CreationMask.h"
 #include "Packer.h"
 #include "Pipeline.h"
 #include "ServiceClock.h"
@@ -37,6 +38,11 @@ std::optional<std::vector<std::string>> PatternsOf(int count, const char* const*
 
 extern "C" int ZpInit(ZIPUSERFUNCTIONS* functions)
 {
+    try {
+        CreationMask();  // read before any work (see there)
+    } catch (...) {
+        return 0;
+    }
     g_initialized = functions && functions->print;
     g_functions = g_initialized ? *functions : ZIPUSERFUNCTIONS{};
     return g_initialized ? 1 : 0;

@@ -23,16 +23,17 @@ chmod 700 "$work/runtime"
 make_epub "$work/book.epub" "$work/chapter.xhtml"
 for n in $(seq 1 40); do cp "$work/book.epub" "$work/Books/Book $n.epub"; done
 
-display=:$((70 + RANDOM % 19))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-sleep 1
-export DISPLAY=$display XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
-dbus-run-session -- sh -c '
+. "$here/../support/xvfb.sh"
+start_xvfb "$work" || { echo "no X server"; exit 1; }
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+dbus-run-session -- bash -c '
+  . "$1"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   # The accessibility bus answers once the launcher has started it.
-  for _ in $(seq 100); do
-    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  /usr/bin/python3 "$1" "$2" "$3"
-' sh "$here/read_windows.py" "$build/bin/bindwell" "$work/Books" 2> >(grep -v '^dbus-daemon' >&2)
+  bus_up() {
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1
+  }
+  wait_until 60 bus_up || { echo "the accessibility bus did not start"; exit 1; }
+  /usr/bin/python3 "$2" "$3" "$4"
+' bash "$here/../support/xvfb.sh" "$here/read_windows.py" "$build/bin/bindwell" "$work/Books" \
+  2> >(grep -v '^dbus-daemon' >&2) || { xvfb_state; exit 1; }

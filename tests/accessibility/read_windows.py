@@ -22,12 +22,24 @@ CONTROLS = {
 }
 
 
-def wait_for(what, find, seconds=20):
-    deadline = time.monotonic() + seconds
+# How many times longer every wait may last: a build with sanitizers runs
+# several times slower. A wait ends as soon as what it waits for is there.
+WAIT_FACTOR = float(os.environ.get("BINDWELL_WAIT_FACTOR", "1"))
+program_process = None
+
+
+def seconds(limit):
+    return limit * WAIT_FACTOR
+
+
+def wait_for(what, find, limit=60):
+    deadline = time.monotonic() + seconds(limit)
     while time.monotonic() < deadline:
         found = find()
         if found is not None:
             return found
+        if program_process is not None and program_process.poll() is not None:
+            sys.exit(f"the program ended (status {program_process.returncode}) while waiting for {what}")
         time.sleep(0.1)
     sys.exit(f"timed out waiting for {what}")
 
@@ -90,12 +102,14 @@ def main():
     program, library = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("QT_QPA_PLATFORM", None)  # on the X display, whatever the caller's environment names
-    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    global program_process
+    process = program_process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                                                 stderr=subprocess.DEVNULL)
     failures = []
     try:
         # A machine busy with other tests may take a while to start it.
-        app = wait_for("the program on the AT-SPI bus", lambda: application("bindwell"), 90)
-        main_window = wait_for("the main window", lambda: window(app, "Bindwell"), 60)
+        app = wait_for("the program on the AT-SPI bus", lambda: application("bindwell"), 120)
+        main_window = wait_for("the main window", lambda: window(app, "Bindwell"))
         count, missing = unnamed_controls(main_window)
         print(f"main window: {count} controls, {len(missing)} without a name")
         failures += [f"main window: {m}" for m in missing]
@@ -114,14 +128,14 @@ def main():
         # Name the library, move on so that it is listed, and start. With no
         # window manager, the window takes the keyboard from xdotool.
         subprocess.run(["xdotool", "search", "--name", "^Bindwell$", "windowfocus", "--sync"], check=False,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=seconds(60))
         text.queryEditableText().setTextContents(library)
         text.queryComponent().grabFocus()
         find(main_window, pyatspi.ROLE_PUSH_BUTTON, "All").queryComponent().grabFocus()
         wait_for("the books to be listed", lambda: True if books.childCount > 0 else None)
         press(find(main_window, pyatspi.ROLE_PUSH_BUTTON, "Start"))
         values = set()
-        deadline = time.monotonic() + 120
+        deadline = time.monotonic() + seconds(180)
         summary = None
         while summary is None and time.monotonic() < deadline:
             bar = find(main_window, pyatspi.ROLE_PROGRESS_BAR)
@@ -142,7 +156,7 @@ def main():
             failures.append("the progress bar's value was never read during the run")
     finally:
         process.terminate()
-        process.wait(10)
+        process.wait(seconds(30))
     for failure in failures:
         print("FAIL: " + failure)
     return 1 if failures else 0

@@ -396,6 +396,30 @@ TEST_F(ArchiveRoundTrip, PackingPrintsAddingLinesUnlessQuiet)
     EXPECT_NE(prompter.printed.find("  adding: a.txt (deflated "), std::string::npos);
 }
 
+// A file that fails as it is read, or gives other than the bytes it had
+// when it was opened, is never packed as if it were whole: the packing
+// fails, naming the file and the reason, and writes no archive. The
+// system's own files do both without any timing: /proc/self/mem cannot be
+// read from its start, a file of /proc says it is empty and is not, and
+// one of /sys says it holds a page and holds a line.
+TEST_F(ArchiveRoundTrip, AFileThatFailsOrChangesAsItIsReadIsNeverPacked)
+{
+    const std::vector<std::tuple<std::string, std::string, std::string>> files = {
+        {"/proc/self", "mem", "Read error: Input/output error"},
+        {"/proc/self", "status", "it changed while it was read"},
+        {"/sys/devices/system/cpu", "online", "it changed while it was read"},
+    };
+    for (const auto& [folder, name, reason] : files) {
+        if (!std::filesystem::exists(folder + "/" + name))
+            continue;
+        ZipRequest& r = PackRequest(folder, dir / "x.zip");
+        r.fileNames[0] = name;
+        EXPECT_EQ(RunZip(), ZE_READ) << name;
+        EXPECT_EQ(r.printText, "zip error: cannot read " + name + " (" + reason + ")\n");
+        EXPECT_FALSE(std::filesystem::exists(dir / "x.zip")) << name;
+    }
+}
+
 TEST_F(ArchiveRoundTrip, ZipOptionsAndResults)
 {
     WriteFile(dir / "in/.hidden", "h");

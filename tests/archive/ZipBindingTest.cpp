@@ -58,7 +58,10 @@ TEST_F(ZipBindingTest, TheRequestReachesTheOptionRecordAndTheCommand)
     for (int i = 1; i < 100; ++i)
         EXPECT_EQ(call.names[i], "(null)");
     EXPECT_EQ(prompter.printed, "  adding: x (deflated 50%)\n") << "printed on the window";
+    EXPECT_EQ(r.printText, "  adding: x (deflated 50%)\n") << "and kept for the caller";
     EXPECT_GT(prompter.eventRounds, 0) << "the window handles events while packing";
+    RunZip();
+    EXPECT_EQ(r.printText, "  adding: x (deflated 50%)\n") << "what the last call printed";
 }
 
 TEST_F(ZipBindingTest, ALevelOutOfRangeLeavesTheByteAsItWas)

@@ -30,11 +30,9 @@ chmod 700 "$work/runtime"
 cp "$work/Books/c.epub" "$work/before/"
 cp "$work/Books/Sub/d.epub" "$work/before/Sub/"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-       XDG_RUNTIME_DIR="$work/runtime"
+. "$here/../support/xvfb.sh"
+start_xvfb "$work" || fail "no X server"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 # A bus of its own, so that nothing reaches the desktop this runs on; on
 # the X display, whatever platform the caller's environment names.
 dbus-run-session -- env -u QT_QPA_PLATFORM "$build/bin/bindwell" "$work/Books/a.epub" "$work/Books/b.epub" >"$work/out" 2>&1 &
@@ -42,16 +40,19 @@ session=$!
 
 # Its windows by title: the main window, then the summary box beside it.
 windows() { xdotool search --onlyvisible --name '^Bindwell$' 2>/dev/null || true; }
+# A wait ends early when the program has ended.
+ended() { ! kill -0 "$session" 2>/dev/null; }
 window=""
-for _ in $(seq 200); do window=$(windows | head -1); [ -n "$window" ] && break; sleep 0.1; done
-[ -n "$window" ] || fail "no window: $(cat "$work/out")"
+main_window_shown() { window=$(windows | head -1); [ -n "$window" ] || ended; }
+wait_until 120 main_window_shown && [ -n "$window" ] || fail "no window: $(cat "$work/out"); $(xvfb_state)"
 program=$(xdotool getwindowpid "$window")
-sleep 0.5
 # Start: 4080 twips in and 4320 down, 990 by 360; at 96 dpi 15 twips a pixel.
+# The program lists the books named before it reads its first event, so
+# the click finds them listed.
 xdotool mousemove --window "$window" 305 300 click 1
 summary=""
-for _ in $(seq 600); do summary=$(windows | grep -vx "$window" | head -1 || true); [ -n "$summary" ] && break; sleep 0.1; done
-[ -n "$summary" ] || fail "no summary after Start: $(cat "$work/out")"
+summary_shown() { summary=$(windows | grep -vx "$window" | head -1 || true); [ -n "$summary" ] || ended; }
+wait_until 180 summary_shown && [ -n "$summary" ] || fail "no summary after Start: $(cat "$work/out"); $(xvfb_state)"
 
 for book in a b; do
   unzip -l "$work/Books/$book.epub" >"$work/listing"

@@ -13,6 +13,7 @@
 namespace {
 FakeZipCall g_last{};
 int g_result = 0;
+std::string g_printed = "  adding: x (deflated 50%)\n";
 ZIPUSERFUNCTIONS g_functions{};
 }  // namespace
 
@@ -43,8 +44,9 @@ extern "C" ZIP32_API int ZpArchive(ZCL c)
     g_last.names.clear();
     for (int i = 0; i < 100; ++i)
         g_last.names.push_back(c.FNV[i] ? c.FNV[i] : "(null)");
-    char text[] = "  adding: x (deflated 50%)\n";
-    g_functions.print(text, sizeof text - 1);
+    std::vector<char> text(g_printed.begin(), g_printed.end());
+    text.push_back('\0');
+    g_functions.print(text.data(), static_cast<uint32_t>(g_printed.size()));
     return g_result;
 }
 
@@ -56,6 +58,12 @@ extern "C" ZIP32_API FakeZipCall* FakeZipLastCall()
 extern "C" ZIP32_API void FakeZipSetResult(int result)
 {
     g_result = result;
+}
+
+// What the next archives print, a line that ends in a line feed.
+extern "C" ZIP32_API void FakeZipSetPrinted(const char* text)
+{
+    g_printed = text;
 }
 
 extern "C" ZIP32_API ZIPUSERFUNCTIONS* FakeZipFunctions()

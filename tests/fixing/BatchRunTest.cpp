@@ -4,6 +4,7 @@
 #include "FontFiles.h"
 #include "BookBuilder.h"
 #include "ExpectedText.h"
+#include "FakeLibrary.h"
 #include "FakePrompter.h"
 #include "FontSubsets.h"
 #include "FakeWindow.h"
@@ -13,7 +14,9 @@
 #include "TestFiles.h"
 #include "UnzipBinding.h"
 #include "WorkingFolder.h"
+#include "ZipBinding.h"
 #include "ZipFixtures.h"
+#include "zip32.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -531,11 +534,36 @@ TEST_F(BatchRunTest, TheSecondOfThreeFailingToPackStopsTheRun)
     fs::create_directory(b + ".tmp");  // a folder where the new archive must go
     EXPECT_EQ(StartBatchRun(window), RunOutcome::Failure);
     EXPECT_EQ(OnlyMessage(), "Zip error: 18\r\nThe new book could not be written beside the old one; the book was "
-                            "left as it was.");
+                            "left as it was.\r\nzip error: cannot open " + b + ".tmp");
     EXPECT_NE(ReadFile(a), originalA);
     EXPECT_EQ(ReadFile(b), originalB);
     EXPECT_EQ(ReadFile(c), originalC);
     fs::remove(b + ".tmp");
+    ExpectNoLeftovers();
+}
+
+// A file of the unpacked book that the Zip library cannot read whole
+// fails the book, which stays as it was; the message names the file and
+// the reason as the library printed them, without its progress.
+TEST_F(BatchRunTest, AFileTheZipLibraryCannotReadLeavesTheBookAsItWasAndSaysWhy)
+{
+    const std::string a = Book("a.epub");
+    const std::string original = ReadFile(a);
+    const std::string fake = FakePath("fake_zip_ok");
+    const auto setResult = FakeEntry<void (*)(int)>(fake, "FakeZipSetResult");
+    const auto setPrinted = FakeEntry<void (*)(const char*)>(fake, "FakeZipSetPrinted");
+    SetZipLibraryFile(fake);
+    setResult(ZE_READ);
+    setPrinted("  adding: mimetype (stored 0%)\n"
+               "zip error: cannot read OEBPS/Text/ch1.xhtml (it changed while it was read)\n");
+    const RunOutcome outcome = StartBatchRun(window);
+    setResult(0);
+    setPrinted("  adding: x (deflated 50%)\n");
+    SetZipLibraryFile(ZipLibraryName);
+    EXPECT_EQ(outcome, RunOutcome::Failure);
+    EXPECT_EQ(OnlyMessage(), "Zip error: 11\r\nA file of the unpacked book could not be read; the book was left as "
+                            "it was.\r\nzip error: cannot read OEBPS/Text/ch1.xhtml (it changed while it was read)");
+    EXPECT_EQ(ReadFile(a), original);
     ExpectNoLeftovers();
 }
 
