@@ -4,9 +4,12 @@
 // rewritten one ends in one CR LF (in UTF-16 where it starts with a UTF-16
 // mark); and a second pass changes nothing.
 #include "FuzzFiles.h"
-#include "PackageDocument.h"
 #include "SettingsStore.h"
+#if BINDWELL_FUZZ_PACKAGE
+#include "PackageDocument.h"
+#else
 #include "Stylesheet.h"
+#endif
 
 #include <cstdlib>
 
@@ -55,8 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsStore::PutOption(OptionKey::RelativeSizes, options & 64);
     SettingsStore::PutOption(OptionKey::TextColors, options & 128);
     const auto edit = [&] {
-        return BINDWELL_FUZZ_PACKAGE ? AlterContentOpf(file.string(), "../")
-                                     : StripCSSFonts(file.string(), "../../", FixOptions::Current()).rewritten;
+#if BINDWELL_FUZZ_PACKAGE
+        return AlterContentOpf(file.string(), "../");
+#else
+        return StripCSSFonts(file.string(), "../../", FixOptions::Current()).rewritten;
+#endif
     };
 
     const bool rewritten = edit();

@@ -1,3 +1,4 @@
+// One book's fix: unpacking what it edits, the edits, and packing the new book beside it.
 #include "BookFix.h"
 
 #include "ArchiveFailureText.h"

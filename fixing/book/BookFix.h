@@ -1,5 +1,7 @@
 #pragma once
 
+// One book's fix: unpacking what it edits, the edits, and packing the new book beside it.
+
 #include "BookReplacement.h"
 #include "FixOptions.h"
 #include "FontFiles.h"

@@ -1,3 +1,4 @@
+// Whether a book is protected, read from its META-INF/encryption.xml.
 #include "BookProtection.h"
 
 #include "BookUnpacking.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Whether a book is protected, read from its META-INF/encryption.xml.
+
 #include <optional>
 #include <string>
 

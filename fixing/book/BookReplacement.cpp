@@ -1,3 +1,4 @@
+// Putting new books in their places, in order and flushed, the originals to the Trash where asked.
 #include "BookReplacement.h"
 
 #include "FileSystemObject.h"

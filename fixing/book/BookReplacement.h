@@ -1,5 +1,7 @@
 #pragma once
 
+// Putting new books in their places, in order and flushed, the originals to the Trash where asked.
+
 #include "FileIdentity.h"
 #include "RunTimeError.h"
 

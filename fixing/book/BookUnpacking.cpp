@@ -1,3 +1,4 @@
+// The batch run's requests to the unzip binding: listing and unpacking a book's entries.
 #include "BookUnpacking.h"
 
 #include "RunTimeError.h"

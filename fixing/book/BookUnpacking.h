@@ -1,5 +1,7 @@
 #pragma once
 
+// The batch run's requests to the unzip binding: listing and unpacking a book's entries.
+
 #include "UnzipRequest.h"
 
 #include <string>

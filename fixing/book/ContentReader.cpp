@@ -1,3 +1,4 @@
+// Reading and editing the content documents a book's fix does not unpack.
 #include "ContentReader.h"
 
 #include "FileSystemObject.h"

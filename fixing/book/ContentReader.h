@@ -1,5 +1,7 @@
 #pragma once
 
+// Reading and editing the content documents a book's fix does not unpack.
+
 #include "ContentEdits.h"
 
 #include <functional>

@@ -1,3 +1,4 @@
+// The walk of an unpacked book: its stylesheets and package documents, edited or deleted as the options say.
 #include "ContentWalk.h"
 
 #include "ContainerRootfiles.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The walk of an unpacked book: its stylesheets and package documents, edited or deleted as the options say.
+
 #include "FixOptions.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The zip request for packing one book's new archive.
 #include "PackingValues.h"
 
 #include "ZipBinding.h"

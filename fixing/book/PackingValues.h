@@ -1,5 +1,7 @@
 #pragma once
 
+// The zip request for packing one book's new archive.
+
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// The private working folder books are unpacked into, and the lock that keeps two runs out of it.
 #include "WorkingFolder.h"
 
 #include "FileSystemObject.h"

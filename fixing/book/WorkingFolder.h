@@ -1,5 +1,7 @@
 #pragma once
 
+// The private working folder books are unpacked into, and the lock that keeps two runs out of it.
+
 #include <string>
 
 // The folder each book is unpacked into: a private temporary folder of

@@ -1,5 +1,7 @@
 #pragma once
 
+// The pieces of CSS text every stylesheet edit reads alike: comments, strings, escapes, names, values.
+
 #include "AsciiText.h"
 #include "Utf8Text.h"
 

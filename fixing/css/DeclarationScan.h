@@ -1,5 +1,7 @@
 #pragma once
 
+// The one scanner of a stylesheet's declarations, which removes or rewrites those a choice picks.
+
 #include "RuleKind.h"
 
 #include <cstddef>

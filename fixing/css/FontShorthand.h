@@ -1,5 +1,7 @@
 #pragma once
 
+// The font shorthand taken apart, so that the longhands the options keep stay.
+
 #include <array>
 #include <cstddef>
 #include <optional>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Which declarations the options remove or rewrite, so that the reader's own settings win.
+
 #include "DeclarationScan.h"
 #include "FixOptions.h"
 

@@ -1,3 +1,4 @@
+// What kind of block a declaration stands in: a style rule, a page body's, @page, @font-face, a condition.
 #include "RuleKind.h"
 
 #include "CssText.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// What kind of block a declaration stands in: a style rule, a page body's, @page, @font-face, a condition.
+
 #include <string_view>
 
 // What a block of a stylesheet is, as far as removing declarations needs

@@ -1,3 +1,4 @@
+// The rewrite of one stylesheet: declarations removed, the faces and the justified paragraphs appended.
 #include "Stylesheet.h"
 
 #include "DeclarationScan.h"

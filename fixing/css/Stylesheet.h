@@ -1,5 +1,7 @@
 #pragma once
 
+// The rewrite of one stylesheet: declarations removed, the faces and the justified paragraphs appended.
+
 #include "FixOptions.h"
 
 #include <string>

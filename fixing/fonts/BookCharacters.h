@@ -1,5 +1,7 @@
 #pragma once
 
+// The characters one book's text needs, read from its content documents and stylesheets.
+
 #include "CharacterSet.h"
 
 #include <cstddef>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The characters each predefined counter style draws as list markers.
+
 #include <string>
 #include <string_view>
 

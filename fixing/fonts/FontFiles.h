@@ -1,5 +1,7 @@
 #pragma once
 
+// The run's copies of the four faces, whole or cut, and how a book's faces are told for ours.
+
 #include "FaceSource.h"
 #include "FontSubsets.h"
 

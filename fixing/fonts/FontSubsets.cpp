@@ -1,3 +1,4 @@
+// The four faces cut down to a book's characters with HarfBuzz's subsetter.
 #include "FontSubsets.h"
 
 #include "FaceSource.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The four faces cut down to a book's characters with HarfBuzz's subsetter.
+
 #include "LiberationFaces.h"
 
 #include <array>

@@ -1,9 +1,11 @@
+// The characters a content document's text draws, read in one pass without a tree.
 #include "MarkupCharacters.h"
 
 #include "CharacterSet.h"
 #include "CharacterEntities.h"
 #include "StylesheetCharacters.h"
 #include "Utf8Text.h"
+#include "XmlProlog.h"
 
 #include <algorithm>
 #include <cstring>
@@ -193,17 +195,10 @@ private:
         const Byte* close = Find(question, end_, "?>");
         const Byte* last = close ? close : end_;
         Check(question, last);
-        const std::string_view declaration = View(question, last);
-        if (const std::size_t at = declaration.find("encoding"); at != std::string_view::npos && !marked_) {
-            std::size_t i = at + 8;
-            while (i < declaration.size() && (IsSpace(declaration[i]) || declaration[i] == '='))
-                ++i;
-            if (i < declaration.size() && (declaration[i] == '"' || declaration[i] == '\'')) {
-                const std::size_t valueEnd = declaration.find(declaration[i], i + 1);
-                Declare(declaration.substr(i + 1, valueEnd == std::string_view::npos ? std::string_view::npos
-                                                                                      : valueEnd - i - 1));
-            }
-        }
+        const std::string_view text = View(question - 1, end_);
+        if (const std::optional<::XmlDeclaration> declaration = ReadXmlDeclaration(text); declaration && !marked_)
+            if (const ::XmlDeclaration::Pseudo* encoding = declaration->Find("encoding"))
+                Declare(text.substr(encoding->valueBegin, encoding->valueEnd - encoding->valueBegin));
         return close ? close + 2 : end_;
     }
 

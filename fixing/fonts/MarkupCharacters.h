@@ -1,5 +1,7 @@
 #pragma once
 
+// The characters a content document's text draws, read in one pass without a tree.
+
 #include <string_view>
 
 class CharacterSet;

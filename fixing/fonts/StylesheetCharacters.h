@@ -1,5 +1,7 @@
 #pragma once
 
+// The characters a stylesheet's generated content and list markers draw.
+
 #include <string_view>
 
 class CharacterSet;

@@ -1,9 +1,11 @@
+// Content documents that say how they are encoded, for readers that take an undeclared one for Latin-1.
 #include "EncodingDeclaration.h"
 
 #include "AsciiText.h"
 #include "LineBreak.h"
 #include "Translation.h"
 #include "Utf8Text.h"
+#include "XmlProlog.h"
 
 #include <algorithm>
 
@@ -27,39 +29,6 @@ struct HeadVerdict {
     std::size_t insertAt = 0;
 };
 
-// The end of the version pseudo-attribute that starts at at (after the
-// space behind <?xml); npos when there is none there.
-std::size_t VersionEnd(std::string_view declaration, std::size_t at)
-{
-    if (!StartsWithIgnoringCase(declaration, at, "version"))
-        return std::string_view::npos;
-    at = SkipSpace(declaration, at + 7);
-    if (at >= declaration.size() || declaration[at] != '=')
-        return std::string_view::npos;
-    at = SkipSpace(declaration, at + 1);
-    if (at >= declaration.size() || (declaration[at] != '"' && declaration[at] != '\''))
-        return std::string_view::npos;
-    const std::size_t close = declaration.find(declaration[at], at + 1);
-    return close == std::string_view::npos ? close : close + 1;
-}
-
-// Whether a pseudo-attribute named encoding appears in the declaration,
-// whatever its value: one that names an unknown or empty encoding is not
-// this fix's to correct, and a second would make the document worse.
-bool NamesEncoding(std::string_view declaration)
-{
-    for (std::size_t at = declaration.find_first_of(" \t\r\n"); at != std::string_view::npos;
-         at = declaration.find_first_of(" \t\r\n", at + 1)) {
-        const std::size_t word = SkipSpace(declaration, at);
-        if (StartsWithIgnoringCase(declaration, word, "encoding")) {
-            const std::size_t after = SkipSpace(declaration, word + 8);
-            if (after < declaration.size() && declaration[after] == '=')
-                return true;
-        }
-    }
-    return false;
-}
-
 HeadVerdict JudgeHead(std::string_view head)
 {
     head = head.substr(0, EncodingHeadBytes);
@@ -71,24 +40,22 @@ HeadVerdict JudgeHead(std::string_view head)
         return {};
     const std::size_t start = head.starts_with(Utf8Mark) ? Utf8Mark.size() : 0;
     // A declaration after white space is misplaced, but it is the
-    // document's declaration all the same: none is put before it.
-    const std::size_t at = SkipSpace(head, start);
-    // In any case: a declaration written <?XML or Encoding= is no
-    // well-formed one, but adding a second would make matters worse.
-    const bool declared = StartsWithIgnoringCase(head, at, "<?xml") && at + 5 < head.size() &&
-                          (IsXmlSpace(head[at + 5]) || head[at + 5] == '?');
-    if (!declared)
+    // document's declaration all the same: none is put before it; and one
+    // written <?XML or Encoding= is no well-formed one, but adding a second
+    // would make matters worse.
+    const std::optional<XmlDeclaration> declaration = ReadXmlDeclaration(head);
+    if (!declaration)
         return {EncodingNeed::Declaration, start};
-    const std::size_t close = head.find("?>", at + 5);
-    if (close == std::string_view::npos)
+    if (declaration->close == std::string_view::npos)
         return {};  // not closed within the first bytes: not edited
-    const std::string_view declaration = head.substr(0, close);
-    if (NamesEncoding(declaration.substr(at + 5)))
+    // One that names an encoding, whatever it names (an unknown or empty
+    // one is not this fix's to correct), needs nothing; one whose
+    // pseudo-attributes do not read, or that does not begin with its
+    // version as XML wants it, is too broken to edit.
+    if (declaration->Find("encoding") || !declaration->allRead || declaration->attributes.empty() ||
+        !EqualsIgnoringCase(declaration->attributes.front().name, "version"))
         return {};
-    const std::size_t versionEnd = VersionEnd(declaration, SkipSpace(declaration, at + 5));
-    if (versionEnd == std::string_view::npos)
-        return {};  // no version where XML wants it: too broken to edit
-    return {EncodingNeed::EncodingName, versionEnd};
+    return {EncodingNeed::EncodingName, declaration->attributes.front().valueEnd + 1};
 }
 
 // The line break the document itself uses first; CR LF, the system's own,

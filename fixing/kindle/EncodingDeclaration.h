@@ -1,5 +1,7 @@
 #pragma once
 
+// Content documents that say how they are encoded, for readers that take an undeclared one for Latin-1.
+
 #include <cstddef>
 #include <string>
 #include <string_view>

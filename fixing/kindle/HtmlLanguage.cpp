@@ -1,7 +1,9 @@
+// The language a content document's html element states, read and rewritten.
 #include "HtmlLanguage.h"
 
 #include "AsciiText.h"
 #include "TextEncoding.h"
+#include "XmlProlog.h"
 
 #include <vector>
 
@@ -25,46 +27,16 @@ struct StartTag {
 StartTag HtmlAttributes(std::string_view text)
 {
     const StartTag cut{{}, true};
-    if (text.size() < 3 && std::string_view("\xEF\xBB\xBF").starts_with(text))
-        return cut;  // perhaps a UTF-8 mark, cut off
-    std::size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    const PrologEnd prolog = SkipProlog(text);
+    if (prolog.what == PrologEnd::CutShort)
+        return cut;
+    if (prolog.what == PrologEnd::Other)
+        return {};
+    std::size_t at = prolog.at;
     auto skipSpace = [&] {
         while (at < text.size() && IsXmlSpace(text[at]))
             ++at;
     };
-    for (;;) {
-        skipSpace();
-        if (text.compare(at, 2, "<?") == 0 || text.compare(at, 4, "<!--") == 0) {
-            const bool comment = text[at + 1] == '!';
-            const std::size_t end = text.find(comment ? "-->" : "?>", at + 2);
-            if (end == std::string_view::npos)
-                return cut;
-            at = end + (comment ? 3 : 2);
-        } else if (text.compare(at, 2, "<!") == 0) {
-            // The document type, with its internal subset and quoted ids.
-            char quote = 0;
-            int brackets = 0;
-            for (at += 2; at < text.size(); ++at) {
-                const char c = text[at];
-                if (quote)
-                    quote = c == quote ? 0 : quote;
-                else if (c == '"' || c == '\'')
-                    quote = c;
-                else if (c == '[' || c == ']')
-                    brackets += c == '[' ? 1 : -1;
-                else if (c == '>' && brackets == 0)
-                    break;
-            }
-            if (at++ >= text.size())
-                return cut;
-        } else {
-            break;
-        }
-    }
-    if (at >= text.size())
-        return cut;
-    if (text[at] != '<')
-        return {};
     const std::size_t nameBegin = ++at;
     while (at < text.size() && !IsXmlSpace(text[at]) && text[at] != '>' && text[at] != '/')
         ++at;

@@ -1,5 +1,7 @@
 #pragma once
 
+// The language a content document's html element states, read and rewritten.
+
 #include <optional>
 #include <string>
 #include <string_view>

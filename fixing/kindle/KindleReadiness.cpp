@@ -1,3 +1,4 @@
+// Readying one book for Send to Kindle: encodings declared, a language code named.
 #include "KindleReadiness.h"
 
 #include "AsciiText.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Readying one book for Send to Kindle: encodings declared, a language code named.
+
 #include "ContentDocuments.h"
 #include "ContentEdits.h"
 #include "HtmlLanguage.h"

@@ -1,3 +1,4 @@
+// What a language value stands for, as a code reading systems take.
 #include "LanguageTag.h"
 
 #include "AsciiText.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// What a language value stands for, as a code reading systems take.
+
 #include <map>
 #include <optional>
 #include <string>

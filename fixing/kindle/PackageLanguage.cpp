@@ -1,3 +1,4 @@
+// The language a package document names, judged and written.
 #include "PackageLanguage.h"
 
 #include "LanguageTag.h"

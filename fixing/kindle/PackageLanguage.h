@@ -1,5 +1,7 @@
 #pragma once
 
+// The language a package document names, judged and written.
+
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,3 +1,4 @@
+// The language of a book's text, from its html elements or guessed from its words.
 #include "TextLanguage.h"
 
 #include "AsciiText.h"

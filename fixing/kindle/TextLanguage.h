@@ -1,5 +1,7 @@
 #pragma once
 
+// The language of a book's text, from its html elements or guessed from its words.
+
 #include <cstddef>
 #include <map>
 #include <optional>

@@ -1,3 +1,4 @@
+// The options one book is fixed by, and the rules between them.
 #include "FixOptions.h"
 
 #include "SettingsStore.h"
@@ -25,6 +26,19 @@ FixOptions FixOptions::Current()
     options.koboBooks = IsOptionOn(OptionKey::KoboBooks);
     if (const std::optional<FixOptions::Screen> screen = ParseScreenSize(SettingsStore::OptionText(OptionKey::ScreenSize)))
         options.screen = *screen;
+    return options.Reconciled();
+}
+
+FixOptions FixOptions::Reconciled() const
+{
+    FixOptions options = *this;
+    if (options.deleteCSS)
+        for (bool* stylesheetOption : {&options.fontSizes, &options.justifyText, &options.intlFonts,
+                                       &options.lineHeights, &options.pageMargins, &options.fontFamilies,
+                                       &options.relativeSizes, &options.subsetFonts, &options.textColors})
+            *stylesheetOption = false;
+    options.relativeSizes &= options.fontSizes;
+    options.subsetFonts &= options.intlFonts;
     return options;
 }
 

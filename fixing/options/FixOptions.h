@@ -1,5 +1,7 @@
 #pragma once
 
+// The options one book is fixed by, and the rules between them.
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +34,17 @@ struct FixOptions {
         auto operator<=>(const Screen&) const = default;
     } screen;
 
-    // The values the settings store holds now.
+    // The values the settings store holds now, with the rules between
+    // options applied (see Reconciled).
     static FixOptions Current();
+
+    // The options as the rules between them leave them, the same whoever
+    // set them (the dialog, the command line, a settings file written by
+    // hand): with the stylesheets deleted, no option that edits them is on,
+    // nor the fonts, which only stylesheets use; relative sizes are kept
+    // only where fixed ones are removed, and the faces are cut only where
+    // they are embedded.
+    FixOptions Reconciled() const;
 };
 
 // The smallest and largest side a screen may be given.

@@ -1,3 +1,4 @@
+// The fixed table of the four Liberation Serif faces, and the rules and items that name them.
 #include "LiberationFaces.h"
 
 #include "TextFile.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The fixed table of the four Liberation Serif faces, and the rules and items that name them.
+
 #include <array>
 #include <string>
 

@@ -1,3 +1,4 @@
+// The yes/no options and the screen's size, kept in the per-user settings file.
 #include "SettingsStore.h"
 
 #include <QSettings>

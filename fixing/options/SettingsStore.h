@@ -1,5 +1,7 @@
 #pragma once
 
+// The yes/no options and the screen's size, kept in the per-user settings file.
+
 #include <string>
 
 // The yes/no options, kept in the per-user settings store

@@ -1,3 +1,4 @@
+// The package documents a book's container names.
 #include "ContainerRootfiles.h"
 
 #include <QFile>

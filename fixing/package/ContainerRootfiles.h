@@ -1,5 +1,7 @@
 #pragma once
 
+// The package documents a book's container names.
+
 #include <set>
 #include <string>
 

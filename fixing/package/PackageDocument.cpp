@@ -1,3 +1,4 @@
+// The four font items added to a package document's manifest.
 #include "PackageDocument.h"
 
 #include "LiberationFaces.h"

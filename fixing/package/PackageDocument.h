@@ -1,5 +1,7 @@
 #pragma once
 
+// The four font items added to a package document's manifest.
+
 #include <string>
 
 // Adds the four font items right after every manifest start tag of one

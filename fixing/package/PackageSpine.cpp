@@ -1,3 +1,4 @@
+// What a package document says of the book's content documents: its manifest and spine.
 #include "PackageSpine.h"
 
 #include "XmlText.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// What a package document says of the book's content documents: its manifest and spine.
+
 #include <optional>
 #include <set>
 #include <string>

@@ -1,3 +1,4 @@
+// A regular-expression matcher over bytes (PCRE2) that replaces every match.
 #include "RegexReplacer.h"
 
 #include "RunTimeError.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// A regular-expression matcher over bytes (PCRE2) that replaces every match.
+
 #include <functional>
 #include <string>
 #include <vector>

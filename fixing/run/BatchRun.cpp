@@ -1,3 +1,4 @@
+// The batch run: every ticked book through unpack, fix and repack, and the summary at the end.
 #include "BatchRun.h"
 
 #include "BookFix.h"

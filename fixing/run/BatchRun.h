@@ -1,5 +1,7 @@
 #pragma once
 
+// The batch run: every ticked book through unpack, fix and repack, and the summary at the end.
+
 #include "BatchWindow.h"
 
 #include <string>

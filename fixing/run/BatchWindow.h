@@ -1,5 +1,7 @@
 #pragma once
 
+// What the batch run needs of its window: the folder, the list, the buttons, and where it reports.
+
 #include "PathText.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The books below a folder, found and ordered as the window lists them.
 #include "BookDiscovery.h"
 
 #include "DirectoryListing.h"

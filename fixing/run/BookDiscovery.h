@@ -1,5 +1,7 @@
 #pragma once
 
+// The books below a folder, found and ordered as the window lists them.
+
 #include <functional>
 #include <string>
 #include <vector>

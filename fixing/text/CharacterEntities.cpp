@@ -1,3 +1,4 @@
+// The characters behind character references and named entities.
 #include "CharacterEntities.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The characters behind character references and named entities.
+
 #include <optional>
 #include <string_view>
 

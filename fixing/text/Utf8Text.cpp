@@ -1,3 +1,4 @@
+// Reading bytes as UTF-8, and what an encoding's name means for the reading.
 #include "Utf8Text.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Reading bytes as UTF-8, and what an encoding's name means for the reading.
+
 #include "AsciiText.h"
 #include "TextEncoding.h"
 

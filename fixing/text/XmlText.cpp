@@ -1,3 +1,4 @@
+// A document read with Qt's XML reader and edited as bytes, with the way between their offsets.
 #include "XmlText.h"
 
 #include "Utf8Text.h"

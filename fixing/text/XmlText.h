@@ -1,5 +1,7 @@
 #pragma once
 
+// A document read with Qt's XML reader and edited as bytes, with the way between their offsets.
+
 #include "TextEncoding.h"
 
 #include <QString>

@@ -103,6 +103,14 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
 
     RunCli("--no-fonts --save '" + home / "books" + "'", home);
     EXPECT_NE(ReadFile(home / "config/Bindwell/Bindwell.ini").find("IntlFonts=No"), std::string::npos);
+
+    // The rules between options hold here as in the dialog: with the
+    // stylesheets deleted, no font is embedded that no stylesheet uses.
+    MakeEpub(home / "fresh.epub", EpubVersion::Three);
+    EXPECT_EQ(RunCli("--delete-css --fonts '" + home / "fresh.epub" + "'", home).status, 0);
+    const auto names = ZipEntryNames(home / "fresh.epub");
+    EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), BookStylesheet), 0);
 }
 
 // The help and the messages in the session's language, Qt's own words
