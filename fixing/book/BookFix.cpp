@@ -111,7 +111,6 @@ bool HoldsTheFonts(const std::string& book, const std::vector<UnzipRequest::List
 // What the options that read content documents did to a book.
 struct ContentFix {
     std::optional<std::string> leftAlone;    // why the book is left as it is
-    std::string note;                        // said of the book
     bool changed = false;                    // a document was edited
     std::optional<FontStock::CutSet> cut;    // the faces cut down to the book's characters; none: whole
 };
@@ -142,7 +141,7 @@ std::vector<std::string> ContentPatterns(const std::string& folder, const std::v
 // it would be carried: then it is unpacked whole.
 std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
                                      const std::set<std::string>& deletedStylesheets, ContentReader& content,
-                                     FontStock& fonts)
+                                     FontStock& fonts, FixRecord& record)
 {
     ContentFix fix;
     std::optional<StylesheetLinks> links;
@@ -199,13 +198,20 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
     // The options' edits, each over what the one before it left, written
     // into the new book at once.
     ContentEdits edits;
-    if (links)
+    if (links) {
         fix.changed = links->Finish(edits);
+        record.documentsUnlinked = edits.ByName().size();
+    }
     if (kindle) {
         const KindleReadiness::Result ready = kindle->Finish(edits);
         fix.leftAlone = ready.leftAlone;
-        fix.note = ready.note;
         fix.changed |= ready.changed;
+        record.encodingsDeclared = ready.encodingsDeclared;
+        record.language = ready.language;
+        if (!ready.note.empty()) {
+            record.languageNotFound = true;
+            record.Note(ready.note);
+        }
     }
     if (!fix.leftAlone)
         content.Write(edits);
@@ -235,7 +241,7 @@ using AttemptResult = std::variant<BookResult, CarryRefused>;
 // Packs the working folder into archive.archive, carrying from the book
 // every entry that matches none of carryAllBut when given.
 AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
-                   Attempt attempt, std::string note)
+                   Attempt attempt, FixRecord record)
 {
     // What the fix did not change keeps the book's own compressed bytes.
     SetPackingValues(archive.book, scratch.workingFolder, std::move(carryAllBut), archive.archive);
@@ -260,7 +266,7 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words) + PackFailureDetail(r.printText));
     }
-    return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(note)};
+    return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(record)};
 }
 
 // What the fix reads and edits: the stylesheets, the package documents and
@@ -319,7 +325,8 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     // A protected book is judged before anything in it is edited.
     if (auto protection = ProtectionOf(folder, options.intlFonts))
         return BookResult{BookResult::LeftAlone, std::move(*protection), std::nullopt, {}};
-    const WalkResult walk = FindCSS(PathText::AsFolder(folder), options);
+    FixRecord record;
+    const WalkResult walk = FindCSS(PathText::AsFolder(folder), options, &record);
     if (walk.leftAlone)
         return BookResult{BookResult::LeftAlone, *walk.leftAlone, std::nullopt, {}};
 
@@ -341,7 +348,7 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         const std::unique_ptr<ContentReader> reader =
             carry ? CarriedContent(book, folder, edited) : UnpackedContent(folder);
         std::optional<ContentFix> fixed =
-            FixContent(folder, options, cutFaces, walk.deletedStylesheets, *reader, scratch.fonts);
+            FixContent(folder, options, cutFaces, walk.deletedStylesheets, *reader, scratch.fonts, record);
         if (!fixed)
             return CarryRefused{};
         content = std::move(*fixed);
@@ -349,18 +356,21 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
             return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
     }
     if (!walk.changed && !content.changed && (holdsTheFonts || !options.intlFonts))
-        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, content.note};
+        return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, std::move(record)};
     if (const auto problem = unpackTheRest())
         return Failure(*problem);
     // A book that did not unpack cleanly is never packed into its own place.
     if (FolderIsEmpty(folder))
         return Failure(bookPath + LineBreak + UnpackFailureText(UnzipSucceeded, TheUnzipRequest().printText));
 
-    if (options.intlFonts)
+    if (options.intlFonts) {
         scratch.fonts.PutInto(PathText::AsFolder(folder), content.cut);
+        if (!holdsTheFonts)
+            record.faces = content.cut ? FixRecord::Faces::Cut : FixRecord::Faces::Whole;
+    }
     if (packing)
         packing();
-    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, content.note);
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, std::move(record));
 }
 
 }  // namespace

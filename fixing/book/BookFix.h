@@ -4,6 +4,7 @@
 
 #include "BookReplacement.h"
 #include "FixOptions.h"
+#include "FixRecord.h"
 #include "FontFiles.h"
 
 #include <functional>
@@ -27,7 +28,7 @@ struct BookResult {
     } kind = Failed;
     std::string message;
     std::optional<NewArchive> newArchive;
-    std::string note;  // Fixed or AlreadyFixed: what the run says of the book ("no language found")
+    FixRecord record;  // Fixed or AlreadyFixed: what the fix did, and what the run says of the book
 };
 
 // Unpacks, fixes and packs the book at bookPath into a new archive beside

@@ -66,16 +66,20 @@ std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath)
     return found;
 }
 
-WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options)
+WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options, FixRecord* record)
 {
+    FixRecord unused;
+    FixRecord& counted = record ? *record : unused;
     WalkResult walk;
     std::vector<std::string> packages;
     for (const EditedFile& file : FindEditedFiles(FolderPath)) {
         const std::string path = FolderPath + file.name;
         if (file.kind == EditedFile::PackageDocument) {
             packages.push_back(file.name);
-            if (options.intlFonts)
-                walk.changed |= AlterContentOpf(path, UpToTop(file.name));
+            if (options.intlFonts && AlterContentOpf(path, UpToTop(file.name))) {
+                walk.changed = true;
+                ++counted.packageDocumentsEdited;
+            }
         } else if (!options.deleteCSS) {
             const StylesheetEdit edit = StripCSSFonts(path, UpToTop(file.name), options);
             if (!edit.uneditable.empty()) {
@@ -86,10 +90,13 @@ WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options)
                 return walk;
             }
             walk.changed |= edit.rewritten;
+            counted.stylesheetsEdited += edit.rewritten ? 1 : 0;
+            counted.declarationsEdited += edit.declarationsEdited;
         } else if (FileSystem().FileExists(path)) {
             FileSystem().DeleteFile(path, true);
             walk.deletedStylesheets.insert(file.name);
             walk.changed = true;
+            ++counted.stylesheetsDeleted;
         }
     }
     if (walk.deletedStylesheets.empty())
@@ -105,8 +112,10 @@ WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options)
             walk.leftAlone = KeptStylesheetsReason(name);
             break;
         }
-        if (removed.kind == ReferencesRemoved::Edited)
+        if (removed.kind == ReferencesRemoved::Edited) {
             WriteWholeFile(path, removed.document);
+            ++counted.packageDocumentsEdited;
+        }
     }
     return walk;
 }

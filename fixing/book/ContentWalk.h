@@ -3,6 +3,7 @@
 // The walk of an unpacked book: its stylesheets and package documents, edited or deleted as the options say.
 
 #include "FixOptions.h"
+#include "FixRecord.h"
 
 #include <optional>
 #include <set>
@@ -22,7 +23,7 @@ struct EditedFile {
 // sub-folders, depth first.
 std::vector<EditedFile> FindEditedFiles(const std::string& FolderPath);
 
-// What FindCSS did to a book.
+// What FindCSS did to a book, besides what it counts in the book's record.
 struct WalkResult {
     bool changed = false;                      // a file was rewritten or deleted
     std::set<std::string> deletedStylesheets;  // their names in the book
@@ -38,4 +39,5 @@ struct WalkResult {
 // each file up to FolderPath. Where a stylesheet cannot be edited exactly
 // in its encoding, or a package document cannot lose its items safely,
 // the walk ends and the book is to be left as it is: leftAlone says why.
-WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options);
+// What it edits is counted in record, when given.
+WalkResult FindCSS(const std::string& FolderPath, const FixOptions& options, FixRecord* record = nullptr);

@@ -45,7 +45,8 @@ std::vector<KeptSpan> Joined(std::vector<KeptSpan> spans)
 
 }  // namespace
 
-std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& choice, std::vector<KeptSpan> kept)
+std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& choice, std::vector<KeptSpan> kept,
+                               std::size_t* edited)
 {
     const std::vector<KeptSpan> keptSpans = Joined(std::move(kept));
     auto nextKept = keptSpans.begin();
@@ -91,6 +92,8 @@ std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& ch
                     const DeclarationEdit edit =
                         custom || reachesKeptSpan(i, found.end) ? DeclarationEdit::Keep
                                                                 : choice.Edit(name.View(), value, rewritten);
+                    if (edit != DeclarationEdit::Keep && edited)
+                        ++*edited;
                     if (edit == DeclarationEdit::Remove) {
                         out.append(css, copied, i - copied);
                         copied = found.end;

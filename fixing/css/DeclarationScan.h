@@ -46,5 +46,7 @@ using KeptSpan = std::pair<std::size_t, std::size_t>;
 // a block. A custom property ("--name: value") is a declaration of its
 // own, passed over whole as CSS reads it, and never edited. The scan knows
 // the block each declaration stands in (see RuleKind). Every byte outside
-// an edited declaration is kept.
-std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& choice, std::vector<KeptSpan> kept);
+// an edited declaration is kept. edited, when given, counts the
+// declarations removed or rewritten.
+std::string RemoveDeclarations(std::string_view css, const DeclarationChoice& choice, std::vector<KeptSpan> kept,
+                               std::size_t* edited = nullptr);

@@ -51,14 +51,15 @@ StylesheetEdit StripCSSFonts(const std::string& sFileName, const std::string& fo
         return {};
     const EditableStylesheet read = ReadEditableStylesheet(sFileName);
     if (!read.editable)
-        return {false, read.uneditable};  // no encoding it can be edited in safely: left as it is
+        return {false, 0, read.uneditable};  // no encoding it can be edited in safely: left as it is
     const EditableText& original = *read.editable;
     const std::string fontBlock = FontBlock(fontFolder);
     const std::string paragraphBlock = ParagraphBlock();
     std::string text = original.text;
 
+    std::size_t edited = 0;
     if (removed.Any())
-        text = RemoveDeclarations(text, removed, OwnRules(text, fontBlock));
+        text = RemoveDeclarations(text, removed, OwnRules(text, fontBlock), &edited);
 
     if (options.intlFonts && text.find(fontBlock) == std::string::npos)
         text += LineBreak + fontBlock;
@@ -71,6 +72,6 @@ StylesheetEdit StripCSSFonts(const std::string& sFileName, const std::string& fo
     if (text == original.text || !KeepsItsEncoding(text, original.encoding))
         return {};
     if (!WriteEditedText(sFileName, text, original))
-        return {false, original.charset};  // its encoding cannot hold the edited text exactly
-    return {true, {}};
+        return {false, 0, original.charset};  // its encoding cannot hold the edited text exactly
+    return {true, edited, {}};
 }

@@ -4,6 +4,7 @@
 
 #include "FixOptions.h"
 
+#include <cstddef>
 #include <string>
 
 // Rewrites one stylesheet in place as options say: the declarations they
@@ -21,6 +22,7 @@
 // as it was.
 struct StylesheetEdit {
     bool rewritten = false;
+    std::size_t declarationsEdited = 0;  // removed or rewritten, where it was rewritten
     // Where not empty, the stylesheet was left as it was because it is in
     // this encoding (as its @charset names it) and cannot be edited
     // exactly: its book is not to be fixed.

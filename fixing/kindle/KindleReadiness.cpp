@@ -143,6 +143,8 @@ KindleReadiness::Result KindleReadiness::Finish(ContentEdits& edits)
         if (written) {
             edits.Replace(package.name, *written);
             result.changed = true;
+            if (!result.language)
+                result.language.emplace(package.language.value, *code);
         }
         for (const std::string& name : carriesUnusable_)
             if (const auto it = replacements_.find(name); it != replacements_.end())
@@ -161,5 +163,6 @@ KindleReadiness::Result KindleReadiness::Finish(ContentEdits& edits)
     for (const auto& [name, bytes] : replacements_)
         edits.Replace(name, bytes);
     result.changed |= !prefixes_.empty() || !replacements_.empty();
+    result.encodingsDeclared = declared_.size();
     return result;
 }

@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Readies one book for Send to Kindle, which reads a content document
@@ -37,6 +38,9 @@ public:
         std::optional<std::string> leftAlone;  // a content document is not UTF-8 and names no encoding
         std::string note;                      // "no language found", when that is so
         bool changed = false;                  // a document was edited
+        std::size_t encodingsDeclared = 0;     // documents given an encoding
+        // The first package document's language as it was and as it became.
+        std::optional<std::pair<std::string, std::string>> language;
     };
 
     // packageDocuments: the names in the book of its package documents,

@@ -47,7 +47,8 @@ struct RunState {
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
-    std::vector<std::string> unnamed;      // "ENTRY: no language found", one per book so noted
+    std::vector<std::string> notes;        // "ENTRY: no language found", one per note of a book
+    long long unnamed = 0;                 // books whose language was not found
     long long originalsKept = 0;           // books whose originals went to the Trash
     long long untouched = 0;               // books already as the options ask
 
@@ -178,10 +179,11 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
         RemoveLeftovers(state.scratch, ignored);
         return BookFailed(bookPath, FailureText(e), state, policy);
     }
-    if (!result.note.empty()) {
-        state.unnamed.push_back(window.EntryText(index) + ": " + result.note);
-        window.BookNoted(index, result.note);
+    for (const std::string& note : result.record.notes) {
+        state.notes.push_back(window.EntryText(index) + ": " + note);
+        window.BookNoted(index, note);
     }
+    state.unnamed += result.record.languageNotFound ? 1 : 0;
     switch (result.kind) {
     case BookResult::Failed:
         window.BookFinished(index, BookOutcome::Failed, result.message);
@@ -214,11 +216,11 @@ void ShowSummary(const RunState& state, long long begun, bool stopped)
     tally.leftAlone = static_cast<long long>(state.leftAlone.size());
     tally.fixed = begun - static_cast<long long>(state.failedBooks.size()) - tally.leftAlone;
     tally.untouched = state.untouched;
-    tally.unnamed = static_cast<long long>(state.unnamed.size());
+    tally.unnamed = state.unnamed;
     tally.originalsKept = state.originalsKept != 0;
     tally.stopped = stopped;
     std::string details;
-    for (const std::vector<std::string>* books : {&state.leftAlone, &state.unnamed})
+    for (const std::vector<std::string>* books : {&state.leftAlone, &state.notes})
         for (const std::string& book : *books)
             details += (details.empty() ? "" : LineBreak) + book;
     Prompter().ShowDetailedMessage(SummaryText(tally), details, MessageIcon::None);

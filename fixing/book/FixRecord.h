@@ -1,0 +1,51 @@
+#pragma once
+
+// What a fix did to one book: one record, filled as each edit is made, that
+// the summary, the window's marks and the command line read.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct FixRecord {
+    // Stylesheets rewritten and deleted, and the declarations the options
+    // removed or rewrote in them.
+    std::size_t stylesheetsEdited = 0;
+    std::size_t stylesheetsDeleted = 0;
+    std::size_t declarationsEdited = 0;
+
+    // Package documents given the font items, or rid of the deleted
+    // stylesheets' items.
+    std::size_t packageDocumentsEdited = 0;
+
+    // The four faces put into the book: none (not asked, or the book holds
+    // them already), whole, or cut down to its characters.
+    enum class Faces { None, Whole, Cut } faces = Faces::None;
+
+    // Content documents edited: their links to deleted stylesheets taken
+    // out, an encoding declared for Send to Kindle.
+    std::size_t documentsUnlinked = 0;
+    std::size_t encodingsDeclared = 0;
+
+    // The language the package documents name, as it was and as it became.
+    std::optional<std::pair<std::string, std::string>> language;
+
+    // No language code could be found for Send to Kindle: the book keeps the
+    // language it names (and a note says so).
+    bool languageNotFound = false;
+
+    // What the run says of the book besides, in the user's language ("no
+    // language found"), each once.
+    std::vector<std::string> notes;
+
+    void Note(const std::string& note)
+    {
+        for (const std::string& said : notes)
+            if (said == note)
+                return;
+        notes.push_back(note);
+    }
+};
