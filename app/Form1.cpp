@@ -441,7 +441,11 @@ void Form1::BookFinished(std::size_t index, BookOutcome outcome, const std::stri
     QListWidgetItem* item = listBooks->item(static_cast<int>(index));
     const OutcomeLook look = LookOf(outcome);
     item->setIcon(style()->standardIcon(look.icon));
-    item->setToolTip(look.words + ShownText(why));
+    // A fixed book's mark says what the fix did, from its record.
+    if (outcome == BookOutcome::Fixed && !why.empty())
+        item->setToolTip(translate("Form1", "Fixed: ") + ShownText(why));
+    else
+        item->setToolTip(look.words + ShownText(why));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

@@ -128,9 +128,9 @@ int PasswordCallback(char* buffer, int bufferSize, const char* prompt, const cha
     return 0;
 }
 
-void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, uint32_t, uint32_t month, uint32_t day,
-                     uint32_t year, uint32_t hour, uint32_t minute, char, const char* entryName, const char*, uint32_t crc,
-                     char)
+void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t packedLow, uint32_t packedHigh, uint32_t,
+                     uint32_t month, uint32_t day, uint32_t year, uint32_t hour, uint32_t minute, char,
+                     const char* entryName, const char*, uint32_t crc, char)
 {
     try {
         UnzipRequest& request = TheUnzipRequest();
@@ -157,7 +157,8 @@ void ListingCallback(uint32_t sizeLow, uint32_t sizeHigh, uint32_t, uint32_t, ui
         Place(line, 75, Column(low16(minute), 1, '0', 2));
         request.listingText += line + LineBreak;
         ++request.listedCount;
-        request.listedEntries.push_back({LibraryText::Read(entryName, NameBound), size, crc});
+        const uint64_t packed = (static_cast<uint64_t>(packedHigh) << 32) + packedLow;
+        request.listedEntries.push_back({LibraryText::Read(entryName, NameBound), size, crc, packed});
     } catch (...) {
     }
 }

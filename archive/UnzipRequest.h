@@ -45,6 +45,7 @@ struct UnzipRequest {
         std::string name;
         uint64_t size = 0;
         uint32_t crc = 0;
+        uint64_t packedSize = 0;  // as the archive holds it
     };
     std::vector<ListedEntry> listedEntries;
     std::string printText;

@@ -145,6 +145,10 @@ CommandLineParser::CommandLineParser()
         QStringLiteral("WIDTHxHEIGHT")});
     parser_.addOption({QStringLiteral("save"),
         inLanguage(QT_TRANSLATE_NOOP("CommandLine", "Also save the options given to the settings store."))});
+    parser_.addOption({QStringLiteral("dry-run"),
+        inLanguage(QT_TRANSLATE_NOOP("CommandLine",
+            "Take every book through the fix as a run would, and print what it would do to each, "
+            "one line a book, then the summary a run would print; change nothing."))});
     parser_.addOption({QStringLiteral("keep-going"),
         inLanguage(QT_TRANSLATE_NOOP("CommandLine",
             "Report a book that fails, leave it as it was, and go on "
@@ -193,8 +197,17 @@ CommandLine CommandLineParser::Parse(const std::vector<std::string>& arguments)
     }
     line.save = parser_.isSet(QStringLiteral("save"));
     line.keepGoing = parser_.isSet(QStringLiteral("keep-going"));
+    line.dryRun = parser_.isSet(QStringLiteral("dry-run"));
     if (parser_.isSet(QStringLiteral("list")))
         line.action = CommandLine::Action::List;
+    if (line.dryRun && (line.save || line.action == CommandLine::Action::List)) {
+        line.action = CommandLine::Action::UsageError;
+        //: --dry-run, --save and --list are the options' names; keep them.
+        line.error = line.save ? Words::translate("CommandLine", "--dry-run changes nothing, so it saves nothing: "
+                                                                 "--save cannot go with it")
+                               : Words::translate("CommandLine", "--dry-run and --list cannot go together");
+        return line;
+    }
 
     const QStringList positionals = parser_.positionalArguments();
     line.paths = RawPositionals(arguments);

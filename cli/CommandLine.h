@@ -15,6 +15,7 @@ struct CommandLine {
     std::vector<std::pair<std::string, std::string>> texts;  // option key, text: the screen's size
     bool save = false;
     bool keepGoing = false;
+    bool dryRun = false;
     std::string error;  // for UsageError
 };
 

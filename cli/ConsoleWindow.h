@@ -15,10 +15,11 @@ struct ConsoleBook {
 // The batch run's window on a terminal: the books the command line named,
 // all ticked, and a progress line per book on standard error when it is a
 // terminal. A book left alone is named there with the reason in any case,
-// and so is each folder the originals went to.
+// and so is each folder the originals went to. In a dry run each book gets
+// one line on standard output instead, saying what a run would do to it.
 class ConsoleWindow : public BatchWindow {
 public:
-    ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books);
+    ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books, bool dryRun = false);
 
     std::string FolderText() const override { return folderText_; }
     std::size_t EntryCount() const override { return books_.size(); }
@@ -37,4 +38,5 @@ private:
     std::string folderText_;
     std::vector<ConsoleBook> books_;
     std::set<std::string> trashFolders_;  // each said once
+    bool dryRun_ = false;
 };

@@ -80,11 +80,11 @@ int main(int argc, char** argv)
 
     ConsolePrompter prompter;
     SetPrompter(&prompter);
-    ConsoleWindow window(FolderWithoutSeparator(line.paths.front()), named.books);
+    ConsoleWindow window(FolderWithoutSeparator(line.paths.front()), named.books, line.dryRun);
     try {
         if (line.action == CommandLine::Action::List)
             return ListBooks(named.books);
-        const RunOutcome outcome = StartBatchRun(window, RunPolicy{line.keepGoing});
+        const RunOutcome outcome = StartBatchRun(window, RunPolicy{line.keepGoing, line.dryRun});
         return outcome == RunOutcome::Summary ? Fixed : Failed;
     } catch (const ProgramEndRequest& end) {
         return end.exitCode;

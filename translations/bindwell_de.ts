@@ -158,6 +158,35 @@
             <numerusform> Für %n davon wurde keine Sprache gefunden; sie behalten die, die sie angeben.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>%n EPUB würde repariert</numerusform>
+            <numerusform>%n EPUBs würden repariert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n davon ist schon so, wie die Optionen es verlangen</numerusform>
+            <numerusform>; %n davon sind schon so, wie die Optionen es verlangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Für %n davon würde keine Sprache gefunden; es behielte die angegebene.</numerusform>
+            <numerusform> Für %n davon würde keine Sprache gefunden; sie behielten die angegebene.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n Buch bliebe unverändert: Es lässt sich nicht sicher reparieren.</numerusform>
+            <numerusform> %n Bücher blieben unverändert: Sie lassen sich nicht sicher reparieren.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -364,6 +393,19 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen erwartet BREITExHÖHE in Pixeln, etwa 1264x1680, nicht „%1“</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Jedes Buch wie bei einem Durchlauf reparieren lassen und ausgeben, was das mit ihm täte, eine Zeile je Buch, danach die Zusammenfassung eines Durchlaufs; nichts ändern.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run ändert nichts und speichert daher nichts: --save passt nicht dazu</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run und --list passen nicht zusammen</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -399,6 +441,24 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1: würde geändert: %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1: schon so, wie die Optionen es verlangen</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1: bleibt unverändert: %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1: würde fehlschlagen: %2</translation>
     </message>
 </context>
 <context>
@@ -558,6 +618,82 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n Stylesheet bearbeitet</numerusform>
+            <numerusform>%n Stylesheets bearbeitet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Stylesheet, </numerusform>
+            <numerusform>%n Stylesheets, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>%n Deklaration entfernt</numerusform>
+            <numerusform>%n Deklarationen entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>die Schriften vollständig eingebettet (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>die Schriften eingebettet, auf die Zeichen des Buchs gekürzt (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n Stylesheet gelöscht</numerusform>
+            <numerusform>%n Stylesheets gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>die Verweise darauf aus %n Dokument entfernt</numerusform>
+            <numerusform>die Verweise darauf aus %n Dokumenten entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>Sprache %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>%n Kodierungsangabe hinzugefügt</numerusform>
+            <numerusform>%n Kodierungsangaben hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n Byte</numerusform>            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -661,6 +797,10 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Repariert: </translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,86 @@
             <numerusform> For %n of them no language was found; they keep the one they name.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>%n epub would be fixed</numerusform>
+            <numerusform>%n epubs would be fixed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n of them is already as the options ask</numerusform>
+            <numerusform>; %n of them are already as the options ask</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> For %n of them no language would be found; it would keep the one it names.</numerusform>
+            <numerusform> For %n of them no language would be found; they would keep the one they name.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n book would be left as it is: it cannot be fixed safely.</numerusform>
+            <numerusform> %n books would be left as they are: they cannot be fixed safely.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n stylesheet edited</numerusform>
+            <numerusform>%n stylesheets edited</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n stylesheet, </numerusform>
+            <numerusform>%n stylesheets, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>%n declaration removed</numerusform>
+            <numerusform>%n declarations removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n stylesheet deleted</numerusform>
+            <numerusform>%n stylesheets deleted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>the links to them taken out of %n document</numerusform>
+            <numerusform>the links to them taken out of %n documents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>%n encoding declaration added</numerusform>
+            <numerusform>%n encoding declarations added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n byte</numerusform>            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

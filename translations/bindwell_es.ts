@@ -158,6 +158,35 @@
             <numerusform> Para %n de ellos no se encontró ningún idioma; conservan el que indican.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>%n EPUB se corregiría</numerusform>
+            <numerusform>%n EPUB se corregirían</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n de ellos ya está como piden las opciones</numerusform>
+            <numerusform>; %n de ellos ya están como piden las opciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Para %n de ellos no se encontraría ningún idioma; conservaría el que indica.</numerusform>
+            <numerusform> Para %n de ellos no se encontraría ningún idioma; conservarían el que indican.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n libro se dejaría como está: no se puede corregir sin riesgo.</numerusform>
+            <numerusform> %n libros se dejarían como están: no se pueden corregir sin riesgo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -363,6 +392,19 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen espera ANCHOxALTO en píxeles, por ejemplo 1264x1680, no «%1»</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Pasar cada libro por la corrección como lo haría una ejecución y mostrar lo que le haría, una línea por libro, y después el resumen que mostraría una ejecución; no cambiar nada.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run no cambia nada, así que no guarda nada: --save no puede ir con él</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run y --list no pueden ir juntos</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -398,6 +440,24 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1: cambiaría: %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1: ya está como piden las opciones</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1: se deja como está: %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1: fallaría: %2</translation>
     </message>
 </context>
 <context>
@@ -557,6 +617,82 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n hoja de estilo editada</numerusform>
+            <numerusform>%n hojas de estilo editadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n hoja de estilo, </numerusform>
+            <numerusform>%n hojas de estilo, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>%n declaración quitada</numerusform>
+            <numerusform>%n declaraciones quitadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>las fuentes incrustadas enteras (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>las fuentes incrustadas, reducidas a los caracteres del libro (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n hoja de estilo eliminada</numerusform>
+            <numerusform>%n hojas de estilo eliminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>los enlaces a ellas quitados de %n documento</numerusform>
+            <numerusform>los enlaces a ellas quitados de %n documentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>idioma %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>%n declaración de codificación añadida</numerusform>
+            <numerusform>%n declaraciones de codificación añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n byte</numerusform>            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -660,6 +796,10 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Corregido: </translation>
     </message>
 </context>
 <context>

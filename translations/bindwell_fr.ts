@@ -158,6 +158,35 @@
             <numerusform> Pour %n d&apos;entre eux, aucune langue n&apos;a été trouvée ; ils gardent celle qu&apos;ils indiquent.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>%n EPUB serait corrigé</numerusform>
+            <numerusform>%n EPUB seraient corrigés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n d&apos;entre eux est déjà conforme aux options</numerusform>
+            <numerusform>; %n d&apos;entre eux sont déjà conformes aux options</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Pour %n d&apos;entre eux, aucune langue ne serait trouvée ; il garderait celle qu&apos;il indique.</numerusform>
+            <numerusform> Pour %n d&apos;entre eux, aucune langue ne serait trouvée ; ils garderaient celle qu&apos;ils indiquent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n livre serait laissé tel quel : il ne peut pas être corrigé sans risque.</numerusform>
+            <numerusform> %n livres seraient laissés tels quels : ils ne peuvent pas être corrigés sans risque.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -364,6 +393,19 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen attend LARGEURxHAUTEUR en pixels, par exemple 1264x1680, et non « %1 »</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Faire passer chaque livre par la correction comme le ferait une exécution, et afficher ce qu&apos;elle lui ferait, une ligne par livre, puis le résumé qu&apos;afficherait une exécution ; ne rien modifier.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run ne modifie rien et n&apos;enregistre donc rien : --save ne peut pas l&apos;accompagner</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run et --list ne peuvent pas aller ensemble</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -399,6 +441,24 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1 : serait modifié : %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1 : déjà conforme aux options</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1 : laissé tel quel : %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1 : échouerait : %2</translation>
     </message>
 </context>
 <context>
@@ -558,6 +618,82 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n feuille de style modifiée</numerusform>
+            <numerusform>%n feuilles de style modifiées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n feuille de style, </numerusform>
+            <numerusform>%n feuilles de style, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>%n déclaration retirée</numerusform>
+            <numerusform>%n déclarations retirées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>les polices intégrées entières (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>les polices intégrées, réduites aux caractères du livre (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 Mo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n feuille de style supprimée</numerusform>
+            <numerusform>%n feuilles de style supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>les liens vers elles retirés de %n document</numerusform>
+            <numerusform>les liens vers elles retirés de %n documents</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>langue %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>%n déclaration d&apos;encodage ajoutée</numerusform>
+            <numerusform>%n déclarations d&apos;encodage ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n octet</numerusform>            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -661,6 +797,10 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Corrigé : </translation>
     </message>
 </context>
 <context>
@@ -777,7 +917,7 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     </message>
     <message>
         <source>Screen si&amp;ze:</source>
-        <translation>&amp;Taille de l&apos;écran :</translation>
+        <translation>&amp;Taille de l&apos;écran&#xa0;:</translation>
     </message>
     <message>
         <source>Make pictures &amp;grey</source>

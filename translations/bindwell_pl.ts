@@ -164,6 +164,39 @@
             <numerusform> Dla %n z nich nie znaleziono języka; zachowują ten, który podają.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>Naprawiono by %n plik EPUB</numerusform>
+            <numerusform>Naprawiono by %n pliki EPUB</numerusform>
+            <numerusform>Naprawiono by %n plików EPUB</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n z nich jest już zgodny z opcjami</numerusform>
+            <numerusform>; %n z nich są już zgodne z opcjami</numerusform>
+            <numerusform>; %n z nich jest już zgodnych z opcjami</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Dla %n z nich nie znaleziono by języka; zachowałby ten, który podaje.</numerusform>
+            <numerusform> Dla %n z nich nie znaleziono by języka; zachowałyby ten, który podają.</numerusform>
+            <numerusform> Dla %n z nich nie znaleziono by języka; zachowałyby ten, który podają.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n książka pozostałaby bez zmian: nie da się jej bezpiecznie naprawić.</numerusform>
+            <numerusform> %n książki pozostałyby bez zmian: nie da się ich bezpiecznie naprawić.</numerusform>
+            <numerusform> %n książek pozostałoby bez zmian: nie da się ich bezpiecznie naprawić.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -369,6 +402,19 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen przyjmuje SZEROKOŚĆxWYSOKOŚĆ w pikselach, np. 1264x1680, a nie „%1”</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Przeprowadź każdą książkę przez naprawę tak jak uruchomienie i wypisz, co by z nią zrobiła, jeden wiersz na książkę, potem podsumowanie, jakie wypisałoby uruchomienie; niczego nie zmieniaj.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run niczego nie zmienia, więc niczego nie zapisuje: nie można użyć z nim --save</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run i --list nie mogą być użyte razem</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -404,6 +450,24 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1: zostałaby zmieniona: %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1: już jest zgodna z opcjami</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1: pozostaje bez zmian: %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1: nie powiodłaby się: %2</translation>
     </message>
 </context>
 <context>
@@ -563,6 +627,88 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n arkusz stylów zmieniony</numerusform>
+            <numerusform>%n arkusze stylów zmienione</numerusform>
+            <numerusform>%n arkuszy stylów zmienionych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n arkusz stylów, </numerusform>
+            <numerusform>%n arkusze stylów, </numerusform>
+            <numerusform>%n arkuszy stylów, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>usunięto %n deklarację</numerusform>
+            <numerusform>usunięto %n deklaracje</numerusform>
+            <numerusform>usunięto %n deklaracji</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>czcionki osadzone w całości (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>czcionki osadzone, przycięte do znaków książki (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n arkusz stylów usunięty</numerusform>
+            <numerusform>%n arkusze stylów usunięte</numerusform>
+            <numerusform>%n arkuszy stylów usuniętych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>odnośniki do nich usunięte z %n dokumentu</numerusform>
+            <numerusform>odnośniki do nich usunięte z %n dokumentów</numerusform>
+            <numerusform>odnośniki do nich usunięte z %n dokumentów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>język %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>dodano %n deklarację kodowania</numerusform>
+            <numerusform>dodano %n deklaracje kodowania</numerusform>
+            <numerusform>dodano %n deklaracji kodowania</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n bajt</numerusform>            <numerusform>%n bajty</numerusform>            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -668,6 +814,10 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Naprawiono: </translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,35 @@
             <numerusform> Para %n deles nenhum idioma foi encontrado; eles mantêm o que indicam.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>%n EPUB seria corrigido</numerusform>
+            <numerusform>%n EPUBs seriam corrigidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n deles já está como as opções pedem</numerusform>
+            <numerusform>; %n deles já estão como as opções pedem</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Para %n deles nenhum idioma seria encontrado; ele manteria o que indica.</numerusform>
+            <numerusform> Para %n deles nenhum idioma seria encontrado; eles manteriam o que indicam.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n livro seria deixado como está: não é possível corrigi-lo com segurança.</numerusform>
+            <numerusform> %n livros seriam deixados como estão: não é possível corrigi-los com segurança.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -363,6 +392,19 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen espera LARGURAxALTURA em pixels, como 1264x1680, e não “%1”</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Passar cada livro pela correção como faria uma execução e mostrar o que ela faria com ele, uma linha por livro, depois o resumo que uma execução mostraria; não alterar nada.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run não altera nada, então não salva nada: --save não pode ir com ele</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run e --list não podem ir juntos</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -398,6 +440,24 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1: seria alterado: %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1: já está como as opções pedem</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1: deixado como está: %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1: falharia: %2</translation>
     </message>
 </context>
 <context>
@@ -557,6 +617,82 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>%n folha de estilo editada</numerusform>
+            <numerusform>%n folhas de estilo editadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n folha de estilo, </numerusform>
+            <numerusform>%n folhas de estilo, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>%n declaração removida</numerusform>
+            <numerusform>%n declarações removidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>as fontes incorporadas inteiras (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>as fontes incorporadas, reduzidas aos caracteres do livro (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>%n folha de estilo excluída</numerusform>
+            <numerusform>%n folhas de estilo excluídas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>os links para elas removidos de %n documento</numerusform>
+            <numerusform>os links para elas removidos de %n documentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>idioma %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>%n declaração de codificação adicionada</numerusform>
+            <numerusform>%n declarações de codificação adicionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n byte</numerusform>            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -660,6 +796,10 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Corrigido: </translation>
     </message>
 </context>
 <context>

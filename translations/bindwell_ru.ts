@@ -164,6 +164,39 @@
             <numerusform> Для %n из них язык не определён; они сохраняют указанный в них.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n epubs would be fixed</source>
+        <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
+        <translation>
+            <numerusform>Был бы исправлен %n файл EPUB</numerusform>
+            <numerusform>Были бы исправлены %n файла EPUB</numerusform>
+            <numerusform>Было бы исправлено %n файлов EPUB</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them are already as the options ask</source>
+        <translation>
+            <numerusform>; %n из них уже соответствует параметрам</numerusform>
+            <numerusform>; %n из них уже соответствуют параметрам</numerusform>
+            <numerusform>; %n из них уже соответствуют параметрам</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> For %n of them no language would be found; they would keep the one they name.</source>
+        <translation>
+            <numerusform> Для %n из них язык не был бы определён; книга сохранила бы указанный в ней.</numerusform>
+            <numerusform> Для %n из них язык не был бы определён; они сохранили бы указанный в них.</numerusform>
+            <numerusform> Для %n из них язык не был бы определён; они сохранили бы указанный в них.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n books would be left as they are: they cannot be fixed safely.</source>
+        <translation>
+            <numerusform> %n книга осталась бы без изменений: её нельзя безопасно исправить.</numerusform>
+            <numerusform> %n книги остались бы без изменений: их нельзя безопасно исправить.</numerusform>
+            <numerusform> %n книг осталось бы без изменений: их нельзя безопасно исправить.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BookFix</name>
@@ -369,6 +402,19 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <extracomment>%1 is what was given after --screen.</extracomment>
         <translation>--screen ожидает ШИРИНАxВЫСОТА в пикселях, например 1264x1680, а не «%1»</translation>
     </message>
+    <message>
+        <source>Take every book through the fix as a run would, and print what it would do to each, one line a book, then the summary a run would print; change nothing.</source>
+        <translation>Провести каждую книгу через исправление, как при запуске, и вывести, что оно сделало бы с ней, по строке на книгу, затем сводку, которую вывел бы запуск; ничего не менять.</translation>
+    </message>
+    <message>
+        <source>--dry-run changes nothing, so it saves nothing: --save cannot go with it</source>
+        <extracomment>--dry-run, --save and --list are the options&apos; names; keep them.</extracomment>
+        <translation>--dry-run ничего не меняет и потому ничего не сохраняет: --save с ним нельзя</translation>
+    </message>
+    <message>
+        <source>--dry-run and --list cannot go together</source>
+        <translation>--dry-run и --list нельзя использовать вместе</translation>
+    </message>
 </context>
 <context>
     <name>Console</name>
@@ -404,6 +450,24 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: would change: %2</source>
+        <extracomment>%1 is the book, %2 what a run would change in it.</extracomment>
+        <translation>%1: изменилось бы: %2</translation>
+    </message>
+    <message>
+        <source>%1: already as the options ask</source>
+        <translation>%1: уже соответствует параметрам</translation>
+    </message>
+    <message>
+        <source>%1: left alone: %2</source>
+        <translation>%1: остаётся без изменений: %2</translation>
+    </message>
+    <message>
+        <source>%1: would fail: %2</source>
+        <extracomment>%2 is the message a run would give, its lines joined.</extracomment>
+        <translation>%1: не удалось бы: %2</translation>
     </message>
 </context>
 <context>
@@ -563,6 +627,88 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     </message>
 </context>
 <context>
+    <name>FixRecord</name>
+    <message numerus="yes">
+        <source>%n stylesheets edited</source>
+        <translation>
+            <numerusform>изменена %n таблица стилей</numerusform>
+            <numerusform>изменены %n таблицы стилей</numerusform>
+            <numerusform>изменено %n таблиц стилей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets, </source>
+        <extracomment>Followed by the declarations removed: &quot;3 stylesheets, 41 declarations removed&quot;.</extracomment>
+        <translation>
+            <numerusform>%n таблица стилей, </numerusform>
+            <numerusform>%n таблицы стилей, </numerusform>
+            <numerusform>%n таблиц стилей, </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n declarations removed</source>
+        <translation>
+            <numerusform>удалено %n объявление</numerusform>
+            <numerusform>удалено %n объявления</numerusform>
+            <numerusform>удалено %n объявлений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the fonts embedded whole (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;814 KB&quot;.</extracomment>
+        <translation>шрифты встроены целиком (%1)</translation>
+    </message>
+    <message>
+        <source>the fonts embedded, cut to the book&apos;s characters (%1)</source>
+        <extracomment>%1 is the size the four faces take in the book, as &quot;94 KB&quot;.</extracomment>
+        <translation>шрифты встроены, урезаны до символов книги (%1)</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>%1 is a number of kilobytes.</extracomment>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
+        <translation>%1 МБ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stylesheets deleted</source>
+        <translation>
+            <numerusform>удалена %n таблица стилей</numerusform>
+            <numerusform>удалены %n таблицы стилей</numerusform>
+            <numerusform>удалено %n таблиц стилей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the links to them taken out of %n documents</source>
+        <translation>
+            <numerusform>ссылки на них убраны из %n документа</numerusform>
+            <numerusform>ссылки на них убраны из %n документов</numerusform>
+            <numerusform>ссылки на них убраны из %n документов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>language %1 → %2</source>
+        <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
+        <translation>язык %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n encoding declarations added</source>
+        <translation>
+            <numerusform>добавлено %n объявление кодировки</numerusform>
+            <numerusform>добавлено %n объявления кодировки</numerusform>
+            <numerusform>добавлено %n объявлений кодировки</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>            <numerusform>%n байт</numerusform>            <numerusform>%n байта</numerusform>            <numerusform>%n байт</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>less than a minute left</source>
@@ -668,6 +814,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>%1, %2</source>
         <extracomment>%1 counts the books done, %2 says the time left.</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Fixed: </source>
+        <translation>Исправлено: </translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,12 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
         return Failure(Words::Fill(Words::translate("BookFix", "Zip error: %1"), {std::to_string(packed)}) +
                        (words.empty() ? "" : LineBreak + words) + PackFailureDetail(r.printText));
     }
+    if (record.faces != FixRecord::Faces::None) {
+        ListBookEntries(archive.archive, FontNames());
+        TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
+        for (const UnzipRequest::ListedEntry& entry : TheUnzipRequest().listedEntries)
+            record.facesPackedBytes += entry.packedSize;
+    }
     return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(record)};
 }
 
@@ -381,7 +387,7 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixO
     NewArchive archive;
     archive.bookPath = bookPath;
     archive.book = RealFilePath(bookPath);
-    archive.archive = archive.book + TemporarySuffix;
+    archive.archive = scratch.packInto.empty() ? archive.book + TemporarySuffix : scratch.packInto;
     archive.asUnpacked = IdentityOf(archive.book);
     archive.keepOriginal = options.keepOriginals;
     bool packingSaid = false;

@@ -15,7 +15,11 @@
 // can remove it whatever ends the fix.
 struct BookScratch {
     std::string workingFolder;
-    std::string temporaryArchive;  // set while a new archive may exist beside the book
+    std::string temporaryArchive;  // set while a new archive may exist beside the book (or in packInto)
+    // Where not empty, the new archive is packed here instead of beside
+    // the book: a dry run, which puts no book anywhere and leaves the
+    // book's folder as it was.
+    std::string packInto;
     FontStock fonts{""};           // the run's copies of the four fonts, beside the working folder
 };
 

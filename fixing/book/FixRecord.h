@@ -24,6 +24,7 @@ struct FixRecord {
     // The four faces put into the book: none (not asked, or the book holds
     // them already), whole, or cut down to its characters.
     enum class Faces { None, Whole, Cut } faces = Faces::None;
+    std::uint64_t facesPackedBytes = 0;  // the four as the new book holds them
 
     // Content documents edited: their links to deleted stylesheets taken
     // out, an encoding declared for Send to Kindle.

@@ -6,6 +6,7 @@
 #include "BookUnpacking.h"
 #include "FileSystemObject.h"
 #include "ProgramEnd.h"
+#include "RecordWords.h"
 #include "RunTimeError.h"
 #include "TextFile.h"
 #include "UserPrompter.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <exception>
+#include <map>
 #include <new>
 #include <optional>
 #include <utility>
@@ -51,6 +53,7 @@ struct RunState {
     long long unnamed = 0;                 // books whose language was not found
     long long originalsKept = 0;           // books whose originals went to the Trash
     long long untouched = 0;               // books already as the options ask
+    std::map<std::size_t, std::string> doneWords;  // what the fix did to each book that waits, by its entry
 
     RunState() = default;
     RunState(const RunState&) = delete;
@@ -134,7 +137,11 @@ bool PutBooksInPlace(BatchWindow& window, RunState& state, const RunPolicy& poli
             }
             continue;
         }
-        window.BookFinished(replaced.index, BookOutcome::Fixed, {});
+        const auto done = state.doneWords.find(replaced.index);
+        window.BookFinished(replaced.index, BookOutcome::Fixed,
+                            done == state.doneWords.end() ? std::string() : done->second);
+        if (done != state.doneWords.end())
+            state.doneWords.erase(done);
         if (!replaced.keptOriginal.empty()) {
             ++state.originalsKept;
             window.OriginalKept(replaced.bookPath, replaced.keptOriginal);
@@ -199,8 +206,16 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     case BookResult::Fixed:
         break;
     }
+    if (policy.dryRun) {
+        // What would take the book's place goes at once.
+        DeleteFileIfExists(result.newArchive->archive);
+        state.scratch.temporaryArchive.clear();
+        window.BookFinished(index, BookOutcome::Fixed, RecordWords(result.record));
+        return true;
+    }
     if (state.replacer.Due() && !PutBooksInPlace(window, state, policy))
         return false;  // this book's archive goes with the run's state
+    state.doneWords[index] = RecordWords(result.record);
     result.newArchive->index = index;
     state.replacer.Hand(std::move(*result.newArchive));
     state.scratch.temporaryArchive.clear();
@@ -210,9 +225,10 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
 // The box that ends a run, or a stopped one: the books fixed (begun less
 // failed and left alone), and the details of the books left alone and of
 // those whose language was not found.
-void ShowSummary(const RunState& state, long long begun, bool stopped)
+void ShowSummary(const RunState& state, long long begun, bool stopped, const RunPolicy& policy)
 {
     RunTally tally;
+    tally.dryRun = policy.dryRun;
     tally.leftAlone = static_cast<long long>(state.leftAlone.size());
     tally.fixed = begun - static_cast<long long>(state.failedBooks.size()) - tally.leftAlone;
     tally.untouched = state.untouched;
@@ -241,6 +257,8 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
     }
     state.scratch.workingFolder = workingFolder;
     state.scratch.fonts = FontStock(workingFolder + ".fonts");
+    if (policy.dryRun)
+        state.scratch.packInto = workingFolder + ".dry-run.epub";
     SetRunWideUnzipValues();
 
     long long fixedCount = 0;
@@ -254,7 +272,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
             if (!PutBooksInPlace(window, state, policy))
                 return RunOutcome::Failure;
             if (window.SummaryAfterStop())
-                ShowSummary(state, fixedCount, true);
+                ShowSummary(state, fixedCount, true, policy);
             return RunOutcome::Stopped;
         }
         // The list may have shrunk since the run began.
@@ -277,7 +295,7 @@ RunOutcome RunBooks(BatchWindow& window, RunState& state, const RunPolicy& polic
 
     const long long failed = static_cast<long long>(state.failedBooks.size());
     if (fixedCount - failed != 0)
-        ShowSummary(state, fixedCount, false);
+        ShowSummary(state, fixedCount, false, policy);
     if (failed != 0) {
         const int count = static_cast<int>(std::min<long long>(failed, INT_MAX));
         std::string list = Words::translate("BatchRun", "%n books failed:", nullptr, count);
@@ -314,8 +332,35 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 }  // namespace
 
+namespace {
+
+// What a dry run would end with: the same counts, in the conditional.
+std::string DryRunSummaryText(const RunTally& tally)
+{
+    const auto count = [](long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); };
+    //: Followed by what the other counts say, then a full stop: "40 epubs would be fixed; 38 of them are
+    //: already as the options ask."
+    std::string text = Words::translate("BatchRun", "%n epubs would be fixed", nullptr, count(tally.fixed));
+    if (tally.untouched > 0)
+        text += Words::translate("BatchRun", "; %n of them are already as the options ask", nullptr,
+                                 count(tally.untouched));
+    text += ".";
+    if (tally.unnamed > 0)
+        text += Words::translate("BatchRun", " For %n of them no language would be found; they would keep the one "
+                                             "they name.",
+                                 nullptr, count(tally.unnamed));
+    if (tally.leftAlone > 0)
+        text += Words::translate("BatchRun", " %n books would be left as they are: they cannot be fixed safely.",
+                                 nullptr, count(tally.leftAlone));
+    return text;
+}
+
+}  // namespace
+
 std::string SummaryText(const RunTally& tally)
 {
+    if (tally.dryRun)
+        return DryRunSummaryText(tally);
     const auto count = [](long long n) { return static_cast<int>(std::min<long long>(n, INT_MAX)); };
     std::string text = tally.stopped
                            ? Words::translate("BatchRun", "Stopped. (%n epubs fixed.)", nullptr, count(tally.fixed))

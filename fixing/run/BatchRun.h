@@ -20,6 +20,12 @@ struct RunPolicy {
     // A book that fails is reported, left as it was, and the run goes on;
     // the failed books are listed at the end.
     bool keepGoing = false;
+    // Every book goes through the fix as in a run and is packed, but into
+    // a scratch file beside the working folder, removed at once: no book
+    // takes a new place, nothing goes to the Trash, and the window hears of
+    // each book as a run would tell it, what it would do in the words of
+    // its record, and the summary in the conditional.
+    bool dryRun = false;
 };
 
 // The Start button: takes every ticked book of the window through unpack,
@@ -35,6 +41,7 @@ struct RunTally {
     long long unnamed = 0;     // of the books fixed, those whose language was not found
     bool originalsKept = false;
     bool stopped = false;      // the user stopped the run
+    bool dryRun = false;       // what a run would do: said in the conditional
 };
 
 // The message a run shows at its end when a book was fixed or left alone,

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <cstdlib>
 #include <sys/wait.h>
 
@@ -62,6 +63,9 @@ TEST(CommandLine, ParsesOptionsAndRefusesWhatItDoesNotKnow)
     for (const char* screen : {"1264", "1264x", "x1680", "-1264x1680", "1264x1680x2", "99x1680", "1264 x 1680", "0x0"})
         EXPECT_EQ(parse({"--screen", screen, "x"}).action, CommandLine::Action::UsageError) << screen;
     EXPECT_EQ(parse({"--list", "x"}).action, CommandLine::Action::List);
+    EXPECT_TRUE(parse({"--dry-run", "x"}).dryRun);
+    EXPECT_EQ(parse({"--dry-run", "--save", "x"}).action, CommandLine::Action::UsageError);
+    EXPECT_EQ(parse({"--dry-run", "--list", "x"}).action, CommandLine::Action::UsageError);
     EXPECT_EQ(parse({"--frobnicate", "x"}).action, CommandLine::Action::UsageError);
     EXPECT_EQ(parse({}).action, CommandLine::Action::UsageError);
     EXPECT_EQ(parse({"--", "-odd-name"}).paths, std::vector<std::string>{"-odd-name"});
@@ -111,6 +115,62 @@ TEST(BindwellCli, ListsFixesAndSaysSo)
     const auto names = ZipEntryNames(home / "fresh.epub");
     EXPECT_EQ(std::count(names.begin(), names.end(), "LiberationSerif-Regular.ttf"), 0);
     EXPECT_EQ(std::count(names.begin(), names.end(), BookStylesheet), 0);
+}
+
+// Every file below a folder with its size and modification time.
+std::string FolderState(const std::string& folder)
+{
+    std::string state;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const auto time = entry.last_write_time().time_since_epoch().count();
+        state += entry.path().string() + " " + std::to_string(entry.is_regular_file() ? entry.file_size() : 0) + " " +
+                 std::to_string(time) + "\n";
+    }
+    return state;
+}
+
+// A dry run says of each book what a run then does, and changes nothing:
+// no byte, no name, no time, no Trash, no settings.
+TEST(BindwellCli, ADryRunSaysWhatARunThenDoes)
+{
+    TempFolder home;
+    MakeEpub(home / "books/a fresh.epub", EpubVersion::Three);
+    MakeEpub(home / "books/fixed.epub", EpubVersion::Two);
+    MakeEpub(home / "books/shop.epub", EpubVersion::Three);
+    BuildZip(home / "books/shop.epub", {{"META-INF/encryption.xml", "<encryption"}}, true);
+    WriteFile(home / "books/broken.epub", "not an archive");
+    ASSERT_EQ(RunCli("--no-keep-originals '" + home / "books/fixed.epub" + "'", home).status, 0);
+    const std::string before = FolderState(home / "books");
+    const std::string fixed = ReadFile(home / "books/fixed.epub"), fresh = ReadFile(home / "books/a fresh.epub");
+
+    const Result dry = RunCli("--dry-run --keep-going '" + home / "books" + "'", home);
+    EXPECT_EQ(dry.status, 1) << "a book would fail, as it fails in a run";
+    EXPECT_EQ(FolderState(home / "books"), before);
+    EXPECT_FALSE(std::filesystem::exists(home / "data/Trash"));
+    EXPECT_FALSE(std::filesystem::exists(home / "config/Bindwell/Bindwell.ini"));
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> split;
+        std::istringstream in(dry.out);
+        for (std::string line; std::getline(in, line);)
+            split.push_back(line);
+        return split;
+    }();
+    ASSERT_EQ(lines.size(), 5u) << dry.out;
+    EXPECT_EQ(lines[0].rfind("a fresh.epub: would change: 1 stylesheet, 1 declaration removed; the fonts embedded, "
+                             "cut to the book's characters (", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("broken.epub: would fail: " + home / "books/broken.epub Bindwell left this book", 0), 0u)
+        << lines[1];
+    EXPECT_EQ(lines[2], "fixed.epub: already as the options ask");
+    EXPECT_EQ(lines[3].rfind("shop.epub: left alone: protected: META-INF/encryption.xml is not well-formed", 0), 0u);
+    EXPECT_EQ(lines[4], "2 epubs would be fixed; 1 of them is already as the options ask. 1 book would be left as it "
+                        "is: it cannot be fixed safely.");
+
+    const Result run = RunCli("--keep-going '" + home / "books" + "'", home);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.rfind("Okay, your books are all set. (2 epubs fixed.) 1 of them was already as the options ask", 0),
+              0u) << run.out;
+    EXPECT_NE(ReadFile(home / "books/a fresh.epub"), fresh);
+    EXPECT_EQ(ReadFile(home / "books/fixed.epub"), fixed);
 }
 
 // The help and the messages in the session's language, Qt's own words

@@ -1,0 +1,18 @@
+#pragma once
+
+// What a book's record of its fix says, in the user's language: for the
+// window's marks, the command line and a dry run alike.
+
+#include "FixRecord.h"
+
+#include <cstdint>
+#include <string>
+
+// What the fix did, as one list ("3 stylesheets, 41 declarations removed;
+// the fonts embedded, cut to the book's characters (94 KB); language C →
+// de"); empty where the record counts nothing.
+std::string RecordWords(const FixRecord& record);
+
+// A size as the summaries give it: "940 bytes", "94 KB", "4.1 MB" (kilo
+// and mega as a thousand and a million, as file managers count them).
+std::string SizeText(std::uint64_t bytes);
