@@ -26,6 +26,15 @@ CONTROLS = {
 # several times slower. A wait ends as soon as what it waits for is there.
 WAIT_FACTOR = float(os.environ.get("BINDWELL_WAIT_FACTOR", "1"))
 program_process = None
+program_log = None
+
+
+def program_said():
+    """The last lines the program printed, for a failure's message."""
+    if program_log is None:
+        return ""
+    with open(program_log, errors="replace") as log:
+        return "".join(log.readlines()[-15:])
 
 
 def seconds(limit):
@@ -39,9 +48,10 @@ def wait_for(what, find, limit=60):
         if found is not None:
             return found
         if program_process is not None and program_process.poll() is not None:
-            sys.exit(f"the program ended (status {program_process.returncode}) while waiting for {what}")
+            sys.exit(f"the program ended (status {program_process.returncode}) while waiting for {what}; "
+                     f"it printed:\n{program_said()}")
         time.sleep(0.1)
-    sys.exit(f"timed out waiting for {what}")
+    sys.exit(f"timed out waiting for {what}; the program printed:\n{program_said()}")
 
 
 def application(name):
@@ -102,9 +112,11 @@ def main():
     program, library = sys.argv[1], sys.argv[2]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("QT_QPA_PLATFORM", None)  # on the X display, whatever the caller's environment names
-    global program_process
-    process = program_process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                                                 stderr=subprocess.DEVNULL)
+    global program_process, program_log
+    # What it prints goes beside the library, to be shown if it fails.
+    program_log = os.path.join(os.path.dirname(os.path.abspath(library)), "program.log")
+    with open(program_log, "wb") as log:
+        process = program_process = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
     failures = []
     try:
         # A machine busy with other tests may take a while to start it.

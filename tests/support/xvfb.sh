@@ -20,13 +20,16 @@ wait_until() {
 # start_xvfb FOLDER: starts Xvfb (its process in xvfb_pid, its messages in
 # FOLDER/xvfb.log) and exports DISPLAY once a client reaches the server.
 # The server writes its display's number, a whole line, once it listens;
-# one that cannot be reached even so is ended and another started.
+# one that cannot be reached even so is ended and another started. It
+# never resets: by default a server resets when its last client leaves,
+# and refuses the clients that come while it does (the program, started
+# just after the probe that saw the server up, among them).
 start_xvfb() {
   xvfb_log="$1/xvfb.log"
   local number="$1/display" attempt
   for attempt in 1 2 3; do
     : >"$number"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >"$xvfb_log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number" >"$xvfb_log" 2>&1 &
     xvfb_pid=$!
     xvfb_answered() { [ "$(wc -l <"$number")" -ge 1 ] || ! xvfb_running; }
     wait_until 60 xvfb_answered && xvfb_running && export DISPLAY=":$(head -1 "$number")" &&
