@@ -3,7 +3,9 @@
 # runs every test:
 #   1. the whole suite (CTest), crash, full-disk, hostile-book, install and
 #      package tests included;
-#   2. a Debug and a Release build, which must stay free of warnings too;
+#   2. a Debug and a Release build of the programs and libraries, which
+#      must stay free of warnings too (the tests and benchmarks, built in
+#      1 and 3 with warnings as errors, are not built a third time);
 #   3. the whole suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (the crash test aside: it runs in 1; and
 #      the epubcheck test, whose time goes to Java, not to our code);
@@ -20,7 +22,8 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 for type in Debug Release; do
   echo "== a $type build, warnings as errors"
-  cmake -S . -B "build-$type" -DCMAKE_BUILD_TYPE="$type" -DBINDWELL_WERROR=ON >/dev/null
+  cmake -S . -B "build-$type" -DCMAKE_BUILD_TYPE="$type" -DBINDWELL_WERROR=ON -DBINDWELL_TESTS=OFF \
+    -DBINDWELL_BENCH=OFF >/dev/null
   cmake --build "build-$type" -j"$(nproc)"
 done
 
