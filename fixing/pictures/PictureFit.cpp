@@ -21,6 +21,10 @@ bool VipsReady()
     static const bool ready = [] {
         if (VIPS_INIT("bindwell") != 0)
             return false;
+        // A picture that does not decode is the fix's to name, in its own
+        // words: libvips says nothing on the terminal.
+        g_log_set_handler("VIPS", static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO),
+                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         vips_concurrency_set(1);
         vips_cache_set_max(0);
         vips_cache_set_max_mem(0);
