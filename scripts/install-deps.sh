@@ -11,7 +11,7 @@ packages=(
   libpcre2-dev
   libzip-dev zlib1g-dev
   libexttextcat-dev
-  libvips-dev
+  libvips-dev libvips-tools  # libvips-tools: the pictures fuzzer's seeds
   libharfbuzz-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 iso-codes
