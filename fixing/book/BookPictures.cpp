@@ -51,14 +51,15 @@ std::vector<std::string> PicturesToFit(const std::string& book, const PictureRul
 {
     std::vector<std::string> pictures, jpegs;
     // A PNG's header is in its first bytes; a JPEG's may come after its
-    // metadata, read in a second look at the JPEGs alone.
+    // metadata, and a PNG's palette after its header: read in a second
+    // look at those alone.
     const int first = ReadEntryHeads(book, {"*"}, PngHeadBytes, [&](const std::string& name, std::string_view head) {
         if (HiddenPart(name))
             return true;
-        const PictureKind kind = KindOf(head);
-        if (kind == PictureKind::Jpeg)
+        const PictureHead read = ReadPictureHead(head);
+        if (read.kind == PictureKind::Jpeg || (read.palette && rule.grey))
             jpegs.push_back(name);
-        else if (kind == PictureKind::Png && RuleMayChange(ReadPictureHead(head), rule))
+        else if (read.kind == PictureKind::Png && RuleMayChange(read, rule))
             pictures.push_back(name);
         return true;
     });

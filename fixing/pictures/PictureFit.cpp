@@ -93,7 +93,7 @@ FittedPicture Fit(std::string_view bytes, const PictureRule& rule)
         return {PictureVerdict::TooLarge, {}};
     const auto [width, height] = ShownSize(header.get());
     const bool scale = rule.fit && LargerThanScreen(width, height, rule);
-    const bool makeGrey = rule.grey && !IsGrey(header.get());
+    const bool makeGrey = rule.grey && !IsGrey(header.get()) && !(head.sized && head.grey);
     header.reset();
     if (!scale && !makeGrey)
         return {};

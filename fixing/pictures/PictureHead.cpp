@@ -29,6 +29,22 @@ void ReadPng(std::string_view head, PictureHead& out)
     out.palette = colour == 3;
     out.decodedWhole = head[28] != 0;
     out.sized = true;
+    // A palette of greys alone is grey: its palette, read where the head
+    // holds it, comes before the pixels.
+    for (std::size_t at = 33; out.palette && at + 12 <= head.size();) {
+        const std::size_t length = Big(head, at, 4);
+        const std::string_view type = head.substr(at + 4, 4);
+        if (type == "IDAT" || length > head.size() - at - 12)
+            break;
+        if (type == "PLTE") {
+            bool grey = length % 3 == 0;
+            for (std::size_t i = at + 8; grey && i + 3 <= at + 8 + length; i += 3)
+                grey = head[i] == head[i + 1] && head[i] == head[i + 2];
+            out.grey = grey;
+            break;
+        }
+        at += 12 + length;
+    }
 }
 
 // The frame header (SOFn) comes after the metadata segments; scans and

@@ -11,7 +11,7 @@ struct PictureHead {
     bool sized = false;  // the size and colours below were found
     int width = 0;
     int height = 0;
-    bool grey = false;     // one channel, with or without alpha
+    bool grey = false;     // one channel, with or without alpha, or a palette of greys
     bool palette = false;  // a PNG of palette colours
     bool decodedWhole = false;  // a progressive JPEG or an interlaced PNG: its decoder holds all of it at once
 };
@@ -19,9 +19,9 @@ struct PictureHead {
 // The kind by the first bytes alone, whatever the name says.
 PictureKind KindOf(std::string_view head);
 
-// Reads head, a picture's first bytes: a PNG's header is in its first 33,
-// a JPEG's frame header after its metadata (JpegHeadBytes hold it in all but
-// rare pictures).
+// Reads head, a picture's first bytes: a PNG's header is in its first 33
+// (its palette a little further), a JPEG's frame header after its metadata
+// (JpegHeadBytes hold either in all but rare pictures).
 PictureHead ReadPictureHead(std::string_view head);
 
 inline constexpr std::size_t PngHeadBytes = 33;

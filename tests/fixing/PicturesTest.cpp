@@ -278,8 +278,12 @@ TEST_F(Pictures, PicturesInColourAreMadeGreyWhereThatIsSmaller)
     SettingsStore::PutOption(OptionKey::GreyPictures, true);
     const std::string grey = Jpeg(Flat(800, 600, {128}, VIPS_INTERPRETATION_B_W));
     const std::string colour = Jpeg(Flat(800, 600, {200, 30, 40}));
+    const std::string greyPalette = Png(Flat(300, 200, {90, 90, 90}), true);
+    ASSERT_TRUE(ReadPictureHead(greyPalette).palette);
     const std::string book = Book("colour.epub", {{"photo.jpg", Jpeg(Noise(3000, 2000))},
                                                   {"alpha.png", Png(Flat(3000, 2000, {10, 200, 30, 128}))},
+                                                  {"palette.png", Png(Noise(300, 200), true)},
+                                                  {"grey-palette.png", greyPalette},
                                                   {"grey.jpg", grey}});
     // Its one picture in colour does not decode: nothing in it changes.
     const std::string unchanged =
@@ -294,6 +298,8 @@ TEST_F(Pictures, PicturesInColourAreMadeGreyWhereThatIsSmaller)
     EXPECT_EQ(photo.kind, VIPS_INTERPRETATION_B_W);
     EXPECT_EQ(alpha.bands, 2) << "grey, with its alpha";
     EXPECT_EQ(after.at("OEBPS/grey.jpg"), grey);
+    EXPECT_EQ(after.at("OEBPS/grey-palette.png"), greyPalette) << "a palette of greys is grey";
+    EXPECT_TRUE(ReadPictureHead(after.at("OEBPS/palette.png")).grey) << "greyed, its palette kept";
     EXPECT_EQ(ReadFile(unchanged), untouched) << "a book whose pictures all stay is not written";
     EXPECT_NE(summary.details.find("unchanged.epub: OEBPS/cut.jpg could not be read"), std::string::npos)
         << summary.details;
