@@ -4,7 +4,8 @@
 # unpacking alone (first and second pass), the window's answer time during
 # a run (offscreen, and under Xvfb with the desktop's ping), book
 # discovery, the stylesheet rewrite, readying documents and languages for
-# Send to Kindle, and cutting the faces down to a book's characters.
+# Send to Kindle, cutting the faces down to a book's characters, and the
+# pictures fitted to the screen against ImageMagick.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,3 +32,5 @@ XDG_CONFIG_HOME="$scratch/config" build/bin/discovery_bench
 build/bin/stylesheet_bench
 build/bin/kindle_ready_bench
 build/bin/font_subset_bench
+# The pictures' options against ImageMagick, on picture books of photographs.
+python3 bench/pictures_bench.py --cli build/bin/bindwell-cli --library build/bench-photo-library
