@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -23,6 +24,10 @@ using CarryReferenceFn = int (*)(int, const char* const*);
 using PrefetchReferenceFn = int (*)(const char*, int, const char* const*, int, const char* const*);
 using SeeCarriedFn = int (*)(int, const char* const*, ZpSeeFn, void*);
 using PrefixCarriedFn = int (*)(const char*, const char*, uint32_t);
+using TransformCarriedFn = int (*)(int, const char* const*, ZpTransformFn, void*);
+using PrefetchTransformedFn = int (*)(const char*, int, const char* const*, int, const char* const*, int,
+                                      const char* const*, ZpTransformFn, void*);
+static_assert(std::is_same_v<TransformEntryFn, ZpTransformFn>);
 
 static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
@@ -199,6 +204,13 @@ bool SetReferenceAndCarried(SharedLibrary* library)
         if (!prefix || bytes.size() > UINT32_MAX ||
             !prefix(name.c_str(), bytes.data(), static_cast<uint32_t>(bytes.size())))
             return false;
+    // Where the library cannot transform, the entries go in as they are.
+    const auto transform = EntryPoint<TransformCarriedFn>(library, "ZpTransformCarried");
+    if (request.carriedTransform && request.carriedTransform->function && transform) {
+        const std::vector<const char*> named = PointersTo(request.carriedTransform->patterns);
+        transform(static_cast<int>(named.size()), named.data(), request.carriedTransform->function,
+                  request.carriedTransform->context);
+    }
     return true;
 }
 
@@ -226,16 +238,24 @@ void SetZipLibraryFile(const std::string& fileName)
 }
 
 void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut,
-                              const std::vector<std::string>& seen)
+                              const std::vector<std::string>& seen, const std::optional<CarriedTransform>& transform)
 {
     SharedLibrary* library = Library();
     const auto prefetch = EntryPoint<PrefetchReferenceFn>(library, "ZpPrefetchReference");
+    const auto transformed = EntryPoint<PrefetchTransformedFn>(library, "ZpPrefetchTransformed");
     if (!prefetch)
         return;
     FillOptions(TheZipRequest());
     if (const auto setOptions = EntryPoint<SetOptionsFn>(library, "ZpSetOptions"))
         setOptions(&g_options);
     const std::vector<const char*> patterns = PointersTo(allBut), shown = PointersTo(seen);
+    if (transform && transform->function && transformed) {
+        const std::vector<const char*> named = PointersTo(transform->patterns);
+        transformed(book.c_str(), static_cast<int>(patterns.size()), patterns.data(), static_cast<int>(shown.size()),
+                    shown.data(), static_cast<int>(named.size()), named.data(), transform->function,
+                    transform->context);
+        return;
+    }
     prefetch(book.c_str(), static_cast<int>(patterns.size()), patterns.data(), static_cast<int>(shown.size()),
              shown.data());
 }

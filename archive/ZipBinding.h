@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,8 +23,11 @@ inline constexpr int32_t RunZipNotInitialized = 60;
 // is packed; those matching seen also keep their inflated bytes for
 // SeeCarriedEntries. An empty book drops what was checked ahead. Nothing
 // happens where the library lacks that entry point.
+// With transform, the entries it names are also shown to its function as
+// they are checked ahead (ZpPrefetchTransformed), where the library can.
 void PrefetchReferenceEntries(const std::string& book, const std::vector<std::string>& allBut,
-                              const std::vector<std::string>& seen = {});
+                              const std::vector<std::string>& seen = {},
+                              const std::optional<CarriedTransform>& transform = std::nullopt);
 
 // Our addition: shows see the inflated bytes of every entry that RunZip
 // will carry from the request's szReferenceZip (all but carryAllBut) whose

@@ -7,6 +7,22 @@
 #include <utility>
 #include <vector>
 
+// A function the zip library's threads call with a carried entry's bytes,
+// several at once, as each is packed: it hands put the entry's new bytes
+// and answers 1, or answers 0 to keep it (ZpTransformFn). It must not throw.
+using TransformEntryFn = int (*)(const char* name, const char* data, std::uint64_t size,
+                                 void (*put)(void* sink, const char* data, std::uint64_t size), void* sink,
+                                 void* context);
+
+// The carried entries to transform, by name (case ignored; "*" and "?"),
+// and the function with its context, which must outlive every archive and
+// check ahead that may call it.
+struct CarriedTransform {
+    std::vector<std::string> patterns;
+    TransformEntryFn function = nullptr;
+    void* context = nullptr;
+};
+
 // The zip binding's process-wide request record. The caller fills it and
 // calls RunZip; every field keeps its value from one call to the next. A
 // text never assigned (nullopt) reaches the library as a null pointer.
@@ -66,6 +82,11 @@ struct ZipRequest {
     // before its own (ZpPrefixCarried), its compressed bytes kept as they
     // are. When the library cannot, RunZip returns RunZipCarriedEntryRefused.
     std::vector<std::pair<std::string, std::string>> carriedPrefixes;
+
+    // Our addition: carried entries given new bytes as they are packed,
+    // stored (ZpTransformCarried). Ignored by a library without that entry
+    // point: the entries are then carried as they are.
+    std::optional<CarriedTransform> carriedTransform;
 
     // What the library printed since RunZip last began: where it failed,
     // its warnings name the file and the reason.

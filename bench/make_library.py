@@ -175,11 +175,13 @@ def main():
     parser.add_argument("--books", type=int, default=120)
     parser.add_argument("--seed", type=int, default=2026)
     parser.add_argument("--small", action="store_true", help="small books only: text and a cover")
+    parser.add_argument("--photos", action="store_true",
+                        help="the picture books carry photographs larger than an e-reader's screen")
     parser.add_argument("--unready", action="store_true",
                         help="content documents without an XML declaration, and languages Send to Kindle refuses")
     args = parser.parse_args()
     out = Path(args.folder)
-    images_dir = out.parent / (out.name + "-images")
+    images_dir = out.parent / (out.name + ("-photos" if args.photos else "-images"))
     images_dir.mkdir(parents=True, exist_ok=True)
     rng = random.Random(args.seed)
     paragraphs = real_paragraphs()
@@ -200,9 +202,13 @@ def main():
             # takes about 0.85 MB.
             target = math.exp(rng.uniform(math.log(1e6), math.log(9.5e6)))
             images = []
-            for k in range(max(1, round(target / 0.85e6))):
+            # A photograph of 3000 x 4000 (or 4000 x 3000) takes about 3 MB.
+            for k in range(max(1, round(target / (3e6 if args.photos else 0.85e6)))):
                 kind = "png" if k % 5 == 4 else "jpg"
-                width, height = (480, 360) if kind == "png" else (1000, 1400)
+                if args.photos:
+                    width, height = (1600, 1200) if kind == "png" else (3000, 4000) if k % 2 == 0 else (4000, 3000)
+                else:
+                    width, height = (480, 360) if kind == "png" else (1000, 1400)
                 image = images_dir / f"b{n:03}-{k:02}.{kind}"
                 jobs.append((image, n * 100 + k, kind, width, height))
                 images.append(image)

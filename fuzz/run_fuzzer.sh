@@ -54,11 +54,21 @@ if [ -z "$(ls -A "$corpus")" ]; then
 '<spine><itemref idref="c"/></spine></package>' >"$corpus/package"
       printf '\000<?xml-stylesheet href="../a.css"?>\n<html xmlns="http://www.w3.org/1999/xhtml"><head>\n'\
 '  <link rel="stylesheet" href="./a%%20b.css"/><link rel="icon" href="a.png"/>\n</head></html>' >"$corpus/content" ;;
+    fuzz_pictures)
+      # small pictures of each kind, larger than the smallest screens, each behind the rule's byte
+      vips black "$seeds/colour.v" 300 200 --bands 3
+      vips black "$seeds/grey.v" 200 300
+      for picture in "colour photo.jpg[Q=80]" "colour progressive.jpg[interlace]" "grey grey.png" \
+                     "colour palette.png[palette]"; do
+        read -r from to <<<"$picture"
+        vips copy "$seeds/$from.v" "$seeds/$to"
+        { printf '\003'; cat "$seeds/${to%%.*}".*g; } >"$corpus/${to%%.*}"
+      done ;;
   esac
 fi
 
 dict=()
-[ "$name" = fuzz_unzip ] || dict=(-dict="$here/css.dict")
+[ "$name" = fuzz_unzip ] || [ "$name" = fuzz_pictures ] || dict=(-dict="$here/css.dict")
 log=$(mktemp)
 status=0
 "$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \

@@ -5,7 +5,8 @@
 # a run (offscreen, and under Xvfb with the desktop's ping), book
 # discovery, the stylesheet rewrite, readying documents and languages for
 # Send to Kindle, cutting the faces down to a book's characters, and the
-# dry run against the run it describes.
+# dry run against the run it describes, and the pictures fitted to the
+# screen against ImageMagick.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,3 +35,5 @@ build/bin/kindle_ready_bench
 build/bin/font_subset_bench
 echo "== the dry run against the run it describes"
 bench/dry_run_bench.sh build/bin/bindwell-cli "$library" 3
+# The pictures' options against ImageMagick, on picture books of photographs.
+python3 bench/pictures_bench.py --cli build/bin/bindwell-cli --library build/bench-photo-library

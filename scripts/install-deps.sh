@@ -11,11 +11,13 @@ packages=(
   libpcre2-dev
   libzip-dev zlib1g-dev
   libexttextcat-dev
+  libvips-dev libvips-tools  # libvips-tools: the pictures fuzzer's seeds
   libharfbuzz-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 iso-codes
   zip unzip
   epubcheck
+  imagemagick  # the pictures benchmark's yardstick only
   gvfs libglib2.0-bin dbus fusefat dosfstools
   xvfb xdotool at-spi2-core python3 python3-pyatspi python3-dbus python3-gi
   dpkg-dev file desktop-file-utils appstream groff-base

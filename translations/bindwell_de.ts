@@ -158,6 +158,11 @@
             <numerusform> Für %n davon wurde keine Sprache gefunden; sie behalten die, die sie angeben.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pictures: %1 → %2.</source>
+        <extracomment>%1 is the size the pictures fitted took before, %2 the size they take now: &quot;Pictures: 122.3 MB → 60.1 MB.&quot;</extracomment>
+        <translation>Bilder: %1 → %2.</translation>
+    </message>
     <message numerus="yes">
         <source>%n epubs would be fixed</source>
         <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
@@ -221,6 +226,21 @@
     <message>
         <source>Regular expression match failed: %1</source>
         <translation>Auswertung des regulären Ausdrucks fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book, as &quot;OEBPS/images/cut.jpg&quot;.</extracomment>
+        <translation>%1 konnte nicht gelesen werden und wurde so belassen, wie es war</translation>
+    </message>
+    <message>
+        <source>%1 has more than 500 megapixels and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book.</extracomment>
+        <translation>%1 hat mehr als 500 Megapixel und wurde so belassen, wie es war</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be decoded whole and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book; progressive JPEGs and interlaced PNGs are decoded whole.</extracomment>
+        <translation>%1 ist zu groß, um am Stück dekodiert zu werden, und wurde so belassen, wie es war</translation>
     </message>
 </context>
 <context>
@@ -679,6 +699,14 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>language %1 → %2</source>
         <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
         <translation>Sprache %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Bild, %1 → %2</numerusform>
+            <numerusform>%n Bilder, %1 → %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n encoding declarations added</source>

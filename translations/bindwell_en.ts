@@ -114,6 +114,14 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n picture, %1 → %2</numerusform>
+            <numerusform>%n pictures, %1 → %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n encoding declarations added</source>
         <translation>
             <numerusform>%n encoding declaration added</numerusform>

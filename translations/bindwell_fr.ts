@@ -158,6 +158,11 @@
             <numerusform> Pour %n d&apos;entre eux, aucune langue n&apos;a été trouvée ; ils gardent celle qu&apos;ils indiquent.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pictures: %1 → %2.</source>
+        <extracomment>%1 is the size the pictures fitted took before, %2 the size they take now: &quot;Pictures: 122.3 MB → 60.1 MB.&quot;</extracomment>
+        <translation>Images : %1 → %2.</translation>
+    </message>
     <message numerus="yes">
         <source>%n epubs would be fixed</source>
         <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
@@ -221,6 +226,21 @@
     <message>
         <source>Regular expression match failed: %1</source>
         <translation>L&apos;application de l&apos;expression régulière a échoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book, as &quot;OEBPS/images/cut.jpg&quot;.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu et a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 has more than 500 megapixels and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book.</extracomment>
+        <translation>%1 compte plus de 500 mégapixels et a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be decoded whole and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book; progressive JPEGs and interlaced PNGs are decoded whole.</extracomment>
+        <translation>%1 est trop grand pour être décodé d&apos;un seul tenant et a été laissé tel quel</translation>
     </message>
 </context>
 <context>
@@ -679,6 +699,14 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>language %1 → %2</source>
         <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
         <translation>langue %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n image, %1 → %2</numerusform>
+            <numerusform>%n images, %1 → %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n encoding declarations added</source>

@@ -164,6 +164,11 @@
             <numerusform> Dla %n z nich nie znaleziono języka; zachowują ten, który podają.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pictures: %1 → %2.</source>
+        <extracomment>%1 is the size the pictures fitted took before, %2 the size they take now: &quot;Pictures: 122.3 MB → 60.1 MB.&quot;</extracomment>
+        <translation>Obrazy: %1 → %2.</translation>
+    </message>
     <message numerus="yes">
         <source>%n epubs would be fixed</source>
         <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
@@ -231,6 +236,21 @@
     <message>
         <source>Regular expression match failed: %1</source>
         <translation>Dopasowanie wyrażenia regularnego nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book, as &quot;OEBPS/images/cut.jpg&quot;.</extracomment>
+        <translation>Nie udało się odczytać %1; pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 has more than 500 megapixels and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book.</extracomment>
+        <translation>%1 ma ponad 500 megapikseli; pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be decoded whole and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book; progressive JPEGs and interlaced PNGs are decoded whole.</extracomment>
+        <translation>%1 jest zbyt duży, by zdekodować go w całości; pozostawiono bez zmian</translation>
     </message>
 </context>
 <context>
@@ -693,6 +713,15 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>language %1 → %2</source>
         <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
         <translation>język %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n obraz, %1 → %2</numerusform>
+            <numerusform>%n obrazy, %1 → %2</numerusform>
+            <numerusform>%n obrazów, %1 → %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n encoding declarations added</source>

@@ -158,6 +158,11 @@
             <numerusform> Para %n deles nenhum idioma foi encontrado; eles mantêm o que indicam.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pictures: %1 → %2.</source>
+        <extracomment>%1 is the size the pictures fitted took before, %2 the size they take now: &quot;Pictures: 122.3 MB → 60.1 MB.&quot;</extracomment>
+        <translation>Imagens: %1 → %2.</translation>
+    </message>
     <message numerus="yes">
         <source>%n epubs would be fixed</source>
         <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
@@ -221,6 +226,21 @@
     <message>
         <source>Regular expression match failed: %1</source>
         <translation>Falha ao aplicar a expressão regular: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book, as &quot;OEBPS/images/cut.jpg&quot;.</extracomment>
+        <translation>%1 não pôde ser lido e foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>%1 has more than 500 megapixels and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book.</extracomment>
+        <translation>%1 tem mais de 500 megapixels e foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be decoded whole and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book; progressive JPEGs and interlaced PNGs are decoded whole.</extracomment>
+        <translation>%1 é grande demais para ser decodificado de uma vez e foi deixado como estava</translation>
     </message>
 </context>
 <context>
@@ -678,6 +698,14 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>language %1 → %2</source>
         <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
         <translation>idioma %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n imagem, %1 → %2</numerusform>
+            <numerusform>%n imagens, %1 → %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n encoding declarations added</source>

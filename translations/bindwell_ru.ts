@@ -164,6 +164,11 @@
             <numerusform> Для %n из них язык не определён; они сохраняют указанный в них.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Pictures: %1 → %2.</source>
+        <extracomment>%1 is the size the pictures fitted took before, %2 the size they take now: &quot;Pictures: 122.3 MB → 60.1 MB.&quot;</extracomment>
+        <translation>Изображения: %1 → %2.</translation>
+    </message>
     <message numerus="yes">
         <source>%n epubs would be fixed</source>
         <extracomment>Followed by what the other counts say, then a full stop: &quot;40 epubs would be fixed; 38 of them are already as the options ask.&quot;</extracomment>
@@ -231,6 +236,21 @@
     <message>
         <source>Regular expression match failed: %1</source>
         <translation>Ошибка сопоставления регулярного выражения: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book, as &quot;OEBPS/images/cut.jpg&quot;.</extracomment>
+        <translation>Не удалось прочитать %1; оставлено как было</translation>
+    </message>
+    <message>
+        <source>%1 has more than 500 megapixels and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book.</extracomment>
+        <translation>%1 содержит более 500 мегапикселей; оставлено как было</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be decoded whole and was left as it was</source>
+        <extracomment>%1 is the picture&apos;s name in the book; progressive JPEGs and interlaced PNGs are decoded whole.</extracomment>
+        <translation>%1 слишком велико для декодирования целиком; оставлено как было</translation>
     </message>
 </context>
 <context>
@@ -693,6 +713,15 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>language %1 → %2</source>
         <extracomment>%1 is the language the book named, %2 the code it names now: &quot;language C → de&quot;.</extracomment>
         <translation>язык %1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures, %1 → %2</source>
+        <extracomment>%1 and %2 are the pictures&apos; sizes before and after: &quot;12 pictures, 4.1 MB → 1.2 MB&quot;.</extracomment>
+        <translation>
+            <numerusform>%n изображение, %1 → %2</numerusform>
+            <numerusform>%n изображения, %1 → %2</numerusform>
+            <numerusform>%n изображений, %1 → %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n encoding declarations added</source>

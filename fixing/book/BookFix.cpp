@@ -3,6 +3,7 @@
 
 #include "ArchiveFailureText.h"
 #include "BookCharacters.h"
+#include "BookPictures.h"
 #include "BookProtection.h"
 #include "BookUnpacking.h"
 #include "ContainerRootfiles.h"
@@ -238,11 +239,24 @@ enum class Attempt {
 struct CarryRefused {};
 using AttemptResult = std::variant<BookResult, CarryRefused>;
 
+// The pictures the pipeline fits as it carries them, and whether they are
+// all the fix changes.
+struct PicturesToPack {
+    PictureRule rule;
+    std::vector<std::string> names;
+    bool alone = false;
+};
+
 // Packs the working folder into archive.archive, carrying from the book
-// every entry that matches none of carryAllBut when given.
+// every entry that matches none of carryAllBut when given, and fitting the
+// pictures named. A book of which only pictures were to change, and none
+// did, is already as the options ask: its new archive goes.
 AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
-                   Attempt attempt, FixRecord record)
+                   Attempt attempt, FixRecord record, const std::optional<PicturesToPack>& pictures = std::nullopt)
 {
+    if (pictures)
+        TheZipRequest().carriedTransform =
+            CarriedTransform{pictures->names, FitCarriedPicture, const_cast<PictureRule*>(&SharedRule(pictures->rule))};
     // What the fix did not change keeps the book's own compressed bytes.
     SetPackingValues(archive.book, scratch.workingFolder, std::move(carryAllBut), archive.archive);
     // A leftover of an earlier run must not add its entries to the new book.
@@ -252,6 +266,7 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
     ZipRequest& r = TheZipRequest();
     r.carryAllBut.reset();
     r.carriedPrefixes.clear();
+    r.carriedTransform.reset();
     if (packed != 0) {
         DeleteFileIfExists(archive.archive);
         scratch.temporaryArchive.clear();
@@ -271,6 +286,14 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
         TheUnzipRequest().listingText.clear();  // the listing asked for, not a failure
         for (const UnzipRequest::ListedEntry& entry : TheUnzipRequest().listedEntries)
             record.facesPackedBytes += entry.packedSize;
+    }
+    if (pictures) {
+        RecordPictures(archive.book, archive.archive, pictures->names, pictures->rule, record);
+        if (pictures->alone && record.picturesFitted == 0) {
+            DeleteFileIfExists(archive.archive);
+            scratch.temporaryArchive.clear();
+            return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, std::move(record)};
+        }
     }
     return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(record)};
 }
@@ -313,6 +336,7 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     const std::string& bookPath = archive.bookPath;
     RecreateFolder(folder);
     TheZipRequest().carriedPrefixes.clear();
+    TheZipRequest().carriedTransform.reset();
 
     // A book that already holds the fonts, and that the edits leave as it
     // is, needs nothing: it is judged by its stylesheets and package
@@ -361,8 +385,19 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         if (content.leftAlone)
             return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
     }
-    if (!walk.changed && !content.changed && (holdsTheFonts || !options.intlFonts))
+    // The pictures are fitted as they are carried, never as files: a book
+    // unpacked whole keeps them as they are.
+    std::optional<PicturesToPack> pictures;
+    if (const std::optional<PictureRule> rule = PictureRuleOf(options); rule && carry) {
+        std::vector<std::string> names = PicturesToFit(book, *rule);
+        if (!names.empty())
+            pictures = PicturesToPack{*rule, std::move(names)};
+    }
+    const bool othersChange = walk.changed || content.changed || (options.intlFonts && !holdsTheFonts);
+    if (!othersChange && !pictures)
         return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, std::move(record)};
+    if (pictures)
+        pictures->alone = !othersChange;
     if (const auto problem = unpackTheRest())
         return Failure(*problem);
     // A book that did not unpack cleanly is never packed into its own place.
@@ -376,7 +411,7 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     }
     if (packing)
         packing();
-    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, std::move(record));
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, std::move(record), pictures);
 }
 
 }  // namespace
@@ -413,7 +448,12 @@ void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
     // The content documents the fix will most likely read keep their bytes,
     // so that they are not inflated a second time to be read.
     const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts) || options.deleteCSS;
-    PrefetchReferenceEntries(book, EditedEntries, readsContent ? DocumentPatterns({}, true) : std::vector<std::string>{});
+    // The pictures most likely to be fitted are fitted ahead too.
+    std::optional<CarriedTransform> fitting;
+    if (const std::optional<PictureRule> rule = PictureRuleOf(options))
+        fitting = CarriedTransform{LikelyPictures(), FitCarriedPicture, const_cast<PictureRule*>(&SharedRule(*rule))};
+    PrefetchReferenceEntries(book, EditedEntries, readsContent ? DocumentPatterns({}, true) : std::vector<std::string>{},
+                             fitting);
 }
 
 void DropBooksCheckedAhead()

@@ -42,6 +42,14 @@ struct FixRecord {
     // language found"), each once.
     std::vector<std::string> notes;
 
+    // Pictures scaled down to the screen or made grey, their bytes before
+    // and after, and those the rule could not change, by name (a note says
+    // why).
+    std::size_t picturesFitted = 0;
+    std::uint64_t pictureBytesBefore = 0;
+    std::uint64_t pictureBytesAfter = 0;
+    std::vector<std::string> picturesLeftAlone;
+
     void Note(const std::string& note)
     {
         for (const std::string& said : notes)

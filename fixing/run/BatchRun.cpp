@@ -53,6 +53,8 @@ struct RunState {
     long long unnamed = 0;                 // books whose language was not found
     long long originalsKept = 0;           // books whose originals went to the Trash
     long long untouched = 0;               // books already as the options ask
+    std::uint64_t picturesBefore = 0;      // the bytes of the pictures fitted, before and after
+    std::uint64_t picturesAfter = 0;
     std::map<std::size_t, std::string> doneWords;  // what the fix did to each book that waits, by its entry
 
     RunState() = default;
@@ -206,6 +208,8 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     case BookResult::Fixed:
         break;
     }
+    state.picturesBefore += result.record.pictureBytesBefore;
+    state.picturesAfter += result.record.pictureBytesAfter;
     if (policy.dryRun) {
         // What would take the book's place goes at once.
         DeleteFileIfExists(result.newArchive->archive);
@@ -232,6 +236,8 @@ void ShowSummary(const RunState& state, long long begun, bool stopped, const Run
     tally.leftAlone = static_cast<long long>(state.leftAlone.size());
     tally.fixed = begun - static_cast<long long>(state.failedBooks.size()) - tally.leftAlone;
     tally.untouched = state.untouched;
+    tally.picturesBefore = state.picturesBefore;
+    tally.picturesAfter = state.picturesAfter;
     tally.unnamed = state.unnamed;
     tally.originalsKept = state.originalsKept != 0;
     tally.stopped = stopped;
@@ -334,6 +340,17 @@ RunOutcome Cleanup(BatchWindow& window, RunState& state, std::optional<RunTimeEr
 
 namespace {
 
+// How much the pictures fitted shrank, with the blank before it; empty
+// when none was.
+std::string PicturesText(const RunTally& tally)
+{
+    if (tally.picturesBefore == 0)
+        return {};
+    //: %1 is the size the pictures fitted took before, %2 the size they take now: "Pictures: 122.3 MB → 60.1 MB."
+    return " " + Words::Fill(Words::translate("BatchRun", "Pictures: %1 → %2."),
+                             {SizeText(tally.picturesBefore), SizeText(tally.picturesAfter)});
+}
+
 // What a dry run would end with: the same counts, in the conditional.
 std::string DryRunSummaryText(const RunTally& tally)
 {
@@ -352,7 +369,7 @@ std::string DryRunSummaryText(const RunTally& tally)
     if (tally.leftAlone > 0)
         text += Words::translate("BatchRun", " %n books would be left as they are: they cannot be fixed safely.",
                                  nullptr, count(tally.leftAlone));
-    return text;
+    return text + PicturesText(tally);
 }
 
 }  // namespace
@@ -377,6 +394,7 @@ std::string SummaryText(const RunTally& tally)
     if (tally.leftAlone > 0)
         text += Words::translate("BatchRun", " %n books were left as they were: they cannot be fixed safely.", nullptr,
                                  count(tally.leftAlone));
+    text += PicturesText(tally);
     if (tally.originalsKept)
         text += Words::translate("BatchRun", " The original books are in the Trash.");
     return text;

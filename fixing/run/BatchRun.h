@@ -4,6 +4,7 @@
 
 #include "BatchWindow.h"
 
+#include <cstdint>
 #include <string>
 
 // How a run ended.
@@ -42,6 +43,8 @@ struct RunTally {
     bool originalsKept = false;
     bool stopped = false;      // the user stopped the run
     bool dryRun = false;       // what a run would do: said in the conditional
+    std::uint64_t picturesBefore = 0;  // the bytes of the pictures fitted, before and after
+    std::uint64_t picturesAfter = 0;
 };
 
 // The message a run shows at its end when a book was fixed or left alone,

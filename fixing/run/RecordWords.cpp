@@ -79,6 +79,11 @@ std::string RecordWords(const FixRecord& record)
         parts.push_back(Words::Fill(Words::translate("FixRecord", "language %1 → %2"),
                                     {record.language->first.empty() ? std::string("-") : record.language->first,
                                      record.language->second}));
+    if (record.picturesFitted > 0)
+        //: %1 and %2 are the pictures' sizes before and after: "12 pictures, 4.1 MB → 1.2 MB".
+        parts.push_back(Words::Fill(Words::translate("FixRecord", "%n pictures, %1 → %2", nullptr,
+                                                     Count(record.picturesFitted)),
+                                    {SizeText(record.pictureBytesBefore), SizeText(record.pictureBytesAfter)}));
     if (record.encodingsDeclared > 0)
         parts.push_back(Words::translate("FixRecord", "%n encoding declarations added", nullptr,
                                          Count(record.encodingsDeclared)));

@@ -153,6 +153,35 @@ typedef int (*ZpSeeFn)(const char* name, const char* data, uint64_t size, void* 
  * to be carried. */
 ZIP32_API int ZpSeeCarried(int patternCount, const char* const* patterns, ZpSeeFn see, void* context);
 
+/* Hands a transform the bytes to put in place of the entry's own. */
+typedef void (*ZpPutFn)(void* sink, const char* data, uint64_t size);
+
+/* Shown one entry's inflated bytes, on one of the library's threads (several
+ * at once, so it must be safe to call so): returns 1 once it has handed put
+ * the entry's new bytes, which replace the entry's own, stored as they are;
+ * 0 keeps the entry as it is. */
+typedef int (*ZpTransformFn)(const char* name, const char* data, uint64_t size, ZpPutFn put, void* sink,
+                             void* context);
+
+/* Our extension, looked up like ZpSetReference: after ZpCarryReference,
+ * the next archive hands transform, as each is packed, the inflated bytes
+ * of every file entry to carry whose name matches one of patterns (case
+ * ignored; * and ? as wildcards), once they are checked against their
+ * declared size and CRC-32. transform and context must stay valid while
+ * any archive or check ahead may use them. Returns how many entries will
+ * be shown; -1 when nothing is to be carried. */
+ZIP32_API int ZpTransformCarried(int patternCount, const char* const* patterns, ZpTransformFn transform,
+                                 void* context);
+
+/* Our extension, looked up like ZpSetReference: ZpPrefetchReference, the
+ * entries matching one of transformed (case ignored) also shown to
+ * transform as they are checked ahead, so that an archive that transforms
+ * them with the same transform and context takes what was done. Non-zero
+ * when accepted. */
+ZIP32_API int ZpPrefetchTransformed(const char* archivePath, int patternCount, const char* const* patterns,
+                                    int seenCount, const char* const* seen, int transformedCount,
+                                    const char* const* transformed, ZpTransformFn transform, void* context);
+
 #ifdef __cplusplus
 }
 #endif

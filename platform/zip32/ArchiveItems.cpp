@@ -156,11 +156,11 @@ std::vector<PackJob> JobsFor(const std::vector<Item>& items, int level, const Re
             continue;
         const int entryLevel = item.name == MimetypeName ? 0 : level;
         if (!item.carried) {
-            jobs.push_back({item.path, item.name, entryLevel, index.Find(item.name), false, false, {}});
+            jobs.push_back({item.path, item.name, entryLevel, index.Find(item.name), false, false, {}, {}});
             continue;
         }
         jobs.push_back({{}, item.name, entryLevel, item.carried->entry, true, wildcard::MatchesAny(seen, item.name, true),
-                        item.carried->prefix});
+                        item.carried->prefix, item.carried->transform});
     }
     return jobs;
 }

@@ -106,7 +106,7 @@ bool CarriedEntries::Add(CarriedEntry carried)
 {
     for (std::string folder = FolderPart(carried.name);; folder = FolderPart(folder)) {
         const std::string name = folder;
-        const auto [it, fresh] = byPath_.try_emplace(name, CarriedEntry{name, true, {}, {}});
+        const auto [it, fresh] = byPath_.try_emplace(name, CarriedEntry{name, true, {}, {}, {}});
         if (!it->second.folder)
             return false;
         if (name.empty() || !fresh)
@@ -127,6 +127,17 @@ const CarriedEntry* CarriedEntries::Find(const std::string& relative) const
 {
     const auto it = byPath_.find(relative);
     return it == byPath_.end() || relative.empty() ? nullptr : &it->second;
+}
+
+std::size_t CarriedEntries::SetTransform(const std::vector<std::string>& patterns, const SharedTransform& transform)
+{
+    std::size_t count = 0;
+    for (auto& [path, carried] : byPath_)
+        if (!carried.folder && wildcard::MatchesAny(patterns, carried.name, true)) {
+            carried.transform = transform;
+            ++count;
+        }
+    return count;
 }
 
 bool CarriedEntries::SetPrefix(const std::string& name, std::string prefix)

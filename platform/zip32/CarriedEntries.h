@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryTransform.h"
 #include "ReferenceArchive.h"
 
 #include <sys/types.h>
@@ -20,6 +21,7 @@ struct CarriedEntry {
     bool folder = false;
     ReferenceEntry entry;  // a file's
     std::string prefix;    // bytes the caller puts before a file's own (ZpPrefixCarried)
+    SharedTransform transform;  // gives a file new bytes as it is packed (ZpTransformCarried)
 };
 
 // The entries a new archive carries from the reference archive: every entry
@@ -45,6 +47,9 @@ public:
     // Puts prefix before the bytes of the file carried as name; false when
     // no file is carried so.
     bool SetPrefix(const std::string& name, std::string prefix);
+    // Gives transform every file carried whose name matches one of
+    // patterns (case ignored); how many there are.
+    std::size_t SetTransform(const std::vector<std::string>& patterns, const SharedTransform& transform);
 
     // The names carried directly in folder, "" for the root.
     std::vector<std::string> NamesIn(const std::string& folder) const;

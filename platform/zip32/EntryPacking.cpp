@@ -275,6 +275,18 @@ bool TakeFromReference(const PackJob& job, ReferenceReader* reader, std::string&
     return true;
 }
 
+// What a transform gave in place of an entry: stored, with its own size
+// and CRC-32 and the entry's time.
+InMemory StoredAnew(std::string bytes, std::time_t mtime, bool seen)
+{
+    InMemory out;
+    out.facts = {bytes.size(), Crc(Crc(0, nullptr, 0), bytes.data(), bytes.size()), mtime};
+    if (seen)
+        out.inflated = bytes;
+    out.data = std::move(bytes);
+    return out;
+}
+
 }  // namespace
 
 std::string ReasonOf(const Unreadable& unreadable)
@@ -327,11 +339,25 @@ PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::fu
     bool linked = false;
     const int level = job.level;
     if (job.carried) {
-        auto carried = ReadCarried(job, reader, progress);
-        if (PackOutcome* done = std::get_if<PackOutcome>(&carried))
+        // A transform needs the entry's bytes, however it goes in.
+        PackJob read = job;
+        read.seen = job.seen || job.transform;
+        auto carried = ReadCarried(read, reader, progress);
+        if (PackOutcome* done = std::get_if<PackOutcome>(&carried)) {
+            InMemory* asItIs = std::get_if<InMemory>(done);
+            if (job.transform && asItIs) {
+                if (std::optional<std::string> anew = Transformed(*job.transform, job.name, asItIs->inflated))
+                    return StoredAnew(std::move(*anew), asItIs->facts.mtime, job.seen);
+                if (!job.seen)
+                    std::string().swap(asItIs->inflated);
+            }
             return std::move(*done);
+        }
         out.facts = std::get<CarriedBytes>(carried).facts;
         raw = std::move(std::get<CarriedBytes>(carried).raw);
+        if (job.transform)
+            if (std::optional<std::string> anew = Transformed(*job.transform, job.name, raw))
+                return StoredAnew(std::move(*anew), out.facts.mtime, job.seen);
     } else {
         struct stat st {};
         if (const std::optional<Unreadable> unreadable = ReadWhole(job.path, raw, st))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryTransform.h"
 #include "ReferenceArchive.h"
 
 #include <cstdint>
@@ -22,13 +23,15 @@ struct PackJob {
     bool carried = false;
     bool seen = false;   // a carried entry whose inflated bytes the caller wants to see
     std::string prefix;  // bytes the caller puts before a carried entry's own (see PutFirst)
+    SharedTransform transform;  // gives a carried entry new bytes, stored (ZpTransformCarried)
 
     // Whether two jobs pack the same entry the same way.
     bool SameAs(const PackJob& other) const
     {
         return carried == other.carried && path == other.path && level == other.level &&
                reference.has_value() == other.reference.has_value() &&
-               (!reference || reference->index == other.reference->index);
+               (!reference || reference->index == other.reference->index) &&
+               SameTransform(transform, other.transform);
     }
 };
 
@@ -97,6 +100,9 @@ bool PutFirst(PackOutcome& outcome, std::string_view prefix);
 // CRC-32; it then goes on as a file of its bytes would, except that a
 // large one taken as it is, is not held (unless it is seen or has a
 // prefix: then it is read whole).
+// A carried entry with a transform is read whole and shown to it first:
+// new bytes it gives are stored as they are (a picture gains nothing from
+// deflating); kept, the entry goes on as above.
 // progress, when given, is called between pieces of long work, on the
 // calling thread.
 PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::function<void()>& progress = {});

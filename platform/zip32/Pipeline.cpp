@@ -182,7 +182,8 @@ std::shared_ptr<Pipeline::Work> Pipeline::FindAhead(const std::string& reference
 }
 
 // Makes jobs the work's entries, keeping what was done or begun for the
-// same carried entries; the other old entries are dropped.
+// same carried entries, packed the same way; the other old entries are
+// dropped.
 void Pipeline::Adopt(Work& work, std::vector<PackJob> jobs)
 {
     std::map<std::pair<zip_uint64_t, int>, std::shared_ptr<Slot>> carried;
@@ -192,7 +193,7 @@ void Pipeline::Adopt(Work& work, std::vector<PackJob> jobs)
     std::vector<std::shared_ptr<Slot>> slots;
     for (PackJob& job : jobs) {
         const auto found = job.carried ? carried.find({job.reference->index, job.level}) : carried.end();
-        if (found == carried.end()) {
+        if (found == carried.end() || !SameTransform(found->second->job.transform, job.transform)) {
             slots.push_back(std::make_shared<Slot>(std::move(job)));
             continue;
         }

@@ -7,6 +7,7 @@
 #include "ServiceClock.h"
 #include "zip32.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -100,6 +101,21 @@ extern "C" int ZpPrefixCarried(const char* name, const char* prefix, uint32_t le
     }
 }
 
+extern "C" int ZpTransformCarried(int patternCount, const char* const* patterns, ZpTransformFn transform,
+                                  void* context)
+{
+    try {
+        const auto named = PatternsOf(patternCount, patterns);
+        if (!g_carried || !named || !transform)
+            return -1;
+        const std::size_t count =
+            g_carried->SetTransform(*named, std::make_shared<const EntryTransform>(EntryTransform{transform, context}));
+        return count > INT32_MAX ? INT32_MAX : static_cast<int>(count);
+    } catch (...) {
+        return -1;
+    }
+}
+
 extern "C" int ZpSeeCarried(int patternCount, const char* const* patterns, ZpSeeFn see, void* context)
 {
     try {
@@ -133,25 +149,36 @@ extern "C" int ZpSeeCarried(int patternCount, const char* const* patterns, ZpSee
     }
 }
 
-extern "C" int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns,
-                                   int seenCount, const char* const* seen)
+extern "C" int ZpPrefetchTransformed(const char* archivePath, int patternCount, const char* const* patterns,
+                                     int seenCount, const char* const* seen, int transformedCount,
+                                     const char* const* transformed, ZpTransformFn transform, void* context)
 {
     try {
         const auto allBut = PatternsOf(patternCount, patterns);
         const auto shown = PatternsOf(seenCount, seen);
-        if (!allBut || !shown)
+        const auto named = PatternsOf(transformedCount, transformed);
+        if (!allBut || !shown || !named || (!named->empty() && !transform))
             return 0;
         Pipeline& pipeline = Pipeline::Shared();
         if (!archivePath || !*archivePath) {
             pipeline.DropAhead();
             return 1;
         }
-        if (const std::optional<CarriedEntries> carried = CarriedEntries::Read(archivePath, *allBut))
+        if (std::optional<CarriedEntries> carried = CarriedEntries::Read(archivePath, *allBut)) {
+            if (!named->empty())
+                carried->SetTransform(*named, std::make_shared<const EntryTransform>(EntryTransform{transform, context}));
             pipeline.Ahead(archivePath, CarriedJobs(*carried, g_options, *shown));
+        }
         return 1;
     } catch (...) {
         return 0;
     }
+}
+
+extern "C" int ZpPrefetchReference(const char* archivePath, int patternCount, const char* const* patterns,
+                                   int seenCount, const char* const* seen)
+{
+    return ZpPrefetchTransformed(archivePath, patternCount, patterns, seenCount, seen, 0, nullptr, nullptr, nullptr);
 }
 
 extern "C" int ZpArchive(ZCL C)

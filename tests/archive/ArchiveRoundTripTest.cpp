@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -385,6 +386,62 @@ TEST_F(ArchiveRoundTrip, CarriedEntriesAreSeenAndPrefixedWithoutBeingWrittenOut)
               RunZipCarriedEntryRefused);
     EXPECT_EQ(RunZip(), RunZipCarriedEntryRefused);
     EXPECT_FALSE(std::filesystem::exists(dir / "damaged.epub"));
+    TheZipRequest() = ZipRequest{};
+}
+
+// A transform that gives every entry it is shown "new NAME", but keeps
+// those whose name ends in "keep.pic"; it counts what it is shown.
+int Renew(const char* name, const char* data, uint64_t, void (*put)(void*, const char*, uint64_t), void* sink,
+          void* context)
+{
+    ++*static_cast<std::atomic<int>*>(context);
+    if (std::string_view(name).ends_with("keep.pic") || !data)
+        return 0;
+    const std::string renewed = std::string("new ") + name;
+    put(sink, renewed.data(), renewed.size());
+    return 1;
+}
+
+// The carried entries a transform names are shown to it as they are
+// packed, and stored with the bytes it gives; those it keeps, and those it
+// does not name, keep their compressed bytes. What was transformed while
+// checked ahead is taken only by an archive that transforms alike.
+TEST_F(ArchiveRoundTrip, CarriedEntriesAreTransformedAsTheyArePacked)
+{
+    const std::string book = dir / "book.epub";
+    BuildZip(book, {{"mimetype", "application/epub+zip", EntrySpec::File, true},
+                    {"OEBPS/content.opf", "<package/>"},
+                    {"OEBPS/a.pic", std::string(30000, 'a')},
+                    {"OEBPS/b.PIC", RandomBytes(20000, 5), EntrySpec::File, true},
+                    {"OEBPS/keep.pic", std::string(30000, 'k')},
+                    {"OEBPS/other.bin", std::string(30000, 'o')}});
+    const std::vector<std::string> edited = {"*content.opf"};
+    WriteFile(dir / "edited/OEBPS/content.opf", "<package/>");
+    std::atomic<int> shown{0};
+    const CarriedTransform renew{{"*.pic"}, Renew, &shown};
+    const auto write = [&](const std::string& archive, bool transform) {
+        CarryingRequest(dir / "edited", archive, book, edited).carriedTransform =
+            transform ? std::optional(renew) : std::nullopt;
+        EXPECT_EQ(RunZip(), 0);
+        const auto contents = ZipContents(archive);
+        EXPECT_TRUE(contents.has_value()) << "every CRC-32 holds";
+        return contents.value_or(std::map<std::string, std::string>{});
+    };
+
+    const auto renewed = write(dir / "renewed.epub", true);
+    EXPECT_EQ(shown, 3);
+    EXPECT_EQ(renewed.at("OEBPS/a.pic"), "new OEBPS/a.pic");
+    EXPECT_EQ(renewed.at("OEBPS/b.PIC"), "new OEBPS/b.PIC");
+    EXPECT_EQ(ZipMethods(dir / "renewed.epub").at("OEBPS/a.pic"), 0) << "stored";
+    for (const char* kept : {"OEBPS/keep.pic", "OEBPS/other.bin"})
+        EXPECT_EQ(PackedEntryBytes(dir / "renewed.epub", kept), PackedEntryBytes(book, kept)) << kept;
+
+    PrefetchReferenceEntries(book, edited, {}, renew);
+    EXPECT_EQ(write(dir / "plain.epub", false).at("OEBPS/a.pic"), std::string(30000, 'a'))
+        << "transformed ahead, but not asked for";
+    PrefetchReferenceEntries(book, edited, {}, renew);
+    EXPECT_EQ(write(dir / "again.epub", true), renewed);
+    PrefetchReferenceEntries({}, {});
     TheZipRequest() = ZipRequest{};
 }
 

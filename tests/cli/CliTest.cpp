@@ -2,6 +2,7 @@
 // status.
 #include "BookBuilder.h"
 #include "CommandLine.h"
+#include "PictureHead.h"
 #include "ProgramFolder.h"
 #include "TestFiles.h"
 #include "ZipFixtures.h"
@@ -11,7 +12,9 @@
 #include <algorithm>
 #include <sstream>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <zlib.h>
 
 namespace {
 
@@ -245,6 +248,69 @@ TEST(BindwellCli, FixesSeveralPathsAndKeepsGoingPastABrokenBook)
     EXPECT_EQ(ReadFile(home / "one/broken.epub"), "not an archive");
 
     EXPECT_EQ(RunCli("'" + home / "one/broken.epub.txt" + "'", home).status, 2) << "neither a folder nor a book";
+}
+
+// A PNG chunk: its length, type, data and CRC-32.
+std::string Chunk(const std::string& type, const std::string& data)
+{
+    const auto big = [](uint32_t n) {
+        return std::string{char(n >> 24), char(n >> 16 & 0xFF), char(n >> 8 & 0xFF), char(n & 0xFF)};
+    };
+    const std::string body = type + data;
+    return big(static_cast<uint32_t>(data.size())) + body +
+           big(static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()))));
+}
+
+// A black one-bit grey PNG of side × side pixels, some KB, deflated row by
+// row: the test's own memory stays small, as the run's children start
+// with it.
+std::string BlackPng(uint32_t side)
+{
+    std::string row(1 + (side + 7) / 8, '\0');  // the filter byte, then the pixels
+    std::string packed, piece(1u << 16, '\0');
+    z_stream z{};
+    deflateInit(&z, 9);
+    for (uint32_t y = 0; y <= side; ++y) {
+        z.next_in = reinterpret_cast<Bytef*>(row.data());
+        z.avail_in = y < side ? static_cast<uInt>(row.size()) : 0;
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(piece.data());
+            z.avail_out = static_cast<uInt>(piece.size());
+            deflate(&z, y < side ? Z_NO_FLUSH : Z_FINISH);
+            packed.append(piece, 0, piece.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    const auto big = [](uint32_t n) {
+        return std::string{char(n >> 24), char(n >> 16 & 0xFF), char(n >> 8 & 0xFF), char(n & 0xFF)};
+    };
+    return std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", big(side) + big(side) + std::string("\x01\0\0\0\0", 5)) +
+           Chunk("IDAT", packed) + Chunk("IEND", "");
+}
+
+// A picture of 400 megapixels is scaled down with the whole run, a process
+// of its own, under 200 MB resident; the run says how much the pictures
+// shrank. One of more than 500 megapixels is left as it was, and named.
+TEST(BindwellCli, FitsAHugePictureWithinBoundedMemory)
+{
+    TempFolder home;
+    const std::string book = home / "huge.epub";
+    MakeEpub(book, EpubVersion::Three);
+    const std::string tooLarge = BlackPng(23000);
+    BuildZip(book, {{"OEBPS/huge.png", BlackPng(20000)}, {"OEBPS/too-large.png", tooLarge}}, true);
+    const Result run = RunCli("--no-fonts --fit-pictures --screen 1264x1680 --no-keep-originals '" + book + "'", home);
+    rusage children{};
+    ::getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Pictures: "), std::string::npos) << run.out;
+    const PictureHead fitted = ReadPictureHead(EntryBytes(book, "OEBPS/huge.png"));
+    EXPECT_EQ(fitted.width, 1264);
+    EXPECT_EQ(fitted.height, 1264);
+    EXPECT_LT(children.ru_maxrss, 200L * 1024) << "kilobytes at the peak";
+    EXPECT_EQ(EntryBytes(book, "OEBPS/too-large.png"), tooLarge);
+    EXPECT_NE(run.err.find("huge.epub: OEBPS/too-large.png has more than 500 megapixels and was left as it was"),
+              std::string::npos)
+        << run.err;
 }
 
 }  // namespace
