@@ -4,7 +4,7 @@
 # unpacking alone (first and second pass), the window's answer time during
 # a run (offscreen, and under Xvfb with the desktop's ping), book
 # discovery, the stylesheet rewrite, readying documents and languages for
-# Send to Kindle, cutting the faces down to a book's characters, and the
+# Send to Kindle, cutting the faces down to a book's characters, the
 # dry run against the run it describes, and the pictures fitted to the
 # screen against ImageMagick.
 # Arguments go to bench/pipeline_bench.py (for instance --books 200 --runs 5).
