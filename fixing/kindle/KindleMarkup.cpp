@@ -72,9 +72,6 @@ std::optional<std::string> BodyId(std::string_view document)
 
 bool MayNeedKindleMends(std::string_view document)
 {
-    if (document.find('#') == std::string_view::npos && document.find("img") == std::string_view::npos &&
-        document.find("IMG") == std::string_view::npos && document.find("Img") == std::string_view::npos)
-        return false;
     bool may = false;
     ForEachTag(document, [&](const MarkupTag& tag) {
         if (tag.end)
