@@ -75,6 +75,12 @@ std::string Stem(std::string_view href)
     return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
+std::string_view LocalNameOf(std::string_view name)
+{
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
 // The one index among candidates, where there is exactly one.
 std::optional<std::size_t> TheOne(const std::set<std::size_t>& candidates)
 {
@@ -87,15 +93,19 @@ std::optional<CoverSite> ReadCoverSite(std::string_view document)
         document.find('\0') != std::string_view::npos)
         return std::nullopt;
     CoverSite site;
-    std::vector<std::string_view> open;  // the local names of the elements being read
+    std::vector<std::string_view> open;  // the names of the elements being read, as written
+    bool nested = true;                  // every end tag closes the element open last
     bool oldStructure = false;           // metadata in dc-metadata and x-metadata: no meta of ours goes in
     std::optional<std::size_t> firstChild;
     std::optional<std::size_t> metadataAfter;
     const bool read = ForEachTag(document, [&](const MarkupTag& tag) {
         const std::string_view local = tag.LocalName();
         if (tag.end) {
-            if (!open.empty())
-                open.pop_back();
+            if (open.empty() || open.back() != tag.name) {
+                nested = false;
+                return false;
+            }
+            open.pop_back();
             if (local == "metadata" && metadataAfter && !site.metaAt) {
                 std::size_t at = tag.begin;
                 while (at > *metadataAfter && IsXmlSpace(document[at - 1]))
@@ -104,9 +114,9 @@ std::optional<CoverSite> ReadCoverSite(std::string_view document)
             }
             return true;
         }
-        const std::string_view parent = open.empty() ? std::string_view() : open.back();
+        const std::string_view parent = open.empty() ? std::string_view() : LocalNameOf(open.back());
         if (!tag.selfClosing)
-            open.push_back(local);
+            open.push_back(tag.name);
         const auto value = [&](std::string_view name) {
             const MarkupAttribute* a = tag.Attribute(name);
             return a ? std::string(a->value) : std::string();
@@ -150,7 +160,8 @@ std::optional<CoverSite> ReadCoverSite(std::string_view document)
         }
         return true;
     });
-    if (!read || oldStructure)
+    // Elements that do not nest are not what they seem: no edit rests on them.
+    if (!read || !nested || !open.empty() || oldStructure)
         return std::nullopt;
 
     std::set<std::size_t> byProperty, byMeta, byName;
