@@ -100,9 +100,12 @@ void MarkupMended(benchmark::State& state)
 {
     std::string document = Chapter(static_cast<std::size_t>(state.range(0)) << 10, true);
     std::size_t n = 0;
-    for (std::size_t at = document.find("</p>"); at != std::string::npos; at = document.find("</p>", at + 4))
-        document.insert(at, ++n % 10 ? "<a href=\"notes.xhtml#n" + std::to_string(n) + "\">*</a>"
-                                     : std::string("<a href=\"../Text/c2.xhtml#body\">*</a>"));
+    for (std::size_t at = document.find("</p>"); at != std::string::npos; at = document.find("</p>", at)) {
+        const std::string link = ++n % 10 ? "<a href=\"notes.xhtml#n" + std::to_string(n) + "\">*</a>"
+                                          : std::string("<a href=\"../Text/c2.xhtml#body\">*</a>");
+        document.insert(at, link);
+        at += link.size() + 4;
+    }
     const std::map<std::string, std::string> bodies = {{"OEBPS/Text/c2.xhtml", "body"}};
     for (auto _ : state)
         benchmark::DoNotOptimize(MendKindleMarkup(document, "OEBPS/Text/c1.xhtml", bodies));
