@@ -74,8 +74,9 @@ const Switch Switches[] = {
         QT_TRANSLATE_NOOP("CommandLine", "Embed the fonts whole in this run.")},
     {"kindle", OptionKey::KindleReady, true,
         QT_TRANSLATE_NOOP("CommandLine",
-            "Make the books ready for Send to Kindle: each content document declares its encoding and each "
-            "book names a language code (option KindleReady) in this run.")},
+            "Make the books ready for Send to Kindle: each content document declares its encoding and links "
+            "to no chapter's body, no picture lacks a source, and each book names a language code and its cover "
+            "both ways (option KindleReady) in this run.")},
     {"no-kindle", OptionKey::KindleReady, false,
         QT_TRANSLATE_NOOP("CommandLine", "Do not ready the books for Send to Kindle in this run.")},
     {"text-colors", OptionKey::TextColors, true,

@@ -71,6 +71,11 @@ void ConsoleWindow::BookNoted(std::size_t index, const std::string& note)
     std::cerr << Words::Fill(Words::translate("Console", "%1: %2"), {books_.at(index).shown, note}) << std::endl;
 }
 
+void ConsoleWindow::BookSaid(std::size_t, const std::string& sentence)
+{
+    std::cerr << sentence << std::endl;
+}
+
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
     const std::string folder = PathText::FolderOf(kept);

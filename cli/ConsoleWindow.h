@@ -32,6 +32,7 @@ public:
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
     void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
     void BookNoted(std::size_t index, const std::string& note) override;
+    void BookSaid(std::size_t index, const std::string& sentence) override;
     void OriginalKept(const std::string& bookPath, const std::string& kept) override;
 
 private:

@@ -5,14 +5,22 @@
 // short, reads as from the whole; an edit keeps every byte of the
 // document, in order; an edited document needs nothing more, so that a
 // second pass changes nothing; a code found is a code as it is; and why a
-// document is left alone is said in UTF-8.
+// document is left alone is said in UTF-8. The markup mends only delete
+// bytes, are needed only where MayNeedKindleMends says so, and leave
+// nothing for a second pass; the cover named both ways, or by its
+// property, stays the same item and needs nothing more.
+#include "Cover.h"
 #include "EncodingDeclaration.h"
 #include "HtmlLanguage.h"
+#include "KindleMarkup.h"
 #include "LanguageTag.h"
 #include "PackageLanguage.h"
 #include "Utf8Text.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
 #include <cstdlib>
 #include <string_view>
 
@@ -31,6 +39,37 @@ bool KeptInOrder(std::string_view part, std::string_view whole)
     return true;
 }
 
+// The document as chapter "OEBPS/Text/a.xhtml", linking to itself and to
+// a sibling whose body id is its own.
+void MarkupMends(std::string_view document)
+{
+    const std::string entry = "OEBPS/Text/a.xhtml";
+    std::map<std::string, std::string> bodies;
+    if (const std::optional<std::string> id = BodyId(document)) {
+        bodies[entry] = *id;
+        bodies["OEBPS/b.xhtml"] = *id;
+    }
+    const std::optional<KindleMends> mends = MendKindleMarkup(document, entry, bodies);
+    if (!mends)
+        return;
+    if (!MayNeedKindleMends(document) || mends->document.size() >= document.size() ||
+        !KeptInOrder(mends->document, document) || mends->links + mends->pictures == 0 ||
+        MendKindleMarkup(mends->document, entry, bodies))
+        std::abort();
+}
+
+void CoverNames(std::string_view package)
+{
+    const std::optional<std::string> cover = FindCover(package);
+    if (const std::optional<std::string> both = NameCoverBothWays(package))
+        if (!cover || FindCover(*both) != cover || NameCoverBothWays(*both))
+            std::abort();
+    if (const std::optional<std::string> property = GiveCoverItsProperty(package))
+        if (!cover || !KeptInOrder(package, *property) || FindCover(*property) != cover ||
+            GiveCoverItsProperty(*property))
+            std::abort();
+}
+
 void ContentDocument(std::string_view document)
 {
     const EncodingDeclarationFix fix = FixEncodingDeclaration(document);
@@ -42,6 +81,8 @@ void ContentDocument(std::string_view document)
         std::abort();
     if (fix.need == EncodingNeed::NotUtf8 && !IsUtf8(NotUtf8Reason("a.xhtml", document)))
         std::abort();
+
+    MarkupMends(document);
 
     const HtmlLanguageValues values = ReadHtmlLanguage(document);
     for (const std::size_t headBytes : {document.size() / 2, std::size_t{4096}}) {
@@ -63,6 +104,7 @@ void ContentDocument(std::string_view document)
 
 void PackageDocument(std::string_view package)
 {
+    CoverNames(package);
     const PackageLanguage judged = JudgePackageLanguage(package);
     if (judged.kind == PackageLanguage::Usable || judged.kind == PackageLanguage::CannotEdit) {
         if (judged.kind == PackageLanguage::CannotEdit && WritePackageLanguage(package, "de"))

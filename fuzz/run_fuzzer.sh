@@ -47,7 +47,13 @@ if [ -z "$(ls -A "$corpus")" ]; then
 '<dc:language> <!-- c -->en<?pi x?>-GB-oed </dc:language></metadata></package>' >"$corpus/commented"
       printf '\001<opf:package xmlns:opf="http://www.idpf.org/2007/opf"><opf:metadata>'\
 '<dc:title xmlns:dc="http://purl.org/dc/elements/1.1/">T</dc:title></opf:metadata></opf:package>' \
-        >"$corpus/no-language" ;;
+        >"$corpus/no-language"
+      printf '\000<html><body id="b1"><a href="a.xhtml#b1">x</a><a href="../b.xhtml#b1"/><img alt=""></img>'\
+'<IMG/><img src="p.png"/><svg><a xlink:href="a.xhtml#b1"/></svg><script>"<img>"</script></body></html>' \
+        >"$corpus/links"
+      printf '\001<package version="3.0"><metadata>\n  <dc:title>T</dc:title>\n  <meta name="cover" content="x"/>'\
+'</metadata><manifest><item id="c" href="Images/Cover.jpg" media-type="image/jpeg" properties="svg"/>'\
+'<item id="cover" href="c.xhtml" media-type="application/xhtml+xml"/></manifest></package>' >"$corpus/cover" ;;
     fuzz_references)
       printf '\001<package xmlns="http://www.idpf.org/2007/opf"><manifest>\r\n  <item id="a" href="a.css"/>\r\n'\
 '<opf:item xmlns:opf="http://www.idpf.org/2007/opf" id="b" href="Styles/a.css"></opf:item></manifest>'\

@@ -364,8 +364,8 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <translation>Die Schriften in diesem Durchlauf vollständig einbetten.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Die Bücher für Send to Kindle vorbereiten: Jedes Inhaltsdokument nennt seine Kodierung und jedes Buch einen Sprachcode (Option KindleReady), für diesen Durchlauf.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Die Bücher für Send to Kindle vorbereiten: Jedes Inhaltsdokument nennt seine Kodierung und verweist auf keinen Kapitelkörper, kein Bild ist ohne Quelle, und jedes Buch nennt einen Sprachcode und sein Titelbild auf beide Arten (Option KindleReady), für diesen Durchlauf.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -681,6 +681,11 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 ist %2 MB groß: Send to Kindle nimmt per E-Mail höchstens 50 MB an.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -714,6 +719,14 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
             <numerusform>%n Kodierungsangabe hinzugefügt</numerusform>
             <numerusform>%n Kodierungsangaben hinzugefügt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>die Verweise und Bilder für Send to Kindle ausgebessert</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>das Titelbild im Paketdokument benannt</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

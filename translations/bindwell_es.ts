@@ -363,8 +363,8 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <translation>Incrustar las fuentes completas en esta ejecución.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Preparar los libros para Send to Kindle: cada documento de contenido declara su codificación y cada libro indica un código de idioma (opción KindleReady) en esta ejecución.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Preparar los libros para Send to Kindle: cada documento de contenido declara su codificación y no enlaza al cuerpo de ningún capítulo, ninguna imagen carece de origen, y cada libro indica un código de idioma y su portada de las dos maneras (opción KindleReady) en esta ejecución.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -680,6 +680,11 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 ocupa %2 MB: Send to Kindle acepta como máximo 50 MB por correo electrónico.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -713,6 +718,14 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
             <numerusform>%n declaración de codificación añadida</numerusform>
             <numerusform>%n declaraciones de codificación añadidas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>los enlaces y las imágenes corregidos para Send to Kindle</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>la portada indicada en el paquete</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -364,8 +364,8 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <translation>Intégrer les polices entières pour cette exécution.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Préparer les livres pour Send to Kindle&#xa0;: chaque document de contenu déclare son encodage et chaque livre indique un code de langue (option KindleReady) pour cette exécution.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Préparer les livres pour Send to Kindle&#xa0;: chaque document de contenu déclare son encodage et ne renvoie au corps d&apos;aucun chapitre, aucune image n&apos;est sans source, et chaque livre indique un code de langue et sa couverture des deux façons (option KindleReady) pour cette exécution.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -681,6 +681,11 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 Mo</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 fait %2 Mo&#xa0;: Send to Kindle accepte au plus 50 Mo par e-mail.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -714,6 +719,14 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
             <numerusform>%n déclaration d&apos;encodage ajoutée</numerusform>
             <numerusform>%n déclarations d&apos;encodage ajoutées</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>les liens et les images corrigés pour Send to Kindle</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>la couverture désignée dans le paquet</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

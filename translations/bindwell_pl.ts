@@ -373,8 +373,8 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <translation>Osadź całe czcionki w tym uruchomieniu.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Przygotuj książki do Send to Kindle: każdy dokument treści deklaruje swoje kodowanie, a każda książka podaje kod języka (opcja KindleReady) w tym uruchomieniu.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Przygotuj książki do Send to Kindle: każdy dokument treści deklaruje swoje kodowanie i nie linkuje do treści głównej żadnego rozdziału, żaden obraz nie jest bez źródła, a każda książka podaje kod języka i swoją okładkę na oba sposoby (opcja KindleReady) w tym uruchomieniu.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -693,6 +693,11 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 ma %2 MB: Send to Kindle przyjmuje e-mailem najwyżej 50 MB.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -730,6 +735,14 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
             <numerusform>dodano %n deklaracje kodowania</numerusform>
             <numerusform>dodano %n deklaracji kodowania</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>linki i obrazy poprawione dla Send to Kindle</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>okładka wskazana w pakiecie</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -363,8 +363,8 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <translation>Incorporar as fontes inteiras nesta execução.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Preparar os livros para o Send to Kindle: cada documento de conteúdo declara sua codificação e cada livro indica um código de idioma (opção KindleReady) nesta execução.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Preparar os livros para o Send to Kindle: cada documento de conteúdo declara sua codificação e não aponta para o corpo de nenhum capítulo, nenhuma imagem fica sem origem, e cada livro indica um código de idioma e sua capa das duas formas (opção KindleReady) nesta execução.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -680,6 +680,11 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 tem %2 MB: o Send to Kindle aceita no máximo 50 MB por e-mail.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -713,6 +718,14 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
             <numerusform>%n declaração de codificação adicionada</numerusform>
             <numerusform>%n declarações de codificação adicionadas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>os links e as imagens corrigidos para o Send to Kindle</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>a capa indicada no pacote</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

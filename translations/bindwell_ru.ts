@@ -373,8 +373,8 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <translation>Встроить шрифты целиком в этом запуске.</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>Подготовить книги для Send to Kindle: каждый документ содержимого объявляет свою кодировку, а каждая книга указывает код языка (параметр KindleReady) в этом запуске.</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>Подготовить книги для Send to Kindle: каждый документ содержимого объявляет свою кодировку и не ссылается на тело главы, ни одно изображение не остаётся без источника, а каждая книга указывает код языка и свою обложку обоими способами (параметр KindleReady) в этом запуске.</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -693,6 +693,11 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 МБ</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 занимает %2 МБ: Send to Kindle принимает по электронной почте не более 50 МБ.</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -730,6 +735,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
             <numerusform>добавлено %n объявления кодировки</numerusform>
             <numerusform>добавлено %n объявлений кодировки</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>ссылки и изображения исправлены для Send to Kindle</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>обложка указана в пакете</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -352,8 +352,8 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <translation>本次运行中嵌入完整的字体。</translation>
     </message>
     <message>
-        <source>Make the books ready for Send to Kindle: each content document declares its encoding and each book names a language code (option KindleReady) in this run.</source>
-        <translation>本次运行中为 Send to Kindle 准备书籍：每个内容文档声明其编码，每本书注明语言代码（选项 KindleReady）。</translation>
+        <source>Make the books ready for Send to Kindle: each content document declares its encoding and links to no chapter&apos;s body, no picture lacks a source, and each book names a language code and its cover both ways (option KindleReady) in this run.</source>
+        <translation>本次运行中为 Send to Kindle 准备书籍：每个内容文档声明其编码且不链接到章节正文元素，没有缺少来源的图片，每本书注明语言代码并以两种方式标明封面（选项 KindleReady）。</translation>
     </message>
     <message>
         <source>Do not ready the books for Send to Kindle in this run.</source>
@@ -666,6 +666,11 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <extracomment>%1 is a number of megabytes, with one decimal.</extracomment>
         <translation>%1 MB</translation>
     </message>
+    <message>
+        <source>%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail.</source>
+        <extracomment>%1 is the book, %2 its size in megabytes: &quot;Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by e-mail.&quot;</extracomment>
+        <translation>%1 大小为 %2 MB：Send to Kindle 通过电子邮件最多接收 50 MB。</translation>
+    </message>
     <message numerus="yes">
         <source>%n stylesheets deleted</source>
         <translation>
@@ -695,6 +700,14 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <translation>
             <numerusform>添加了 %n 条编码声明</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the links and pictures mended for Send to Kindle</source>
+        <translation>已为 Send to Kindle 修正链接和图片</translation>
+    </message>
+    <message>
+        <source>the cover named in the package</source>
+        <translation>已在包文档中标明封面</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>

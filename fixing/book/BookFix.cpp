@@ -10,6 +10,7 @@
 #include "ContentDocuments.h"
 #include "ContentReader.h"
 #include "ContentWalk.h"
+#include "Cover.h"
 #include "FileIdentity.h"
 #include "FileSystemObject.h"
 #include "FontFiles.h"
@@ -208,6 +209,9 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
         fix.leftAlone = ready.leftAlone;
         fix.changed |= ready.changed;
         record.encodingsDeclared = ready.encodingsDeclared;
+        record.bodyLinksCut = ready.bodyLinksCut;
+        record.picturesRemoved = ready.picturesRemoved;
+        record.coversNamed += ready.coversNamed;
         record.language = ready.language;
         if (!ready.note.empty()) {
             record.languageNotFound = true;
@@ -219,6 +223,43 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
     if (characters && !fix.leftAlone && characters->Readable())
         fix.cut = fonts.Cut(characters->Characters(CutPage));
     return fix;
+}
+
+// Kobo's readers find a cover only by its property: an EPUB 3 package
+// document that names it only by the meta gets the property, edited in
+// the working folder. Whether one was.
+bool GiveCoversTheirProperty(const std::string& folder, FixRecord& record)
+{
+    bool given = false;
+    for (const EditedFile& file : FindEditedFiles(PathText::AsFolder(folder))) {
+        if (file.kind != EditedFile::PackageDocument)
+            continue;
+        const std::string path = PathText::Join(folder, file.name);
+        if (!FileSystem().FileExists(path))
+            continue;
+        if (const std::optional<std::string> named = GiveCoverItsProperty(ReadTextFile(path))) {
+            WriteWholeFile(path, *named);
+            ++record.coversNamed;
+            given = true;
+        }
+    }
+    return given;
+}
+
+// The size of the file at path; 0 where it cannot be told.
+std::uint64_t SizeOf(const std::string& path)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::uint64_t>(size);
+}
+
+// Notes in record a book too large for Send to Kindle to take by e-mail.
+void NoteKindleSize(const std::string& path, FixRecord& record)
+{
+    const std::uint64_t size = SizeOf(path);
+    if (size > KindleReadiness::MostMailedBytes)
+        record.tooLargeForKindle = size;
 }
 
 bool FolderIsEmpty(const std::string& folder)
@@ -252,7 +293,8 @@ struct PicturesToPack {
 // pictures named. A book of which only pictures were to change, and none
 // did, is already as the options ask: its new archive goes.
 AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::vector<std::string>> carryAllBut,
-                   Attempt attempt, FixRecord record, const std::optional<PicturesToPack>& pictures = std::nullopt)
+                   Attempt attempt, FixRecord record, bool kindleSize,
+                   const std::optional<PicturesToPack>& pictures = std::nullopt)
 {
     if (pictures)
         TheZipRequest().carriedTransform =
@@ -292,9 +334,14 @@ AttemptResult Pack(NewArchive archive, BookScratch& scratch, std::optional<std::
         if (pictures->alone && record.picturesFitted == 0) {
             DeleteFileIfExists(archive.archive);
             scratch.temporaryArchive.clear();
+            if (kindleSize)
+                NoteKindleSize(archive.book, record);
             return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, std::move(record)};
         }
     }
+    // The size once fixed: after every edit, the pictures' too.
+    if (kindleSize)
+        NoteKindleSize(archive.archive, record);
     return BookResult{BookResult::Fixed, {}, std::move(archive), std::move(record)};
 }
 
@@ -360,6 +407,8 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     if (walk.leftAlone)
         return BookResult{BookResult::LeftAlone, *walk.leftAlone, std::nullopt, {}};
 
+    const bool coversGiven = options.koboBooks && GiveCoversTheirProperty(folder, record);
+
     // A book of which nothing was unpacked is unpacked whole, so that one
     // that unpacks to nothing fails below.
     const bool carry = attempt == Attempt::CarryUntouched && !edited.empty() && !FolderIsEmpty(folder);
@@ -393,9 +442,13 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         if (!names.empty())
             pictures = PicturesToPack{*rule, std::move(names)};
     }
-    const bool othersChange = walk.changed || content.changed || (options.intlFonts && !holdsTheFonts);
-    if (!othersChange && !pictures)
+    const bool othersChange =
+        walk.changed || content.changed || coversGiven || (options.intlFonts && !holdsTheFonts);
+    if (!othersChange && !pictures) {
+        if (options.kindleReady)
+            NoteKindleSize(book, record);
         return BookResult{BookResult::AlreadyFixed, {}, std::nullopt, std::move(record)};
+    }
     if (pictures)
         pictures->alone = !othersChange;
     if (const auto problem = unpackTheRest())
@@ -411,7 +464,8 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     }
     if (packing)
         packing();
-    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, std::move(record), pictures);
+    return Pack(archive, scratch, carry ? std::optional(edited) : std::nullopt, attempt, std::move(record),
+                options.kindleReady, pictures);
 }
 
 }  // namespace

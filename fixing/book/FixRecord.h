@@ -57,4 +57,18 @@ struct FixRecord {
                 return;
         notes.push_back(note);
     }
+
+    // Send to Kindle's mends of the markup: links cut back to their path
+    // from a fragment naming the body they point to, img elements without
+    // a source deleted.
+    std::size_t bodyLinksCut = 0;
+    std::size_t picturesRemoved = 0;
+
+    // Package documents that name their cover anew: both ways for Send to
+    // Kindle, by the property for Kobo.
+    std::size_t coversNamed = 0;
+
+    // The new book's size in bytes, where Send to Kindle is to be ready and
+    // the book is more than it takes by e-mail; 0 otherwise.
+    std::uint64_t tooLargeForKindle = 0;
 };

@@ -1,9 +1,11 @@
-// Readying one book for Send to Kindle: encodings declared, a language code named.
+// Readying one book for Send to Kindle: encodings declared, a language code named, links, pictures and the cover mended.
 #include "KindleReadiness.h"
 
 #include "AsciiText.h"
+#include "Cover.h"
 #include "EncodingDeclaration.h"
 #include "HtmlLanguage.h"
+#include "KindleMarkup.h"
 #include "PathText.h"
 #include "TextFile.h"
 #include "TextLanguage.h"
@@ -33,6 +35,7 @@ KindleReadiness::KindleReadiness(const std::string& folder, const std::vector<st
         const PackageContents contents = ReadPackageContents(package.bytes, name);
         contents_.spine.insert(contents_.spine.end(), contents.spine.begin(), contents.spine.end());
         contents_.xhtmlItems.insert(contents.xhtmlItems.begin(), contents.xhtmlItems.end());
+        contents_.ncxItems.insert(contents.ncxItems.begin(), contents.ncxItems.end());
         const PackageLanguage::Kind kind = package.language.kind;
         if (kind == PackageLanguage::Rewrite || kind == PackageLanguage::FromText)
             unusable_.insert(Folded(package.language.value));
@@ -44,7 +47,9 @@ KindleReadiness::KindleReadiness(const std::string& folder, const std::vector<st
 
 std::vector<std::string> KindleReadiness::ContentPatterns() const
 {
-    return DocumentPatterns(contents_, false);
+    std::vector<std::string> patterns = DocumentPatterns(contents_, false);
+    patterns.insert(patterns.end(), contents_.ncxItems.begin(), contents_.ncxItems.end());
+    return patterns;
 }
 
 void KindleReadiness::Head(const std::string& name, std::string_view head)
@@ -73,12 +78,20 @@ void KindleReadiness::JudgeHtmlLanguage(const std::string& name, const HtmlLangu
 
 bool KindleReadiness::WantsWhole(const std::string& name) const
 {
-    return IsContent(name) && (fromText_ || needsDeclaration_.count(name) || carriesUnusable_.count(name) ||
-                               htmlBeyondHead_.count(name));
+    return IsContent(name) || IsNcx(name);
 }
 
 bool KindleReadiness::Whole(const std::string& name, std::string_view bytes)
 {
+    if (!IsContent(name)) {
+        if (IsNcx(name) && MayNeedKindleMends(bytes))
+            mendable_[name] = std::string(bytes);
+        return true;
+    }
+    if (std::optional<std::string> id = BodyId(bytes))
+        bodyIds_[name] = std::move(*id);
+    if (MayNeedKindleMends(bytes))
+        mendable_[name] = std::string(bytes);
     if (htmlBeyondHead_.count(name))
         JudgeHtmlLanguage(name, ReadHtmlLanguage(bytes));
     if (needsDeclaration_.count(name)) {
@@ -164,5 +177,26 @@ KindleReadiness::Result KindleReadiness::Finish(ContentEdits& edits)
         edits.Replace(name, bytes);
     result.changed |= !prefixes_.empty() || !replacements_.empty();
     result.encodingsDeclared = declared_.size();
+    // The cover and the markup, over what the edits before left.
+    for (const Package& package : packages_)
+        if (std::optional<std::string> named = NameCoverBothWays(edits.Current(package.name, package.bytes))) {
+            edits.Replace(package.name, std::move(*named));
+            ++result.coversNamed;
+            result.changed = true;
+        }
+    MendMarkup(edits, result);
     return result;
+}
+
+void KindleReadiness::MendMarkup(ContentEdits& edits, Result& result) const
+{
+    for (const auto& [name, own] : mendable_) {
+        std::optional<KindleMends> mends = MendKindleMarkup(edits.Current(name, own), name, bodyIds_);
+        if (!mends)
+            continue;
+        edits.Replace(name, std::move(mends->document));
+        result.bodyLinksCut += mends->links;
+        result.picturesRemoved += mends->pictures;
+        result.changed = true;
+    }
 }

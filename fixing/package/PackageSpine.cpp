@@ -70,6 +70,8 @@ PackageContents ReadPackageContents(std::string_view packageDocument, const std:
             items.emplace(attributes.value(QLatin1String("id")).toString(), *entry);
             if (attributes.value(QLatin1String("media-type")).trimmed() == u"application/xhtml+xml")
                 contents.xhtmlItems.insert(*entry);
+            if (attributes.value(QLatin1String("media-type")).trimmed() == u"application/x-dtbncx+xml")
+                contents.ncxItems.insert(*entry);
         } else if (xml.name() == u"itemref" && parent == u"spine") {
             spine.push_back(attributes.value(QLatin1String("idref")).toString());
         }

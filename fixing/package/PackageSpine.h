@@ -18,6 +18,7 @@ class QString;
 struct PackageContents {
     std::vector<std::string> spine;    // the spine's items, in its order, each once
     std::set<std::string> xhtmlItems;  // items of media type application/xhtml+xml
+    std::set<std::string> ncxItems;    // items of media type application/x-dtbncx+xml: the NCX
 };
 
 // The entry an href names from the folder of documentEntry (a package or

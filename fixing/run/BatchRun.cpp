@@ -49,7 +49,8 @@ struct RunState {
     WorkingFolderLock lock;
     std::vector<std::string> failedBooks;  // with keepGoing
     std::vector<std::string> leftAlone;    // "ENTRY: REASON", one per book the fix could not edit safely
-    std::vector<std::string> notes;        // "ENTRY: no language found", one per note of a book
+    std::vector<std::string> notes;        // "ENTRY: no language found", one per note of a book, and sentences
+                                           // that name the book themselves
     long long unnamed = 0;                 // books whose language was not found
     long long originalsKept = 0;           // books whose originals went to the Trash
     long long untouched = 0;               // books already as the options ask
@@ -191,6 +192,11 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
     for (const std::string& note : result.record.notes) {
         state.notes.push_back(window.EntryText(index) + ": " + note);
         window.BookNoted(index, note);
+    }
+    if (result.record.tooLargeForKindle > 0) {
+        const std::string said = TooLargeForKindleText(window.EntryText(index), result.record.tooLargeForKindle);
+        state.notes.push_back(said);
+        window.BookSaid(index, said);
     }
     state.unnamed += result.record.languageNotFound ? 1 : 0;
     switch (result.kind) {

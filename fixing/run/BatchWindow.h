@@ -47,6 +47,11 @@ public:
     // The fix says note of the book of entry index ("no language found").
     virtual void BookNoted(std::size_t /*index*/, const std::string& /*note*/) {}
 
+    // The fix says sentence, which names the book of entry index itself
+    // ("Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB by
+    // e-mail.").
+    virtual void BookSaid(std::size_t /*index*/, const std::string& /*sentence*/) {}
+
     // A replaced book's original went to the Trash, where kept names it.
     virtual void OriginalKept(const std::string& /*bookPath*/, const std::string& /*kept*/) {}
 

@@ -63,6 +63,16 @@ std::string SizeText(std::uint64_t bytes)
     return Words::Fill(Words::translate("FixRecord", "%1 MB"), {number});
 }
 
+std::string TooLargeForKindleText(const std::string& entry, std::uint64_t bytes)
+{
+    // Whole megabytes, up: a book just over the limit is never said to be at it.
+    const std::uint64_t megabytes = (bytes + 999'999) / 1'000'000;
+    //: %1 is the book, %2 its size in megabytes: "Series/Atlas.epub is 63 MB: Send to Kindle takes at most 50 MB
+    //: by e-mail."
+    return Words::Fill(Words::translate("FixRecord", "%1 is %2 MB: Send to Kindle takes at most 50 MB by e-mail."),
+                       {entry, std::to_string(megabytes)});
+}
+
 std::string RecordWords(const FixRecord& record)
 {
     std::vector<std::string> parts;
@@ -87,6 +97,10 @@ std::string RecordWords(const FixRecord& record)
     if (record.encodingsDeclared > 0)
         parts.push_back(Words::translate("FixRecord", "%n encoding declarations added", nullptr,
                                          Count(record.encodingsDeclared)));
+    if (record.bodyLinksCut > 0 || record.picturesRemoved > 0)
+        parts.push_back(Words::translate("FixRecord", "the links and pictures mended for Send to Kindle"));
+    if (record.coversNamed > 0)
+        parts.push_back(Words::translate("FixRecord", "the cover named in the package"));
     std::string words;
     for (const std::string& part : parts)
         if (!part.empty())

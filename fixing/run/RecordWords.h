@@ -13,6 +13,11 @@
 // de"); empty where the record counts nothing.
 std::string RecordWords(const FixRecord& record);
 
+// Why a book fixed for Send to Kindle cannot be mailed to it: "Series/Atlas.epub
+// is 63 MB: Send to Kindle takes at most 50 MB by e-mail.", entry being the
+// book as the run names it and bytes its size.
+std::string TooLargeForKindleText(const std::string& entry, std::uint64_t bytes);
+
 // A size as the summaries give it: "940 bytes", "94 KB", "4.1 MB" (kilo
 // and mega as a thousand and a million, as file managers count them).
 std::string SizeText(std::uint64_t bytes);

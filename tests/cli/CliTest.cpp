@@ -176,6 +176,41 @@ TEST(BindwellCli, ADryRunSaysWhatARunThenDoes)
     EXPECT_EQ(ReadFile(home / "books/fixed.epub"), fixed);
 }
 
+// Send to Kindle's mends in the words of a dry run, and a book too large
+// to be mailed to it named by its place in the folder, in a dry run and a
+// run alike.
+TEST(BindwellCli, SaysWhatSendToKindleMendsAndWhichBooksAreTooLarge)
+{
+    TempFolder home;
+    const std::string atlas = home / "books/Series/Atlas.epub";
+    MakeEpub(atlas, EpubVersion::Three);
+    std::string chapter = EntryBytes(atlas, "OEBPS/Text/chapter1.xhtml"), nav = EntryBytes(atlas, "OEBPS/nav.xhtml");
+    chapter.replace(chapter.find("<body>"), 6, "<body id=\"b1\">");
+    nav.replace(nav.find("chapter1.xhtml\""), 15, "chapter1.xhtml#b1\"");
+    std::string noise(52'900'000, '\0');
+    std::uint64_t state = 37;
+    for (std::size_t i = 0; i + 8 <= noise.size(); i += 8) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        const std::uint64_t r = state ^ (state >> 29);
+        std::copy_n(reinterpret_cast<const char*>(&r), 8, &noise[i]);
+    }
+    BuildZip(atlas, {{"OEBPS/Text/chapter1.xhtml", chapter}, {"OEBPS/nav.xhtml", nav},
+                     {"OEBPS/noise.bin", noise, EntrySpec::File, true}}, true);
+    noise.clear();
+    const std::string said = "Series/Atlas.epub is 53 MB: Send to Kindle takes at most 50 MB by e-mail.";
+
+    const Result dry = RunCli("--dry-run --kindle --no-fonts '" + home / "books" + "'", home);
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out.rfind("Series/Atlas.epub: would change: ", 0), 0u) << dry.out;
+    EXPECT_NE(dry.out.find("; the links and pictures mended for Send to Kindle\n"), std::string::npos) << dry.out;
+    EXPECT_EQ(dry.err, said + "\n");
+
+    const Result run = RunCli("--kindle --no-fonts --no-keep-originals '" + home / "books" + "'", home);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, said + "\n");
+    EXPECT_EQ(EntryBytes(atlas, "OEBPS/nav.xhtml").find("#b1"), std::string::npos);
+}
+
 // The help and the messages in the session's language, Qt's own words
 // (the usage line) included.
 TEST(BindwellCli, SpeaksTheSessionsLanguage)

@@ -925,6 +925,73 @@ TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsInBooksReadiedForSendToKindle)
     EXPECT_NE(EntryBytes(books[3], chapterName).find("xml:lang=\"de\""), std::string::npos);
 }
 
+// Nor in books whose links, pictures and covers Send to Kindle mends:
+// links from the nav, the NCX and the chapter to the chapter's body id,
+// pictures without a source, and covers named by the property only, by
+// the meta only, by a meta naming a missing id, by the id "cover" only.
+TEST_F(BatchRunTest, EpubcheckFindsNoNewErrorsInBooksWhoseMarkupAndCoverSendToKindleMends)
+{
+    if (!EpubcheckIsInstalled())
+        GTEST_SKIP() << "epubcheck is not installed";
+    const std::string chapterName = "OEBPS/Text/chapter1.xhtml";
+    const auto book = [&](const std::string& name, EpubVersion version,
+                          const std::function<void(std::string& opf, std::string& chapter)>& edit) {
+        const std::string path = Book(name, version);
+        std::string opf = EntryBytes(path, BookPackage), chapter = EntryBytes(path, chapterName);
+        edit(opf, chapter);
+        BuildZip(path, {{BookPackage, opf}, {chapterName, chapter}}, true);
+        return path;
+    };
+    const auto replace = [](std::string& text, const std::string& what, const std::string& with) {
+        text.replace(text.find(what), what.size(), with);
+    };
+    const auto linked = [&](std::string&, std::string& chapter) {
+        replace(chapter, "<body>", "<body id=\"b1\">");
+        replace(chapter, "</body>", "<p><a href=\"chapter1.xhtml#b1\">top</a><img alt=\"\"/><img></img></p></body>");
+    };
+    const std::string metadataEnd = "\r\n</metadata>";
+    std::vector<std::string> books = {
+        book("links3.epub", EpubVersion::Three, linked),
+        book("links2.epub", EpubVersion::Two, linked),
+        book("property.epub", EpubVersion::Three,
+             [&](std::string& opf, std::string&) {
+                 replace(opf, "media-type=\"image/png\"", "media-type=\"image/png\" properties=\"cover-image\"");
+             }),
+        book("meta.epub", EpubVersion::Three,
+             [&](std::string& opf, std::string&) {
+                 replace(opf, metadataEnd, "\r\n<meta name=\"cover\" content=\"pic\"/>" + metadataEnd);
+             }),
+        book("missing.epub", EpubVersion::Two,
+             [&](std::string& opf, std::string&) {
+                 replace(opf, metadataEnd, "\r\n<meta name=\"cover\" content=\"gone\"/>" + metadataEnd);
+                 replace(opf, "id=\"pic\"", "id=\"cover\"");
+             }),
+        book("id3.epub", EpubVersion::Three, [&](std::string& opf, std::string&) { replace(opf, "id=\"pic\"", "id=\"cover\""); }),
+        book("id2.epub", EpubVersion::Two, [&](std::string& opf, std::string&) { replace(opf, "id=\"pic\"", "id=\"cover\""); }),
+    };
+    // The links of the nav and the NCX too.
+    std::string nav = EntryBytes(books[0], "OEBPS/nav.xhtml"), ncx = EntryBytes(books[1], "OEBPS/toc.ncx");
+    replace(nav, "chapter1.xhtml\"", "chapter1.xhtml#b1\"");
+    replace(ncx, "chapter1.xhtml\"", "chapter1.xhtml#b1\"");
+    BuildZip(books[0], {{"OEBPS/nav.xhtml", nav}}, true);
+    BuildZip(books[1], {{"OEBPS/toc.ncx", ncx}}, true);
+
+    const std::vector<std::string> before = EpubcheckErrors(books, runtime.path());
+    Options(false, false, false, false);
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    const std::vector<std::string> after = EpubcheckErrors(books, runtime.path());
+    for (std::size_t i = 0; i < books.size(); ++i)
+        EXPECT_EQ(NewErrors(before[i], after[i]), "") << books[i] << " had\n" << before[i];
+    EXPECT_EQ(EntryBytes(books[0], "OEBPS/nav.xhtml").find("#b1"), std::string::npos);
+    EXPECT_EQ(EntryBytes(books[1], "OEBPS/toc.ncx").find("#b1"), std::string::npos);
+    for (const std::size_t i : {2u, 3u, 5u})
+        EXPECT_NE(EntryBytes(books[i], BookPackage).find("properties=\"cover-image\""), std::string::npos) << books[i];
+    for (const std::size_t i : {2u, 4u, 5u, 6u})
+        EXPECT_NE(EntryBytes(books[i], BookPackage).find("content=\"" + std::string(i == 2 ? "pic" : "cover") + "\"/>"),
+                  std::string::npos) << books[i];
+}
+
 // Nor in books whose publishers fixed line heights, margins, typefaces,
 // sizes and colours everywhere (font shorthands, a picture's data address
 // that holds declarations of its own), with their own embedded font and a

@@ -14,7 +14,9 @@
 #include <hb.h>
 
 #include <filesystem>
+#include <cstring>
 #include <map>
+#include <random>
 #include <set>
 #include <string_view>
 #include <sys/stat.h>
@@ -317,6 +319,196 @@ TEST_F(EReaderBooks, SendToKindleKeepsWhatTheBookSaysAndSaysWhatItSaw)
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     for (const auto& [book, bytes] : once)
         EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// A package document of version ("2.0", "3.0") with the nav and NCX, its
+// metadata ending in metadata, its manifest holding items besides.
+std::string LinkedPackage(const std::string& version, const std::string& metadata, const std::string& items)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"" +
+           version +
+           "\" unique-identifier=\"uid\">\n  <metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+           "    <dc:identifier id=\"uid\">urn:uuid:12345678-1234-4234-8234-123456789abc</dc:identifier>\n"
+           "    <dc:title>A Book</dc:title>\n    <dc:language>en</dc:language>\n"
+           "    <meta property=\"dcterms:modified\">2024-01-01T00:00:00Z</meta>" +
+           metadata +
+           "\n  </metadata>\n  <manifest>\n"
+           "    <item id=\"nav\" href=\"nav.xhtml\" media-type=\"application/xhtml+xml\" properties=\"nav\"/>\n"
+           "    <item id=\"ncx\" href=\"toc.ncx\" media-type=\"application/x-dtbncx+xml\"/>\n"
+           "    <item id=\"c1\" href=\"Text/ch1.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "    <item id=\"c2\" href=\"Text/sub/ch2.xhtml\" media-type=\"application/xhtml+xml\"/>\n"
+           "    <item id=\"css\" href=\"style.css\" media-type=\"text/css\"/>\n" +
+           items + "  </manifest>\n  <spine toc=\"ncx\"><itemref idref=\"c1\"/><itemref idref=\"c2\"/></spine>\n</package>\n";
+}
+
+const char Declared[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+
+std::string Chapter(const std::string& bodyId, const std::string& body)
+{
+    return Declared + Page(body).replace(Page(body).find("<body>"), 6, "<body id=\"" + bodyId + "\">");
+}
+
+std::string Ncx(const std::string& points)
+{
+    return std::string(Declared) +
+           "<ncx xmlns=\"http://www.daisy.org/z3986/2005/ncx/\" version=\"2005-1\"><head><meta name=\"dtb:uid\" "
+           "content=\"urn:uuid:12345678-1234-4234-8234-123456789abc\"/></head><docTitle><text>A Book</text>"
+           "</docTitle><navMap>" + points + "</navMap></ncx>\n";
+}
+
+std::string NavPoint(const std::string& id, const std::string& src)
+{
+    return "<navPoint id=\"" + id + "\" playOrder=\"" + id.substr(1) + "\"><navLabel><text>" + id +
+           "</text></navLabel><content src=\"" + src + "\"/></navPoint>";
+}
+
+std::string Nav(const std::string& links)
+{
+    return std::string(Declared) +
+           "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:epub=\"http://www.idpf.org/2007/ops\">"
+           "<head><title>T</title></head>\n<body><nav epub:type=\"toc\"><ol>" + links + "</ol></nav></body></html>\n";
+}
+
+// Send to Kindle: links from the nav, the NCX and the chapters to a
+// chapter's body id lose the fragment, whatever their path ("./", "../",
+// folders); links to a section, and external ones, keep it. Every img
+// without a source goes, end tag and all; one with a source stays. A
+// second pass changes nothing.
+TEST_F(EReaderBooks, SendToKindleCutsLinksToABodyAndDeletesPicturesWithoutASource)
+{
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    const auto li = [](const std::string& href) { return "<li><a href=\"" + href + "\">x</a></li>"; };
+    const std::string nav = Nav(li("Text/ch1.xhtml#b1") + li("./Text/sub/ch2.xhtml#body%202") + li("Text/ch1.xhtml#s1") +
+                                li("http://example.com/Text/ch1.xhtml#b1") + li("Text/sub/../ch1.xhtml#b1"));
+    const std::string ncx = Ncx(NavPoint("p1", "Text/ch1.xhtml#b1") + NavPoint("p2", "Text/sub/ch2.xhtml#s2") +
+                                NavPoint("p3", "./Text/sub/ch2.xhtml#body 2"));
+    const std::string pictures = "<p><img/>a<img alt=\"\" />b<img class=\"x\"></img>c"
+                                 "<img src=\"../Images/a.png\" alt=\"\"/>d<img alt=\"\"> </img></p>";
+    const std::string ch1 = Chapter("b1", "<section id=\"s1\">" + pictures + "<a href=\"sub/ch2.xhtml#body 2\">n</a>"
+                                          "<a href=\"#b1\">top</a></section>");
+    const std::string ch2 = Chapter("body 2", "<p id=\"s2\"><a href=\"../ch1.xhtml#b1\">back</a>"
+                                              "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                              "xmlns:xlink=\"http://www.w3.org/1999/xlink\"><a xlink:href=\"../ch1."
+                                              "xhtml#b1\"><text>t</text></a></svg></p>");
+    const std::string book =
+        Book("linked.epub", LinkedPackage("3.0", "", ""),
+             {{"nav.xhtml", nav}, {"toc.ncx", ncx}, {"Text/ch1.xhtml", ch1}, {"Text/sub/ch2.xhtml", ch2}});
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_EQ(EntryBytes(book, "OEBPS/nav.xhtml"),
+              Nav(li("Text/ch1.xhtml") + li("./Text/sub/ch2.xhtml") + li("Text/ch1.xhtml#s1") +
+                  li("http://example.com/Text/ch1.xhtml#b1") + li("Text/sub/../ch1.xhtml")));
+    EXPECT_EQ(EntryBytes(book, "OEBPS/toc.ncx"),
+              Ncx(NavPoint("p1", "Text/ch1.xhtml") + NavPoint("p2", "Text/sub/ch2.xhtml#s2") +
+                  NavPoint("p3", "./Text/sub/ch2.xhtml")));
+    EXPECT_EQ(EntryBytes(book, "OEBPS/Text/ch1.xhtml"),
+              Chapter("b1", "<section id=\"s1\"><p>abc<img src=\"../Images/a.png\" alt=\"\"/>d </p>"
+                            "<a href=\"sub/ch2.xhtml\">n</a><a href=\"#b1\">top</a></section>"))
+        << "a link to the document itself has nothing but its fragment: it stays";
+    EXPECT_EQ(EntryBytes(book, "OEBPS/Text/sub/ch2.xhtml"),
+              Chapter("body 2", "<p id=\"s2\"><a href=\"../ch1.xhtml\">back</a><svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                "xmlns:xlink=\"http://www.w3.org/1999/xlink\"><a xlink:href=\"../ch1.xhtml\">"
+                                "<text>t</text></a></svg></p>"));
+
+    const std::string once = ReadFile(book);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    EXPECT_TRUE(ReadFile(book) == once) << "a second pass changes nothing";
+}
+
+// The cover, named both ways for Send to Kindle: in EPUB 3 the property
+// and the meta, in EPUB 2 the meta alone; a meta that names a missing id
+// is mended; two candidates, or none, and nothing changes. For Kobo alone,
+// an EPUB 3 cover named only by the meta gets the property, and nothing
+// else changes.
+TEST_F(EReaderBooks, TheCoverIsNamedBothWays)
+{
+    const std::string image = "    <item id=\"cover\" href=\"Images/front.jpg\" media-type=\"image/jpeg\"/>\n";
+    const std::string named = "    <item id=\"cover\" href=\"Images/front.jpg\" media-type=\"image/jpeg\" "
+                              "properties=\"cover-image\"/>\n";
+    const std::string byFile = "    <item id=\"i1\" href=\"Images/Cover.png\" media-type=\"image/png\" />\n";
+    const std::string byFileNamed = "    <item id=\"i1\" href=\"Images/Cover.png\" media-type=\"image/png\" "
+                                    "properties=\"cover-image\" />\n";
+    const std::string meta = "\n    <meta name=\"cover\" content=\"cover\"/>";
+    const std::string missing = "\n    <meta content=\"gone\" name=\"cover\"/>";
+    struct Case {
+        std::string entry, version, metadata, items, fixed;  // fixed: the package as it is to be ("": as it was)
+    };
+    const std::vector<Case> cases = {
+        {"property.epub", "3.0", "", named, LinkedPackage("3.0", meta, named)},
+        {"meta.epub", "3.0", meta, image, LinkedPackage("3.0", meta, named)},
+        {"missing.epub", "3.0", missing, byFile,
+         LinkedPackage("3.0", "\n    <meta content=\"i1\" name=\"cover\"/>", byFileNamed)},
+        {"id.epub", "3.0", "", image, LinkedPackage("3.0", meta, named)},
+        {"twice.epub", "3.0", "", image + byFile, ""},
+        {"none.epub", "3.0", missing, "", ""},
+        {"two-meta.epub", "2.0", meta, image, ""},
+        {"two-id.epub", "2.0", "", byFile, LinkedPackage("2.0", "\n    <meta name=\"cover\" content=\"i1\"/>", byFile)},
+        {"two-missing.epub", "2.0", missing, image,
+         LinkedPackage("2.0", "\n    <meta content=\"cover\" name=\"cover\"/>", image)},
+        {"two-twice.epub", "2.0", "", image + byFile, ""},
+    };
+    const std::string chapter = Chapter("b1", "<p>x</p>");
+    std::map<std::string, std::string> packages;  // book -> as it is to be
+    for (const Case& c : cases) {
+        const std::string opf = LinkedPackage(c.version, c.metadata, c.items);
+        packages[Book(c.entry, opf, {{"Text/ch1.xhtml", chapter}})] = c.fixed.empty() ? opf : c.fixed;
+    }
+    // Kobo alone: the property, and not the Send to Kindle edits.
+    const std::string undeclared = Page("<p>x</p>");
+    const std::string kobo = Book("kobo.epub", LinkedPackage("3.0", meta, image), {{"Text/ch1.xhtml", undeclared}});
+    const std::string koboId = Book("kobo-id.epub", LinkedPackage("3.0", "", image), {{"Text/ch1.xhtml", undeclared}});
+    const std::string koboTwo = Book("kobo-2.epub", LinkedPackage("2.0", meta, image), {{"Text/ch1.xhtml", undeclared}});
+
+    SettingsStore::PutOption(OptionKey::IntlFonts, false);
+    SettingsStore::PutOption(OptionKey::KoboBooks, true);
+    for (auto& [entry, ticked] : window.entries)
+        ticked = entry.starts_with("kobo");
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_EQ(EntryBytes(kobo, "OEBPS/content.opf"), LinkedPackage("3.0", meta, named));
+    EXPECT_EQ(EntryBytes(kobo, "OEBPS/Text/ch1.xhtml"), undeclared) << "no Send to Kindle edit";
+    EXPECT_EQ(EntryBytes(koboId, "OEBPS/content.opf"), LinkedPackage("3.0", "", image)) << "not named by the meta";
+    EXPECT_EQ(EntryBytes(koboTwo, "OEBPS/content.opf"), LinkedPackage("2.0", meta, image)) << "EPUB 2 has no properties";
+
+    SettingsStore::PutOption(OptionKey::KoboBooks, false);
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    for (auto& [entry, ticked] : window.entries)
+        ticked = !entry.starts_with("kobo");
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    for (const auto& [book, opf] : packages)
+        EXPECT_EQ(EntryBytes(book, "OEBPS/content.opf"), opf) << book;
+
+    std::map<std::string, std::string> once;
+    for (const auto& [book, opf] : packages)
+        once[book] = ReadFile(book);
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
+    for (const auto& [book, bytes] : once)
+        EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// A book larger than Send to Kindle takes by e-mail is fixed all the same,
+// and the summary names it with its size; one within the limit is not named.
+TEST_F(EReaderBooks, ABookTooLargeToMailIsNamed)
+{
+    SettingsStore::PutOption(OptionKey::IntlFonts, false);
+    SettingsStore::PutOption(OptionKey::KindleReady, true);
+    std::string noise(52'900'000, '\0');
+    std::mt19937_64 random(37);
+    for (std::size_t i = 0; i + 8 <= noise.size(); i += 8) {
+        const std::uint64_t r = random();
+        std::memcpy(&noise[i], &r, 8);
+    }
+    const std::string page = Page("<p>x</p>");
+    const std::string large = Book("large.epub", Package("en", {"a.xhtml"}), {{"a.xhtml", page}},
+                                   {{"OEBPS/noise.bin", noise, EntrySpec::File, true}});
+    noise.resize(1'000'000);
+    const std::string small = Book("small.epub", Package("en", {"a.xhtml"}), {{"a.xhtml", page}},
+                                   {{"OEBPS/noise.bin", noise, EntrySpec::File, true}});
+
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_EQ(EntryBytes(large, "OEBPS/a.xhtml"), Declared + page) << "fixed all the same";
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].details, "large.epub is 53 MB: Send to Kindle takes at most 50 MB by e-mail.");
+    EXPECT_EQ(EntryBytes(small, "OEBPS/a.xhtml"), Declared + page);
 }
 
 // Entries whose names have a part beginning with a dot belong to another

@@ -5,6 +5,8 @@
 #include "LanguageTag.h"
 #include "PackageLanguage.h"
 #include "ContentDocuments.h"
+#include "Cover.h"
+#include "KindleMarkup.h"
 #include "TestFiles.h"
 #include "TextEncoding.h"
 #include "TextLanguage.h"
@@ -371,6 +373,60 @@ TEST(BookLanguage, ContentDocumentsAreFoundAndOrderedByTheSpine)
         EXPECT_EQ(KindOfDocument(hidden, contents), DocumentKind::None) << hidden;
     EXPECT_EQ(InSpineOrder({"OEBPS/a.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/ch2.xhtml"}, contents),
               (std::vector<std::string>{"OEBPS/ch2.xhtml", "OEBPS/Text/ch 1.xhtml", "OEBPS/a.xhtml"}));
+}
+
+// The cover's edits where the package is written otherwise: the property
+// goes beside those the item has, in single quotes too; the meta carries
+// the package's prefix and the indentation of the metadata's children. A
+// package whose elements do not nest, or in UTF-16, is left as it is.
+TEST(Cover, IsNamedBesideWhatThePackageSaysAndNotInPackagesThatDoNotRead)
+{
+    const auto package = [](const std::string& item, const std::string& meta) {
+        return "<opf:package xmlns:opf=\"http://www.idpf.org/2007/opf\" version=\"3.0\"><opf:metadata>\n\t<dc:title>T"
+               "</dc:title>" + meta + "\n</opf:metadata><opf:manifest>" + item + "</opf:manifest></opf:package>";
+    };
+    const std::string svg = "<opf:item id=\"c\" href=\"cover.svg\" media-type=\"image/svg+xml\" properties='svg'/>";
+    EXPECT_EQ(FindCover(package(svg, "")), "c");
+    EXPECT_EQ(NameCoverBothWays(package(svg, "")),
+              package("<opf:item id=\"c\" href=\"cover.svg\" media-type=\"image/svg+xml\" properties='svg cover-image'/>",
+                      "\n\t<opf:meta name=\"cover\" content=\"c\"/>"));
+    EXPECT_EQ(GiveCoverItsProperty(package(svg, "")), std::nullopt) << "not named by the meta";
+    // A meta that names a page, not an image, is mended; one naming
+    // another image stays.
+    const std::string page = "<opf:item id=\"p\" href=\"p.xhtml\" media-type=\"application/xhtml+xml\"/>";
+    const std::string named = "<opf:item id=\"c\" href=\"cover.svg\" media-type=\"image/svg+xml\" "
+                              "properties='svg cover-image'/>";
+    EXPECT_EQ(NameCoverBothWays(package(page + named, "<opf:meta name=\"cover\" content=\"p\"/>")),
+              package(page + named, "<opf:meta name=\"cover\" content=\"c\"/>"));
+    const std::string other = "<opf:item id=\"o\" href=\"o.png\" media-type=\"image/png\"/>";
+    EXPECT_EQ(NameCoverBothWays(package(other + named, "<opf:meta name=\"cover\" content=\"o\"/>")), std::nullopt);
+
+    for (const std::string& unread : {
+             package(svg, "").replace(package(svg, "").find("</dc:title>"), 11, ""),  // an element left open
+             EncodeEdited(package(svg, ""), TextEncoding::Utf16LE)}) {
+        EXPECT_EQ(FindCover(unread), std::nullopt);
+        EXPECT_EQ(NameCoverBothWays(unread), std::nullopt);
+    }
+}
+
+// The markup mends read tags as tags: a picture or a link in a comment,
+// a CDATA section or a script is no element and stays; a document whose
+// markup does not read to its end is left as it is.
+TEST(KindleMarkup, OnlyTagsAreMendedAndOnlyInMarkupThatReads)
+{
+    const std::map<std::string, std::string> bodies = {{"OEBPS/a.xhtml", "top"}};
+    const std::string kept = "<!-- <img/> <a href=\"a.xhtml#top\"/> --><![CDATA[<img/>]]>"
+                             "<script>if (a<b) x = '<img>';</script><style>p{}</style>";
+    const std::string document = "<html><body id=\"top\">" + kept + "<IMG ALT=\"\"/><a HREF=\"a.xhtml#top\"/></body></html>";
+    EXPECT_EQ(BodyId(document), "top");
+    const std::optional<KindleMends> mends = MendKindleMarkup(document, "OEBPS/a.xhtml", bodies);
+    ASSERT_TRUE(mends);
+    EXPECT_EQ(mends->document, "<html><body id=\"top\">" + kept + "<a HREF=\"a.xhtml\"/></body></html>");
+    EXPECT_EQ(mends->links, 1u);
+    EXPECT_EQ(mends->pictures, 1u);
+    EXPECT_FALSE(MayNeedKindleMends(mends->document));
+    EXPECT_EQ(MendKindleMarkup(document + "<img alt=\"x", "OEBPS/a.xhtml", bodies), std::nullopt);
+    EXPECT_EQ(MendKindleMarkup("<p>1 < 2<img/></p>", "OEBPS/a.xhtml", bodies), std::nullopt);
 }
 
 }  // namespace
