@@ -71,6 +71,12 @@ void ConsoleWindow::BookNoted(std::size_t index, const std::string& note)
     std::cerr << Words::Fill(Words::translate("Console", "%1: %2"), {books_.at(index).shown, note}) << std::endl;
 }
 
+void ConsoleWindow::BookRenamed(std::size_t index, const std::string& newPath)
+{
+    books_.at(index).path = newPath;
+    std::cout << newPath << std::endl;
+}
+
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
     const std::string folder = PathText::FolderOf(kept);

@@ -63,7 +63,7 @@ std::string SizeText(std::uint64_t bytes)
     return Words::Fill(Words::translate("FixRecord", "%1 MB"), {number});
 }
 
-std::string RecordWords(const FixRecord& record)
+std::string RecordWords(const FixRecord& record, bool wouldBe)
 {
     std::vector<std::string> parts;
     parts.push_back(Stylesheets(record));
@@ -82,6 +82,14 @@ std::string RecordWords(const FixRecord& record)
     if (record.encodingsDeclared > 0)
         parts.push_back(Words::translate("FixRecord", "%n encoding declarations added", nullptr,
                                          Count(record.encodingsDeclared)));
+    if (record.koboSpans > 0)
+        parts.push_back(Words::translate("FixRecord", "%n sentences and pictures in Kobo's spans", nullptr,
+                                         Count(record.koboSpans)));
+    if (!record.newName.empty())
+        //: %1 is the book's new file name, as "a.kepub.epub".
+        parts.push_back(Words::Fill(wouldBe ? Words::translate("FixRecord", "would become %1")
+                                            : Words::translate("FixRecord", "now %1"),
+                                    {record.newName}));
     std::string words;
     for (const std::string& part : parts)
         if (!part.empty())

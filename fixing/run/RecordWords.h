@@ -10,8 +10,10 @@
 
 // What the fix did, as one list ("3 stylesheets, 41 declarations removed;
 // the fonts embedded, cut to the book's characters (94 KB); language C →
-// de"); empty where the record counts nothing.
-std::string RecordWords(const FixRecord& record);
+// de"); empty where the record counts nothing. The new name last, as a run
+// gives it ("now a.kepub.epub") or, wouldBe, a dry run ("would become
+// a.kepub.epub").
+std::string RecordWords(const FixRecord& record, bool wouldBe = false);
 
 // A size as the summaries give it: "940 bytes", "94 KB", "4.1 MB" (kilo
 // and mega as a thousand and a million, as file managers count them).
