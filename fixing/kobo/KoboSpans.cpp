@@ -168,6 +168,7 @@ private:
         bool ours = false;             // an XHTML element
         bool quiet = false;            // nothing in it is wrapped
         bool closesPicture = false;    // an img whose span closes after its end tag
+        bool opensBody = false;        // the body the divisions go in
         std::size_t bindings = 0;      // namespace bindings it made
     };
 
@@ -244,8 +245,9 @@ private:
                     element.closesPicture = true;
             }
         }
-        if (element.ours && element.local == "body" && !quietAround && !empty) {
+        if (element.ours && element.local == "body" && !quietAround && !empty && !inBody_) {
             inBody_ = true;
+            element.opensBody = true;
             if (wrapBody_)
                 Insert(end, std::string(ColumnsOpen));
         }
@@ -270,7 +272,7 @@ private:
                               ? "<style type=\"text/css\" class=\"kobostylehacks\">" + std::string(StyleRule) +
                                     "</style>"
                               : "<style type=\"text/css\">" + std::string(StyleRule) + "</style>");
-        } else if (element.local == "body" && inBody_) {
+        } else if (element.opensBody) {
             inBody_ = false;
             if (wrapBody_)
                 Insert(begin, std::string(ColumnsClose));
@@ -412,5 +414,16 @@ std::optional<std::string> KoboEdited(std::string_view document, KoboStyle style
     if (found.insertions.empty())
         return std::nullopt;
     std::string edited = WithInsertions(text, found.insertions);
-    return utf16 ? EncodeEdited(edited, utf16->encoding) : edited;
+    if (utf16)
+        edited = EncodeEdited(edited, utf16->encoding);
+    // What the markup is read as here is checked as an XML reader reads
+    // it: a document whose markup this reading would take amiss (a
+    // declaration of its own type that hides markup) is left as it is.
+    if (std::string error = XmlError(edited); !error.empty()) {
+        found = {};
+        found.problem = KoboDocument::Problem::NotXml;
+        found.xmlError = std::move(error);
+        return std::nullopt;
+    }
+    return edited;
 }
