@@ -1,6 +1,7 @@
 // Kobo's spans on arbitrary bytes: the first byte chooses the style element, the rest is the document. No
-// edit may crash; an edited document reads as XML, holds every byte of the old one in order with only the
-// insertions between them, and a second pass over one without spans of its own adds nothing.
+// edit may crash; a UTF-8 document that reads as XML is never refused, and edited it still reads as XML; it
+// holds every byte of the old one in order with only the insertions between them; and a second pass over one
+// without spans of its own adds nothing.
 #include "KoboSpans.h"
 
 #include <QByteArray>
@@ -30,12 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view document(reinterpret_cast<const char*>(data + 1), size - 1);
     KoboDocument found;
     const std::optional<std::string> edited = KoboEdited(document, style, found);
+    const bool reads = ReadsAsXml(document);
     if (!edited) {
         if (found.problem == KoboDocument::Problem::None && !found.insertions.empty())
             std::abort();
+        if (found.problem == KoboDocument::Problem::NotXml && reads && document.find("<!DOCTYPE") == std::string_view::npos)
+            std::abort();
         return 0;
     }
-    if (found.problem != KoboDocument::Problem::None || !ReadsAsXml(document) || !ReadsAsXml(*edited))
+    if (found.problem != KoboDocument::Problem::None || !reads || !ReadsAsXml(*edited))
         std::abort();
     const bool utf16 = document.substr(0, 2) == "\xFF\xFE" || document.substr(0, 2) == "\xFE\xFF";
     if (!utf16) {

@@ -54,6 +54,12 @@ if [ -z "$(ls -A "$corpus")" ]; then
 '<spine><itemref idref="c"/></spine></package>' >"$corpus/package"
       printf '\000<?xml-stylesheet href="../a.css"?>\n<html xmlns="http://www.w3.org/1999/xhtml"><head>\n'\
 '  <link rel="stylesheet" href="./a%%20b.css"/><link rel="icon" href="a.png"/>\n</head></html>' >"$corpus/content" ;;
+    fuzz_kobo)
+      printf '\001<html xmlns="http://www.w3.org/1999/xhtml"><head><title>T</title></head><body><p>One. Two! '\
+'"Three?" <em>x. y</em></p><img src="a"/><pre>a. b</pre><svg xmlns="http://www.w3.org/2000/svg"><text>s.</text>'\
+'</svg></body></html>' >"$corpus/page"
+      printf '\000<?xml version="1.0"?><!DOCTYPE html [<!ENTITY e "x. y">]><html><head/><body>&e; z.<p>&amp;. '\
+'&#8221;</p><![CDATA[a. b]]><!-- c. --></body></html>' >"$corpus/references" ;;
   esac
 fi
 

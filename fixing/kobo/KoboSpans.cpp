@@ -347,6 +347,18 @@ std::string XmlError(std::string_view document)
     return "line " + std::to_string(xml.lineNumber()) + ": " + xml.errorString().toStdString();
 }
 
+// Whether the document's type declaration has an internal subset, which
+// may declare entities.
+bool HasInternalSubset(std::string_view text)
+{
+    const std::size_t doctype = text.find("<!DOCTYPE");
+    if (doctype == std::string_view::npos)
+        return false;
+    const std::size_t end = DoctypeEnd(text, doctype);
+    return text.substr(doctype, end == std::string_view::npos ? std::string_view::npos : end - doctype).find('[') !=
+           std::string_view::npos;
+}
+
 bool HasUtf16Mark(std::string_view document)
 {
     return StartsWith(document, 0, "\xFF\xFE") || StartsWith(document, 0, "\xFE\xFF");
@@ -416,14 +428,17 @@ std::optional<std::string> KoboEdited(std::string_view document, KoboStyle style
     std::string edited = WithInsertions(text, found.insertions);
     if (utf16)
         edited = EncodeEdited(edited, utf16->encoding);
-    // What the markup is read as here is checked as an XML reader reads
-    // it: a document whose markup this reading would take amiss (a
-    // declaration of its own type that hides markup) is left as it is.
-    if (std::string error = XmlError(edited); !error.empty()) {
-        found = {};
-        found.problem = KoboDocument::Problem::NotXml;
-        found.xmlError = std::move(error);
-        return std::nullopt;
-    }
+    // Whole elements put between the markup of a document that reads as
+    // XML leave it reading so. Only a document type of its own may declare
+    // entities that hold markup this reading does not see: there the
+    // edited document is read again, and left as it was where it does not
+    // read.
+    if (HasInternalSubset(text))
+        if (std::string error = XmlError(edited); !error.empty()) {
+            found = {};
+            found.problem = KoboDocument::Problem::NotXml;
+            found.xmlError = std::move(error);
+            return std::nullopt;
+        }
     return edited;
 }

@@ -50,8 +50,7 @@ std::string WithInsertions(std::string_view document, const std::vector<KoboInse
 // The document as a Kobo book's, as KoboInsertions makes it, in its own
 // encoding: UTF-8, or UTF-16 with its byte-order mark (the insertions are
 // then written in UTF-16 too). nullopt where nothing is added or the
-// document has a problem, which found says; the edited document, too, must
-// read as XML.
+// document has a problem, which found says.
 std::optional<std::string> KoboEdited(std::string_view document, KoboStyle style, KoboDocument& found);
 
 // Whether the document holds Kobo's spans already: a book from Kobo's
