@@ -2,8 +2,10 @@
 // NAME.kepub.epub, and every book that must keep its name and bytes.
 #include "BatchRun.h"
 #include "BookBuilder.h"
+#include "BookReplacement.h"
 #include "FakePrompter.h"
 #include "FakeWindow.h"
+#include "RunTimeError.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
 #include "ZipFixtures.h"
@@ -200,4 +202,19 @@ TEST_F(KoboBooks, WorksWithTheStylesheetsDeletedAndTheOriginalsKept)
     EXPECT_NE(page.find("<span class=\"koboSpan\" id=\"kobo.1.1\">One.</span>"), std::string::npos);
     EXPECT_FALSE(fs::exists(book));
     EXPECT_TRUE(ReadFile(runtime / "data/Trash/files/a.epub") == original);
+}
+
+// The rename that gives a book its new name never replaces a file: one
+// that took the name meanwhile stays, and so does the new book.
+TEST_F(KoboBooks, TheNewNameNeverReplacesAFile)
+{
+    WriteFile(library / "a.kepub.epub.tmp", "new");
+    WriteFile(library / "a.kepub.epub", "someone else's");
+    EXPECT_THROW(RenameNoReplace(library / "a.kepub.epub.tmp", library / "a.kepub.epub"), RunTimeError);
+    EXPECT_EQ(ReadFile(library / "a.kepub.epub"), "someone else's");
+    EXPECT_EQ(ReadFile(library / "a.kepub.epub.tmp"), "new");
+    fs::remove(library / "a.kepub.epub");
+    RenameNoReplace(library / "a.kepub.epub.tmp", library / "a.kepub.epub");
+    EXPECT_EQ(ReadFile(library / "a.kepub.epub"), "new");
+    EXPECT_FALSE(fs::exists(library / "a.kepub.epub.tmp"));
 }
