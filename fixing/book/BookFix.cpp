@@ -133,7 +133,8 @@ KoboStyle KoboStyleOf(const std::string& packageDocument)
 }
 
 // The content documents of the spine that a Kobo book's renderer reads:
-// the application/xhtml+xml items of every package document's spine.
+// the application/xhtml+xml items of every package document's spine (but
+// hidden entries, which no option edits).
 std::set<std::string> KoboDocuments(const std::string& folder, const std::vector<EditedFile>& files,
                                      KoboStyle& style)
 {
@@ -147,7 +148,7 @@ std::set<std::string> KoboDocuments(const std::string& folder, const std::vector
             style = KoboStyleOf(bytes);
         const PackageContents contents = ReadPackageContents(bytes, file.name);
         for (const std::string& item : contents.spine)
-            if (contents.xhtmlItems.count(item))
+            if (contents.xhtmlItems.count(item) && !IsHiddenEntry(item))
                 documents.insert(item);
     }
     return documents;
@@ -176,7 +177,8 @@ void MakeKoboDocuments(const std::map<std::string, std::string>& documents, Kobo
         }
         if (found.problem == KoboDocument::Problem::NotXml) {
             //: %1 is the content document, %2 where and why it does not read ("line 3: ...").
-            fix.leftAlone = Words::Fill(Words::translate("Kobo", "%1 does not read as XML (%2)"), {name, found.xmlError});
+            fix.leftAlone =
+                Words::Fill(Words::translate("Kobo", "%1 does not read as XML (%2)"), {name, found.xmlError});
             return;
         }
         if (bytes) {
