@@ -432,6 +432,21 @@ void Form1::BookStarting(std::size_t number, std::size_t total, const std::strin
     repaint();
 }
 
+void Form1::BookRenamed(std::size_t index, const std::string& newPath)
+{
+    if (listing_ != runListing_ || index >= EntryCount())
+        return;  // the list was read again: the entry is another book's
+    // The entry keeps its folders; its file name becomes the new one.
+    QListWidgetItem* item = listBooks->item(static_cast<int>(index));
+    const std::string entry = EntryText(index);
+    const std::size_t slash = entry.find_last_of('/');
+    const std::size_t newSlash = newPath.find_last_of('/');
+    const std::string renamed = (slash == std::string::npos ? std::string() : entry.substr(0, slash + 1)) +
+                                (newSlash == std::string::npos ? newPath : newPath.substr(newSlash + 1));
+    item->setData(EntryBytesRole, QByteArray::fromStdString(renamed));
+    item->setText(ShownText(renamed));
+}
+
 void Form1::BookFinished(std::size_t index, BookOutcome outcome, const std::string& why)
 {
     if (outcome == BookOutcome::Fixed || outcome == BookOutcome::Untouched)

@@ -64,6 +64,7 @@ public:
     void SetCancelEnabled(bool enabled) override;
     void BookStarting(std::size_t number, std::size_t total, const std::string& entry) override;
     void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
+    void BookRenamed(std::size_t index, const std::string& newPath) override;
     bool StopRequested() const override { return stopRequested_; }
     bool SummaryAfterStop() const override { return stopWithSummary_; }
 

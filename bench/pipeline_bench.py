@@ -7,7 +7,8 @@ stock_pipeline.sh, its unpacking in the same two places), and unpacking
 alone (unzip -t of every book), all side by side in one run, alternating,
 and prints one table of medians. Checks first that A and B wrote the same
 stylesheet and package bytes. S is A with the faces cut down to each
-book's characters, S2 its second pass.
+book's characters, S2 its second pass. V is A making Kobo books as well
+(--kepub), V2 its second pass.
 
     pipeline_bench.py --cli build/bin/bindwell-cli --fonts /usr/share/fonts/truetype/liberation2
                       [--library DIR] [--books N] [--small] [--runs R]
@@ -92,6 +93,7 @@ def main():
     fix = lambda d: options + ["--no-subset-fonts", "--no-keep-originals", d]
     keeping = lambda d: options + ["--no-subset-fonts", "--keep-originals", d]
     cut = lambda d: options + ["--subset-fonts", "--no-keep-originals", d]
+    kobo = lambda d: options + ["--no-subset-fonts", "--no-keep-originals", "--kepub", d]
     stock = lambda d: [str(HERE / "stock_pipeline.sh"), d, fonts]
     # name: (command, folder it works in, whether that folder is copied afresh first, working folder's place)
     pipelines = {
@@ -101,6 +103,8 @@ def main():
         "A2 second pass, tmpfs": (fix, "A", False, "tmpfs"),
         "S faces cut down, tmpfs": (cut, "S", True, "tmpfs"),
         "S2 second pass, tmpfs": (cut, "S", False, "tmpfs"),
+        "V Kobo books, tmpfs": (kobo, "V", True, "tmpfs"),
+        "V2 second pass, tmpfs": (kobo, "V", False, "tmpfs"),
         "B stock tools, tmpfs": (stock, "B", True, "tmpfs"),
         "B stock tools, disk": (stock, "C", True, "disk"),
         "unpack only (unzip -t)": (lambda d: [str(HERE / "stock_pipeline.sh"), "--unpack-only", d, fonts], "U", True,
@@ -161,6 +165,9 @@ def main():
           f"unzip -t; the library grows by {size_out['S faces cut down, tmpfs'] - size_in:.1f} MB instead of "
           f"{size_out['A bindwell-cli, tmpfs'] - size_in:.1f} MB; its second pass is "
           f"{s / medians['S2 second pass, tmpfs']:.1f} times as fast as the first.")
+    v = medians["V Kobo books, tmpfs"]
+    print(f"Making Kobo books as well (--kepub) takes {v / a:.2f} times as long as A (goal: at most 2); its second "
+          f"pass is {v / medians['V2 second pass, tmpfs']:.1f} times as fast as the first.")
     print(f"A on the largest book alone ({largest.stat().st_size / 1e6:.1f} MB): peak {peak_large:.0f} MB.")
     print("Stylesheet and package bytes: " + ("the same in A and B." if fair else "DIFFERENT between A and B."))
     return 0 if fair else 1

@@ -76,6 +76,12 @@ void ConsoleWindow::BookSaid(std::size_t, const std::string& sentence)
     std::cerr << sentence << std::endl;
 }
 
+void ConsoleWindow::BookRenamed(std::size_t index, const std::string& newPath)
+{
+    books_.at(index).path = newPath;
+    std::cout << newPath << std::endl;
+}
+
 void ConsoleWindow::OriginalKept(const std::string&, const std::string& kept)
 {
     const std::string folder = PathText::FolderOf(kept);

@@ -17,6 +17,7 @@ struct ConsoleBook {
 // terminal. A book left alone is named there with the reason in any case,
 // and so is each folder the originals went to. In a dry run each book gets
 // one line on standard output instead, saying what a run would do to it.
+// A book that takes a new name has its new path printed on standard output.
 class ConsoleWindow : public BatchWindow {
 public:
     ConsoleWindow(std::string folderText, std::vector<ConsoleBook> books, bool dryRun = false);
@@ -33,6 +34,7 @@ public:
     void BookFinished(std::size_t index, BookOutcome outcome, const std::string& why) override;
     void BookNoted(std::size_t index, const std::string& note) override;
     void BookSaid(std::size_t index, const std::string& sentence) override;
+    void BookRenamed(std::size_t index, const std::string& newPath) override;
     void OriginalKept(const std::string& bookPath, const std::string& kept) override;
 
 private:

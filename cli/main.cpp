@@ -2,6 +2,7 @@
 // of the folders and the book files it is given.
 #include "BatchRun.h"
 #include "BookProtection.h"
+#include "BookReplacement.h"
 #include "CommandLine.h"
 #include "ConsolePrompter.h"
 #include "ConsoleWindow.h"
@@ -11,9 +12,11 @@
 #include "RunTimeError.h"
 #include "SettingsStore.h"
 #include "Translations.h"
+#include "Translation.h"
 
 #include <QCoreApplication>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -21,11 +24,34 @@ namespace {
 
 enum ExitStatus { Fixed = 0, Failed = 1, Usage = 2 };
 
+// What a run would do to a book's name, as Kobo books: "would become
+// NAME.kepub.epub", or why it keeps it and is left as it is; empty where
+// the name stays and nothing keeps the book from being fixed.
+std::string KoboNameMark(const std::string& path)
+{
+    if (InCalibreLibrary(path))
+        return Words::Fill(Words::translate("Kobo", "%1 is in a calibre library; calibre's own Kobo driver converts it "
+                                                    "as it sends it"),
+                           {path});
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec))
+        return {};
+    const std::optional<std::string> name = KoboBookName(path);
+    if (!name)
+        return {};
+    if (std::filesystem::exists(std::filesystem::symlink_status(std::filesystem::path(path).parent_path() / *name, ec)))
+        return Words::Fill(Words::translate("Kobo", "%1 already exists"), {*name});
+    return Words::Fill(Words::translate("FixRecord", "would become %1"), {*name});
+}
+
 // One book a line; a protected book, which a run would leave as it is,
-// with a tab and the reason after it.
+// with a tab and the reason after it; with Kobo books, a book whose name
+// a run would change, or which it would leave as it is for its name, with
+// a tab and what the run would do.
 int ListBooks(const std::vector<ConsoleBook>& books)
 {
     const bool fontsCopied = SettingsStore::IsOptionOn(OptionKey::IntlFonts);
+    const bool kobo = SettingsStore::IsOptionOn(OptionKey::KoboBooks);
     for (const ConsoleBook& book : books) {
         std::optional<std::string> protection;
         try {
@@ -33,6 +59,11 @@ int ListBooks(const std::vector<ConsoleBook>& books)
         } catch (const RunTimeError& e) {
             std::cerr << "bindwell-cli: " << e.description() << "\n";
             return Failed;
+        }
+        if (!protection && kobo) {
+            const std::string mark = KoboNameMark(book.path);
+            if (!mark.empty())
+                protection = mark;
         }
         std::cout << book.shown << (protection ? "\t" + *protection : std::string()) << "\n";
     }

@@ -289,3 +289,24 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
         FileSystem().FlushFolder(PathText::FolderOf(path));
     return kept;
 }
+
+std::string Trash::MoveIn(const std::string& path) const
+{
+    const std::string absolute = fs::absolute(path).lexically_normal().string();
+    std::string name;
+    try {
+        name = ReserveName(absolute);
+    } catch (const RunTimeError& e) {
+        throw RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
+    }
+    const std::string filesFolder = PathText::Join(folder_, FilesFolder);
+    const std::string kept = PathText::Join(filesFolder, name);
+    if (::rename(path.c_str(), kept.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(PathText::Join(PathText::Join(folder_, InfoFolder), name + InfoSuffix).c_str());
+        const RunTimeError e = ErrorFromErrno(err, QT_TRANSLATE_NOOP("FileErrors", "moving into the Trash"), kept);
+        throw RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
+    }
+    FileSystem().FlushFolder(filesFolder);
+    return kept;
+}

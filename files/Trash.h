@@ -38,6 +38,11 @@ public:
                                        FileSystemObject::FolderFlush folderFlush =
                                            FileSystemObject::FolderFlush::Now) const;
 
+    // Moves the file at path into the trash, its .trashinfo made first, with
+    // a name no other run can take. A failure raises RunTimeError and leaves
+    // path and the trash as they were. Returns where the file now is.
+    std::string MoveIn(const std::string& path) const;
+
 private:
     // Makes info/NAME.trashinfo for path under the first free NAME.
     std::string ReserveName(const std::string& path) const;

@@ -70,6 +70,12 @@ if [ -z "$(ls -A "$corpus")" ]; then
         vips copy "$seeds/$from.v" "$seeds/$to"
         { printf '\003'; cat "$seeds/${to%%.*}".*g; } >"$corpus/${to%%.*}"
       done ;;
+    fuzz_kobo)
+      printf '\001<html xmlns="http://www.w3.org/1999/xhtml"><head><title>T</title></head><body><p>One. Two! '\
+'"Three?" <em>x. y</em></p><img src="a"/><pre>a. b</pre><svg xmlns="http://www.w3.org/2000/svg"><text>s.</text>'\
+'</svg></body></html>' >"$corpus/page"
+      printf '\000<?xml version="1.0"?><!DOCTYPE html [<!ENTITY e "x. y">]><html><head/><body>&e; z.<p>&amp;. '\
+'&#8221;</p><![CDATA[a. b]]><!-- c. --></body></html>' >"$corpus/references" ;;
   esac
 fi
 

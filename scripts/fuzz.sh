@@ -12,5 +12,5 @@ seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBINDWELL_FUZZ=ON -DBINDWELL_TESTS=OFF -DBINDWELL_BENCH=OFF \
   -DBINDWELL_FUZZ_SECONDS="$seconds" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBINDWELL_WERROR="${BINDWELL_WERROR:-OFF}"
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_unzip fuzz_stylesheet fuzz_package fuzz_characters \
-  fuzz_kindle
-ctest --test-dir build-fuzz --output-on-failure -j5
+  fuzz_kindle fuzz_references fuzz_kobo
+ctest --test-dir build-fuzz --output-on-failure -j7

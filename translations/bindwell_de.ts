@@ -636,6 +636,10 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Interner Fehler (ein Stylesheet sollte ohne seine Kodierung geschrieben werden)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>beim Umbenennen</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -727,6 +731,22 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
     <message>
         <source>the cover named in the package</source>
         <translation>das Titelbild im Paketdokument benannt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n Satz oder Bild in Kobo-Spans</numerusform>
+            <numerusform>%n Sätze und Bilder in Kobo-Spans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>würde zu %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>jetzt %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -864,6 +884,26 @@ Bedienfehler, 3 eine UnZip-Bibliothek in der falschen Version.</translation>
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 nennt %2 und ist nicht UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 ist weder UTF-8 noch UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 lässt sich nicht als XML lesen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 liegt in einer calibre-Bibliothek; calibres eigener Kobo-Treiber wandelt es beim Senden um</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 gibt es schon</translation>
     </message>
 </context>
 <context>

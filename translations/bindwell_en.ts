@@ -133,6 +133,13 @@
         <translation>            <numerusform>%n byte</numerusform>            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n sentence or picture in Kobo&apos;s spans</numerusform>
+            <numerusform>%n sentences and pictures in Kobo&apos;s spans</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -635,6 +635,10 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Error interno (se iba a escribir una hoja de estilo sin su codificación)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>al renombrar</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -726,6 +730,22 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
     <message>
         <source>the cover named in the package</source>
         <translation>la portada indicada en el paquete</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n frase o imagen en spans de Kobo</numerusform>
+            <numerusform>%n frases e imágenes en spans de Kobo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>pasaría a ser %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>ahora %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -863,6 +883,26 @@ Estado de salida: 0 libros corregidos, 1 un fallo o ningún libro, 2 un error de
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 indica %2 y no está en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 no está en UTF-8 ni en UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 no se puede leer como XML (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 está en una biblioteca de calibre; el propio controlador Kobo de calibre lo convierte al enviarlo</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 ya existe</translation>
     </message>
 </context>
 <context>

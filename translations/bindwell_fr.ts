@@ -636,6 +636,10 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Erreur interne (une feuille de style allait être écrite sans son encodage)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>lors du renommage de</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -727,6 +731,22 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
     <message>
         <source>the cover named in the package</source>
         <translation>la couverture désignée dans le paquet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n phrase ou image dans des spans Kobo</numerusform>
+            <numerusform>%n phrases et images dans des spans Kobo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>deviendrait %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>désormais %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -864,6 +884,26 @@ d&apos;utilisation, 3 une bibliothèque UnZip de mauvaise version.</translation>
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 indique %2 et n&apos;est pas en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 n'est ni en UTF-8 ni en UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 ne se lit pas comme du XML (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 se trouve dans une bibliothèque calibre ; le pilote Kobo de calibre le convertit lui-même à l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 existe déjà</translation>
     </message>
 </context>
 <context>

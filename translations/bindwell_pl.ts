@@ -645,6 +645,10 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Błąd wewnętrzny (arkusz stylów miał zostać zapisany bez swojego kodowania)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>podczas zmiany nazwy</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -743,6 +747,23 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
     <message>
         <source>the cover named in the package</source>
         <translation>okładka wskazana w pakiecie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n zdanie lub obraz w spanach Kobo</numerusform>
+            <numerusform>%n zdania i obrazy w spanach Kobo</numerusform>
+            <numerusform>%n zdań i obrazów w spanach Kobo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>stałby się %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>teraz %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -882,6 +903,26 @@ Kod wyjścia: 0 książki naprawione, 1 błąd lub brak książek, 2 błąd uży
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 podaje kodowanie %2 i nie jest w UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 nie jest w UTF-8 ani w UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 nie daje się odczytać jako XML (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 jest w bibliotece calibre; własny sterownik Kobo programu calibre konwertuje go podczas wysyłania</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 już istnieje</translation>
     </message>
 </context>
 <context>

@@ -635,6 +635,10 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Erro interno (uma folha de estilo seria gravada sem a sua codificação)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>ao renomear</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -726,6 +730,22 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
     <message>
         <source>the cover named in the package</source>
         <translation>a capa indicada no pacote</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n frase ou imagem em spans do Kobo</numerusform>
+            <numerusform>%n frases e imagens em spans do Kobo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>passaria a ser %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>agora %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -863,6 +883,26 @@ uso, 3 uma biblioteca UnZip de versão incorreta.</translation>
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 indica %2 e não está em UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 não está em UTF-8 nem em UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 não pode ser lido como XML (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 está em uma biblioteca do calibre; o próprio driver Kobo do calibre o converte ao enviá-lo</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 já existe</translation>
     </message>
 </context>
 <context>

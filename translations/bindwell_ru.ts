@@ -645,6 +645,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>Внутренняя ошибка (таблица стилей должна была быть записана без своей кодировки)</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>при переименовании</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -743,6 +747,23 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>the cover named in the package</source>
         <translation>обложка указана в пакете</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n предложение или рисунок в спанах Kobo</numerusform>
+            <numerusform>%n предложения и рисунка в спанах Kobo</numerusform>
+            <numerusform>%n предложений и рисунков в спанах Kobo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>стал бы %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>теперь %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -882,6 +903,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 указывает кодировку %2 и не в UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 не в кодировке UTF-8 или UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 не читается как XML (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 находится в библиотеке calibre; собственный драйвер Kobo в calibre преобразует его при отправке</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 уже существует</translation>
     </message>
 </context>
 <context>

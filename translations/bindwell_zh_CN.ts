@@ -624,6 +624,10 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>Internal error (a stylesheet was to be written without its encoding)</source>
         <translation>内部错误（样式表将在没有其编码的情况下写入）</translation>
     </message>
+    <message>
+        <source>renaming</source>
+        <translation>重命名</translation>
+    </message>
 </context>
 <context>
     <name>FixRecord</name>
@@ -708,6 +712,21 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
     <message>
         <source>the cover named in the package</source>
         <translation>已在包文档中标明封面</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sentences and pictures in Kobo&apos;s spans</source>
+        <translation>
+            <numerusform>%n 个句子和图片放入 Kobo 的 span</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>would become %1</source>
+        <extracomment>%1 is the book&apos;s new file name, as &quot;a.kepub.epub&quot;.</extracomment>
+        <translation>将变为 %1</translation>
+    </message>
+    <message>
+        <source>now %1</source>
+        <translation>现为 %1</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
@@ -843,6 +862,26 @@ Exit status: 0 books fixed, 1 a failure or no books, 2 a usage error,
         <source>%1 names %2 and is not UTF-8</source>
         <extracomment>%1 is the name of a content document in the book, as OEBPS/ch1.xhtml; %2 the name of an encoding as the document gives it, as windows-1252.</extracomment>
         <translation>%1 声明为 %2 编码，但不是 UTF-8 编码</translation>
+    </message>
+</context>
+<context>
+    <name>Kobo</name>
+    <message>
+        <source>%1 is not UTF-8 or UTF-16</source>
+        <translation>%1 既不是 UTF-8 也不是 UTF-16</translation>
+    </message>
+    <message>
+        <source>%1 does not read as XML (%2)</source>
+        <extracomment>%1 is the content document, %2 where and why it does not read (&quot;line 3: ...&quot;).</extracomment>
+        <translation>%1 无法作为 XML 读取（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is in a calibre library; calibre&apos;s own Kobo driver converts it as it sends it</source>
+        <translation>%1 位于 calibre 书库中；calibre 自带的 Kobo 驱动会在发送时转换它</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 已存在</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "FileSystemObject.h"
 #include "FontFiles.h"
 #include "KindleReadiness.h"
+#include "KoboSpans.h"
 #include "LiberationFaces.h"
 #include "PackageSpine.h"
 #include "PackingValues.h"
@@ -28,6 +29,8 @@
 #include "ZipBinding.h"
 #include "Translation.h"
 
+#include <QXmlStreamReader>
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +39,7 @@
 #include <set>
 #include <utility>
 #include <variant>
+#include <sys/stat.h>
 
 namespace {
 
@@ -115,7 +119,80 @@ struct ContentFix {
     std::optional<std::string> leftAlone;    // why the book is left as it is
     bool changed = false;                    // a document was edited
     std::optional<FontStock::CutSet> cut;    // the faces cut down to the book's characters; none: whole
+    bool koboAlready = false;                // its content documents hold Kobo's spans already
 };
+
+// The style element a Kobo book's documents get: EPUB 2 content is XHTML
+// 1.1, which allows no class on style.
+KoboStyle KoboStyleOf(const std::string& packageDocument)
+{
+    QXmlStreamReader xml(QByteArray::fromStdString(packageDocument));
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            return xml.attributes().value(QStringLiteral("version")).startsWith(u'2') ? KoboStyle::WithoutClass
+                                                                                      : KoboStyle::WithClass;
+    return KoboStyle::WithClass;
+}
+
+// The content documents of the spine that a Kobo book's renderer reads:
+// the application/xhtml+xml items of every package document's spine (but
+// hidden entries, which no option edits).
+std::set<std::string> KoboDocuments(const std::string& folder, const std::vector<EditedFile>& files,
+                                     KoboStyle& style)
+{
+    std::set<std::string> documents;
+    bool first = true;
+    for (const EditedFile& file : files) {
+        if (file.kind != EditedFile::PackageDocument)
+            continue;
+        const std::string bytes = ReadTextFile(PathText::Join(folder, file.name));
+        if (std::exchange(first, false))
+            style = KoboStyleOf(bytes);
+        const PackageContents contents = ReadPackageContents(bytes, file.name);
+        for (const std::string& item : contents.spine)
+            if (contents.xhtmlItems.count(item) && !IsHiddenEntry(item))
+                documents.insert(item);
+    }
+    return documents;
+}
+
+// Adds Kobo's spans, divisions and style to each document of the spine,
+// over what the other options' edits made of it. Where one cannot be edited
+// safely the book is left as it is (leftAlone says why); where one holds
+// the spans already, no document is edited.
+void MakeKoboDocuments(const std::map<std::string, std::string>& documents, KoboStyle style, ContentEdits& edits,
+                       ContentFix& fix, FixRecord& record)
+{
+    for (const auto& [name, own] : documents)
+        if (HoldsKoboSpans(edits.Current(name, own))) {
+            fix.koboAlready = true;
+            return;
+        }
+    std::vector<std::pair<std::string, std::string>> edited;
+    std::size_t spans = 0;
+    for (const auto& [name, own] : documents) {
+        KoboDocument found;
+        std::optional<std::string> bytes = KoboEdited(edits.Current(name, own), style, found);
+        if (found.problem == KoboDocument::Problem::NotUtf) {
+            fix.leftAlone = Words::Fill(Words::translate("Kobo", "%1 is not UTF-8 or UTF-16"), {name});
+            return;
+        }
+        if (found.problem == KoboDocument::Problem::NotXml) {
+            //: %1 is the content document, %2 where and why it does not read ("line 3: ...").
+            fix.leftAlone =
+                Words::Fill(Words::translate("Kobo", "%1 does not read as XML (%2)"), {name, found.xmlError});
+            return;
+        }
+        if (bytes) {
+            edited.emplace_back(name, std::move(*bytes));
+            spans += found.spans;
+        }
+    }
+    for (auto& [name, bytes] : edited)
+        edits.Replace(name, std::move(bytes));
+    record.koboSpans = spans;
+    fix.changed |= !edited.empty();
+}
 
 // The faces are cut down to whole pages of characters: each character of
 // a book's own brings in the 128 code points around it, so that books of
@@ -174,12 +251,19 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
             if (file.kind == EditedFile::Stylesheet && FileSystem().FileExists(PathText::Join(folder, file.name)))
                 characters->AddStylesheet(ReadTextFile(PathText::Join(folder, file.name)));
     }
-    if (cutFaces || links)
+    if (cutFaces || links || options.koboBooks)
         patterns = ContentPatterns(folder, files, contents);
+    KoboStyle koboStyle = KoboStyle::WithClass;
+    std::set<std::string> koboNames;
+    std::map<std::string, std::string> koboDocuments;  // their own bytes, as the book holds them
+    if (options.koboBooks)
+        koboNames = KoboDocuments(folder, files, koboStyle);
     if (kindle && kindle->WantsAnyWhole())
         for (const std::string& pattern : kindle->ContentPatterns())
             patterns.push_back(pattern);
     const auto see = [&](const std::string& name, std::string_view bytes) {
+        if (koboNames.count(name))
+            koboDocuments.emplace(name, bytes);
         const bool document = (characters || links) && KindOfDocument(name, contents) != DocumentKind::None;
         if (characters && document)
             characters->AddContentDocument(bytes);
@@ -218,6 +302,8 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
             record.Note(ready.note);
         }
     }
+    if (options.koboBooks && !fix.leftAlone)
+        MakeKoboDocuments(koboDocuments, koboStyle, edits, fix, record);
     if (!fix.leftAlone)
         content.Write(edits);
     if (characters && !fix.leftAlone && characters->Readable())
@@ -375,7 +461,7 @@ std::optional<std::string> UnpackEditedEntries(const std::string& book, const st
 // attempt says. archive names the book, as it was when it was first
 // unpacked (a second attempt replaces only that book), and the new
 // archive beside it.
-AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attempt attempt, const FixOptions& options,
+AttemptResult FixBookOnce(NewArchive archive, BookScratch& scratch, Attempt attempt, const FixOptions& options,
                           const std::function<void()>& packing)
 {
     const std::string& folder = scratch.workingFolder;
@@ -421,7 +507,7 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
     // The content documents, where an option reads them.
     const bool cutFaces = options.intlFonts && options.subsetFonts && !holdsTheFonts;
     ContentFix content;
-    if (options.kindleReady || cutFaces || !walk.deletedStylesheets.empty()) {
+    if (options.kindleReady || cutFaces || !walk.deletedStylesheets.empty() || options.koboBooks) {
         if (const auto problem = unpackTheRest())
             return Failure(*problem);
         const std::unique_ptr<ContentReader> reader =
@@ -434,6 +520,15 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         if (content.leftAlone)
             return BookResult{BookResult::LeftAlone, std::move(*content.leftAlone), std::nullopt, {}};
     }
+    // A book that holds Kobo's spans already keeps its name, and its
+    // documents keep theirs.
+    if (content.koboAlready && !archive.renameTo.empty()) {
+        archive.renameTo.clear();
+        if (scratch.packInto.empty())
+            archive.archive = archive.book + TemporarySuffix;
+    }
+    if (!archive.renameTo.empty())
+        record.newName = std::filesystem::path(archive.renameTo).filename().string();
     // The pictures are fitted as they are carried, never as files: a book
     // unpacked whole keeps them as they are.
     std::optional<PicturesToPack> pictures;
@@ -442,8 +537,8 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
         if (!names.empty())
             pictures = PicturesToPack{*rule, std::move(names)};
     }
-    const bool othersChange =
-        walk.changed || content.changed || coversGiven || (options.intlFonts && !holdsTheFonts);
+    const bool othersChange = walk.changed || content.changed || coversGiven ||
+                              (options.intlFonts && !holdsTheFonts) || !archive.renameTo.empty();
     if (!othersChange && !pictures) {
         if (options.kindleReady)
             NoteKindleSize(book, record);
@@ -479,6 +574,34 @@ BookResult FixBook(const std::string& bookPath, BookScratch& scratch, const FixO
     archive.archive = scratch.packInto.empty() ? archive.book + TemporarySuffix : scratch.packInto;
     archive.asUnpacked = IdentityOf(archive.book);
     archive.keepOriginal = options.keepOriginals;
+    if (options.koboBooks) {
+        if (InCalibreLibrary(archive.book)) {
+            BookResult alone{BookResult::LeftAlone,
+                             Words::Fill(Words::translate("Kobo", "%1 is in a calibre library; calibre's own Kobo "
+                                                                  "driver converts it as it sends it"),
+                                         {bookPath}),
+                             std::nullopt, {}};
+            alone.record.leftAlone = alone.message;
+            return alone;
+        }
+        // A book reached through a link keeps its name, so that the link
+        // still finds it.
+        const std::optional<std::string> koboName = KoboBookName(archive.book);
+        struct stat link;
+        if (koboName && ::lstat(bookPath.c_str(), &link) == 0 && !S_ISLNK(link.st_mode)) {
+            archive.renameTo = PathText::Join(PathText::FolderOf(archive.book), *koboName);
+            struct stat taken;
+            if (::lstat(archive.renameTo.c_str(), &taken) == 0) {
+                BookResult alone{BookResult::LeftAlone,
+                                 Words::Fill(Words::translate("Kobo", "%1 already exists"), {*koboName}),
+                                 std::nullopt, {}};
+                alone.record.leftAlone = alone.message;
+                return alone;
+            }
+            if (scratch.packInto.empty())
+                archive.archive = archive.renameTo + TemporarySuffix;
+        }
+    }
     bool packingSaid = false;
     const auto packingOnce = [&] {
         if (packing && !std::exchange(packingSaid, true))
@@ -501,7 +624,8 @@ void CheckBookAhead(const std::string& bookPath, const FixOptions& options)
     SetPackingValues(book, {}, std::nullopt);  // the level the book will be packed at
     // The content documents the fix will most likely read keep their bytes,
     // so that they are not inflated a second time to be read.
-    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts) || options.deleteCSS;
+    const bool readsContent = options.kindleReady || (options.intlFonts && options.subsetFonts) || options.deleteCSS ||
+                              options.koboBooks;
     // The pictures most likely to be fitted are fitted ahead too.
     std::optional<CarriedTransform> fitting;
     if (const std::optional<PictureRule> rule = PictureRuleOf(options))

@@ -4,8 +4,15 @@
 #include "FileSystemObject.h"
 #include "PathText.h"
 #include "Trash.h"
+#include "Translation.h"
 
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,7 +64,9 @@ Replacement BookReplacer::PutNextInPlace()
             DeleteFileIfExists(next.archive);
         } else {
             constexpr auto later = FileSystemObject::FolderFlush::Later;
-            if (next.keepOriginal)
+            if (!next.renameTo.empty())
+                PlaceUnderNewName(next, done);
+            else if (next.keepOriginal)
                 done.keptOriginal = Trash::For(next.book).ReplaceKeepingOriginal(next.archive, next.book, later);
             else
                 FileSystem().ReplaceFile(next.archive, next.book, later);
@@ -75,6 +84,21 @@ Replacement BookReplacer::PutNextInPlace()
         }
     }
     return done;
+}
+
+void BookReplacer::PlaceUnderNewName(const NewArchive& next, Replacement& done)
+{
+    // The new book, whole and flushed, takes its new name; the folder is
+    // flushed before the book goes, so that no crash loses both.
+    FileSystem().PrepareReplacement(next.archive, next.book);
+    RenameNoReplace(next.archive, next.renameTo);
+    const std::string folder = PathText::FolderOf(next.book);
+    FileSystem().FlushFolder(folder);
+    done.renamedTo = next.renameTo;
+    if (next.keepOriginal)
+        done.keptOriginal = Trash::For(next.book).MoveIn(next.book);
+    else
+        FileSystem().DeleteFile(next.book, true);
 }
 
 void BookReplacer::FlushFolders()
@@ -105,4 +129,57 @@ void BookReplacer::Discard()
     waitingBytes_ = 0;
     if (failure)
         throw *failure;
+}
+
+std::optional<std::string> KoboBookName(const std::string& path)
+{
+    const std::string name = std::filesystem::path(path).filename().string();
+    const auto endsWith = [&](std::string_view end) {
+        if (name.size() < end.size())
+            return false;
+        for (std::size_t i = 0; i < end.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(name[name.size() - end.size() + i])) != end[i])
+                return false;
+        return true;
+    };
+    if (endsWith(".kepub.epub"))
+        return std::nullopt;
+    const std::string stem = endsWith(".epub") ? name.substr(0, name.size() - 5) : name;
+    return stem + ".kepub.epub";
+}
+
+bool InCalibreLibrary(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
+    while (!folder.empty()) {
+        if (fs::exists(folder / "metadata.db", ec))
+            return true;
+        if (folder == folder.root_path() || folder.parent_path() == folder)
+            break;
+        folder = folder.parent_path();
+    }
+    return false;
+}
+
+void RenameNoReplace(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return;
+    if (errno != EINVAL && errno != ENOSYS)
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "renaming"), to);
+    // A link fails where to exists, as the rename would have.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        if (::unlink(from.c_str()) != 0)
+            throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "renaming"), from);
+        return;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "renaming"), to);
+    struct stat taken;
+    if (::lstat(to.c_str(), &taken) == 0)
+        throw ErrorFromErrno(EEXIST, QT_TRANSLATE_NOOP("FileErrors", "renaming"), to);
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        throw ErrorFromErrno(errno, QT_TRANSLATE_NOOP("FileErrors", "renaming"), to);
 }

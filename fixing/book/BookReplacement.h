@@ -21,6 +21,9 @@ struct NewArchive {
     std::string archive;
     FileIdentity asUnpacked;    // the book as it was when it was unpacked
     bool keepOriginal = false;  // the original goes to the Trash (KeepOriginals when the book began)
+    // Where not empty, the new book takes this name beside the book (a Kobo
+    // book's NAME.kepub.epub), never replacing a file, and the book goes.
+    std::string renameTo;
 };
 
 // How putting one waiting book in its place ended.
@@ -34,6 +37,7 @@ struct Replacement {
     std::string bookPath;
     Result result = Result::Placed;
     std::string keptOriginal;           // Placed: where its original went; empty when not kept
+    std::string renamedTo;              // Placed: the book's new path, where it took a new name
     std::optional<RunTimeError> error;  // Failed
 };
 
@@ -60,7 +64,10 @@ public:
 
     // Puts the first archive that waits in its book's place: flushed to
     // disk and renamed over the book, but only while the book is still the
-    // file that was unpacked. With keepOriginal the book that was there
+    // file that was unpacked. One with a new name (renameTo) is renamed to
+    // it without replacing anything, the folder flushed, and only then the
+    // book removed: at every moment one of the two names holds the whole
+    // book, and a crash between the steps leaves both. With keepOriginal the book that was there
     // goes to the desktop's Trash (see Trash), and a failure to put it
     // there leaves the book as it was. A book not placed has its archive
     // removed. The books' folders are flushed once none waits.
@@ -73,6 +80,7 @@ public:
 
 private:
     void FlushFolders();
+    void PlaceUnderNewName(const NewArchive& next, Replacement& done);
 
     struct WaitingArchive {
         NewArchive archive;
@@ -83,3 +91,18 @@ private:
     std::uint64_t waitingBytes_ = 0;
     std::set<std::string> foldersToFlush_;
 };
+
+// The name a Kobo book takes: NAME.kepub.epub for the book at path's
+// NAME.epub, as Kobo's readers need to open it with their own renderer;
+// nullopt where its name ends in ".kepub.epub" already.
+std::optional<std::string> KoboBookName(const std::string& path);
+
+// Whether the book at path is in a calibre library: a metadata.db in its
+// folder or a folder above it. calibre would lose a book renamed there.
+bool InCalibreLibrary(const std::string& path);
+
+// Renames from to to, in one step, failing (EEXIST) where to exists: a
+// file is never replaced. Where the filesystem cannot do that in one step
+// (FAT, exFAT through FUSE), to is linked to from and from removed;
+// without links either, it is renamed once nothing is found at to.
+void RenameNoReplace(const std::string& from, const std::string& to);

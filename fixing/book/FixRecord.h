@@ -50,6 +50,15 @@ struct FixRecord {
     std::uint64_t pictureBytesAfter = 0;
     std::vector<std::string> picturesLeftAlone;
 
+    // Kobo books: the sentences and pictures put in Kobo's spans, and the
+    // name the book takes (NAME.kepub.epub), empty where it keeps its own.
+    std::size_t koboSpans = 0;
+    std::string newName;
+
+    // Why the fix left the book as it is, where it did ("a.kepub.epub
+    // already exists").
+    std::string leftAlone;
+
     void Note(const std::string& note)
     {
         for (const std::string& said : notes)

@@ -140,6 +140,8 @@ bool PutBooksInPlace(BatchWindow& window, RunState& state, const RunPolicy& poli
             }
             continue;
         }
+        if (!replaced.renamedTo.empty())
+            window.BookRenamed(replaced.index, replaced.renamedTo);
         const auto done = state.doneWords.find(replaced.index);
         window.BookFinished(replaced.index, BookOutcome::Fixed,
                             done == state.doneWords.end() ? std::string() : done->second);
@@ -220,7 +222,7 @@ bool RunBook(BatchWindow& window, std::size_t index, RunState& state, const RunP
         // What would take the book's place goes at once.
         DeleteFileIfExists(result.newArchive->archive);
         state.scratch.temporaryArchive.clear();
-        window.BookFinished(index, BookOutcome::Fixed, RecordWords(result.record));
+        window.BookFinished(index, BookOutcome::Fixed, RecordWords(result.record, true));
         return true;
     }
     if (state.replacer.Due() && !PutBooksInPlace(window, state, policy))

@@ -44,6 +44,10 @@ public:
     // why. A fixed book is done once the new book is in its place.
     virtual void BookFinished(std::size_t /*index*/, BookOutcome /*outcome*/, const std::string& /*why*/) {}
 
+    // The book of entry index took a new name (a Kobo book's): it is at
+    // newPath now. Said before the book is finished.
+    virtual void BookRenamed(std::size_t /*index*/, const std::string& /*newPath*/) {}
+
     // The fix says note of the book of entry index ("no language found").
     virtual void BookNoted(std::size_t /*index*/, const std::string& /*note*/) {}
 

@@ -73,7 +73,7 @@ std::string TooLargeForKindleText(const std::string& entry, std::uint64_t bytes)
                        {entry, std::to_string(megabytes)});
 }
 
-std::string RecordWords(const FixRecord& record)
+std::string RecordWords(const FixRecord& record, bool wouldBe)
 {
     std::vector<std::string> parts;
     parts.push_back(Stylesheets(record));
@@ -101,6 +101,14 @@ std::string RecordWords(const FixRecord& record)
         parts.push_back(Words::translate("FixRecord", "the links and pictures mended for Send to Kindle"));
     if (record.coversNamed > 0)
         parts.push_back(Words::translate("FixRecord", "the cover named in the package"));
+    if (record.koboSpans > 0)
+        parts.push_back(Words::translate("FixRecord", "%n sentences and pictures in Kobo's spans", nullptr,
+                                         Count(record.koboSpans)));
+    if (!record.newName.empty())
+        //: %1 is the book's new file name, as "a.kepub.epub".
+        parts.push_back(Words::Fill(wouldBe ? Words::translate("FixRecord", "would become %1")
+                                            : Words::translate("FixRecord", "now %1"),
+                                    {record.newName}));
     std::string words;
     for (const std::string& part : parts)
         if (!part.empty())

@@ -10,8 +10,10 @@
 
 // What the fix did, as one list ("3 stylesheets, 41 declarations removed;
 // the fonts embedded, cut to the book's characters (94 KB); language C →
-// de"); empty where the record counts nothing.
-std::string RecordWords(const FixRecord& record);
+// de"); empty where the record counts nothing. The new name last, as a run
+// gives it ("now a.kepub.epub") or, wouldBe, a dry run ("would become
+// a.kepub.epub").
+std::string RecordWords(const FixRecord& record, bool wouldBe = false);
 
 // Why a book fixed for Send to Kindle cannot be mailed to it: "Series/Atlas.epub
 // is 63 MB: Send to Kindle takes at most 50 MB by e-mail.", entry being the

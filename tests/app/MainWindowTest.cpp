@@ -3,6 +3,7 @@
 #include "BookBuilder.h"
 #include "FakePrompter.h"
 #include "QtPrompter.h"
+#include "SettingsStore.h"
 #include "Form1.h"
 #include "TestFiles.h"
 #include "UnzipBinding.h"
@@ -554,6 +555,27 @@ TEST_F(MainWindowTest, EachBookReachedShowsItsOutcome)
     TabAway();
     for (int i = 0; i < List().count(); ++i)
         EXPECT_TRUE(List().item(i)->icon().isNull() && List().item(i)->toolTip().isEmpty()) << i;
+}
+
+// A book made a Kobo book shows its new name in the list after the run,
+// with its outcome, and is found by it the next time.
+TEST_F(MainWindowTest, AKoboBookShowsItsNewNameInTheList)
+{
+    SettingsStore::LoadOptions();
+    SettingsStore::PutOption(OptionKey::KoboBooks, true);
+    MakeEpub(library / "Shelf/a.epub", EpubVersion::Three);
+    MakeEpub(library / "b.epub", EpubVersion::Three);
+    Type(library.path());
+    TabAway();
+    ASSERT_EQ(Listed(), (Entries{{"b.epub", true}, {"Shelf/a.epub", true}}));
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(Listed(), (Entries{{"b.kepub.epub", true}, {"Shelf/a.kepub.epub", true}}));
+    const std::string tip = List().item(1)->toolTip().toStdString();
+    EXPECT_EQ(tip.rfind("Fixed: ", 0), 0u) << tip;
+    EXPECT_NE(tip.find("; now a.kepub.epub"), std::string::npos) << tip;
+    EXPECT_TRUE(fs::exists(library / "Shelf/a.kepub.epub") && !fs::exists(library / "Shelf/a.epub"));
+    QTest::mouseClick(&Button("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(List().item(1)->toolTip().toStdString(), "Already as the options ask: left untouched");
 }
 
 // Message boxes show their texts as they are: a book's name is never read

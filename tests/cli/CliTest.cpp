@@ -174,6 +174,29 @@ TEST(BindwellCli, ADryRunSaysWhatARunThenDoes)
               0u) << run.out;
     EXPECT_NE(ReadFile(home / "books/a fresh.epub"), fresh);
     EXPECT_EQ(ReadFile(home / "books/fixed.epub"), fixed);
+
+    // Kobo books: the new name a run would give, and a book whose new name
+    // is taken, left alone; --list marks both; the run prints the new path.
+    MakeEpub(home / "kobo/a.epub", EpubVersion::Three);
+    MakeEpub(home / "kobo/taken.epub", EpubVersion::Three);
+    MakeEpub(home / "kobo/taken.kepub.epub", EpubVersion::Three);
+    const std::string kobo = FolderState(home / "kobo");
+    const Result koboDry = RunCli("--dry-run --kepub '" + home / "kobo" + "'", home);
+    EXPECT_EQ(FolderState(home / "kobo"), kobo);
+    std::istringstream koboLines(koboDry.out);
+    std::string line;
+    std::getline(koboLines, line);
+    EXPECT_EQ(line.rfind("a.epub: would change: ", 0), 0u) << line;
+    EXPECT_NE(line.find("; would become a.kepub.epub"), std::string::npos) << line;
+    std::getline(koboLines, line);
+    EXPECT_EQ(line, "taken.epub: left alone: taken.kepub.epub already exists");
+    std::getline(koboLines, line);
+    EXPECT_EQ(line.find("would become"), std::string::npos) << "a Kobo book keeps its name: " << line;
+    EXPECT_EQ(RunCli("--list --kepub '" + home / "kobo" + "'", home).out,
+              "a.epub\twould become a.kepub.epub\ntaken.epub\ttaken.kepub.epub already exists\ntaken.kepub.epub\n");
+    const Result koboRun = RunCli("--kepub '" + home / "kobo" + "'", home);
+    EXPECT_EQ(koboRun.out.rfind(home / "kobo/a.kepub.epub" + "\n", 0), 0u) << koboRun.out;
+    EXPECT_FALSE(std::filesystem::exists(home / "kobo/a.epub"));
 }
 
 // Send to Kindle's mends in the words of a dry run, and a book too large
