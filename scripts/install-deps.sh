@@ -11,7 +11,7 @@ packages=(
   libpcre2-dev
   libzip-dev zlib1g-dev
   libexttextcat-dev
-  libharfbuzz-dev libfreetype-dev
+  libharfbuzz-dev libfreetype-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 iso-codes
   zip unzip

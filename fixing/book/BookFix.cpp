@@ -371,6 +371,12 @@ AttemptResult FixBookOnce(const NewArchive& archive, BookScratch& scratch, Attem
 
     if (options.intlFonts) {
         scratch.fonts.PutInto(PathText::AsFolder(folder), content.cut);
+        // Cut faces go in as they were deflated once, when cut or read
+        // back from the cache: the same bytes in every book and every run.
+        if (const auto* deflated = content.cut ? scratch.fonts.Deflated(*content.cut) : nullptr)
+            for (std::size_t i = 0; i < deflated->size(); ++i)
+                OfferDeflatedEntry(LiberationFaces::CopyOrder[i].fileName, (*deflated)[i].deflated,
+                                   (*deflated)[i].crc, (*deflated)[i].size);
         if (!holdsTheFonts)
             record.faces = content.cut ? FixRecord::Faces::Cut : FixRecord::Faces::Whole;
     }
