@@ -115,11 +115,12 @@ struct ContentFix {
     std::optional<FontStock::CutSet> cut;    // the faces cut down to the book's characters; none: whole
 };
 
-// The faces are cut down to whole pages of characters: each character of
-// a book's own brings in the 128 code points around it, so that books of
-// one script and language share one cut, cut and packed once for a
-// library, for some kilobytes more a book.
-constexpr char32_t CutPage = 128;
+// The faces are cut down to each book's own characters, exactly: with the
+// cut sets kept across runs (FaceCache), a set costs a cut and a deflate
+// once, and exact cuts are some two fifths smaller than cuts to pages of
+// 128 code points, which books of one script would share (see
+// bench/README.md).
+constexpr char32_t CutPage = 1;
 
 // The names of the book's content documents, as patterns.
 std::vector<std::string> ContentPatterns(const std::string& folder, const std::vector<EditedFile>& files,
