@@ -251,7 +251,10 @@ void FaceCache::Store(std::string_view key, const std::vector<char32_t>& charact
         writable_ = false;
         return;
     }
-    Trim();
+    if (held_)
+        *held_ += data.size();
+    if (!held_ || *held_ > mostBytes_)
+        Trim();
 }
 
 void FaceCache::Trim()
@@ -285,15 +288,18 @@ void FaceCache::Trim()
         kept.push_back({path, static_cast<std::uint64_t>(st.st_size), st.st_mtim});
     }
     ::closedir(folder);
+    held_ = total;
     if (total <= mostBytes_)
         return;
     std::sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
         return a.used.tv_sec != b.used.tv_sec ? a.used.tv_sec < b.used.tv_sec : a.used.tv_nsec < b.used.tv_nsec;
     });
+    const std::uint64_t down = mostBytes_ / 4 * 3;
     for (const Kept& file : kept) {
-        if (total <= mostBytes_)
+        if (total <= down)
             break;
         if (::unlink(file.path.c_str()) == 0 || errno == ENOENT)
             total -= file.size;
     }
+    held_ = total;
 }

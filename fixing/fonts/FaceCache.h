@@ -38,7 +38,9 @@ inline constexpr int FaceDeflateLevel = 6;
 // A file is written whole under a temporary name, flushed to the disk, and
 // renamed into place: a run that stops halfway leaves no file that could be
 // read as a set. The files together are kept within mostBytes, those used
-// longest ago dropped first (a use touches a file's time). A folder that
+// longest ago dropped first (a use touches a file's time): once they pass
+// it, down to three quarters of it, so that a run of new sets lists the
+// folder now and then, not at every set. A folder that
 // cannot be made or written only means no cache: nothing fails.
 //
 // One object a run, used from one thread; several runs (processes) may use
@@ -72,4 +74,7 @@ private:
     std::string folder_;
     std::uint64_t mostBytes_;
     bool writable_ = true;  // false once a write failed: the run goes on without storing
+    // What the folder holds, as last listed plus what this run stored
+    // since: the folder is listed again only once that passes the bound.
+    std::optional<std::uint64_t> held_;
 };
