@@ -48,6 +48,11 @@ if [ -z "$(ls -A "$corpus")" ]; then
       printf '\001<opf:package xmlns:opf="http://www.idpf.org/2007/opf"><opf:metadata>'\
 '<dc:title xmlns:dc="http://purl.org/dc/elements/1.1/">T</dc:title></opf:metadata></opf:package>' \
         >"$corpus/no-language" ;;
+    fuzz_face_cache)
+      # over a valid file: at its start, in the characters, in the first face
+      printf '\000\000BWFACES2' >"$corpus/magic"
+      printf '\010\000\377\377' >"$corpus/count"
+      printf '\040\000\001' >"$corpus/face" ;;
     fuzz_references)
       printf '\001<package xmlns="http://www.idpf.org/2007/opf"><manifest>\r\n  <item id="a" href="a.css"/>\r\n'\
 '<opf:item xmlns:opf="http://www.idpf.org/2007/opf" id="b" href="Styles/a.css"></opf:item></manifest>'\
