@@ -174,6 +174,7 @@ void CachedSetReadBack(benchmark::State& state)
     for (std::size_t i = 0; i < packed.size(); ++i)
         packed[i] = PackFace(faces->bytes[i]);
     cache.Store("bench", characters, packed);
+    cache.Finish();
     for (auto _ : state)
         benchmark::DoNotOptimize(cache.Find("bench", characters));
     std::filesystem::remove_all(folder);

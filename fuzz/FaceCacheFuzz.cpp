@@ -28,6 +28,7 @@ const std::filesystem::path& SetFile()
         for (PackedFace& face : faces)
             face = PackFace("glyphs");
         cache.Store("fuzz", Characters, faces);
+        cache.Finish();
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             return entry.path();
         std::abort();

@@ -6,6 +6,12 @@
 #include <libdeflate.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -144,8 +150,104 @@ PackedFace PackFace(std::string bytes)
     return face;
 }
 
+// The thread that writes the sets stored, one after the other, and the
+// state of the folder as it knows it.
+struct FaceCache::Writer {
+    Writer(std::string folder, std::uint64_t mostBytes) : folder(std::move(folder)), mostBytes(mostBytes)
+    {
+        thread = std::thread([this] { Serve(); });
+    }
+    ~Writer()
+    {
+        {
+            const std::lock_guard hold(mutex);
+            stopping = true;
+        }
+        wake.notify_all();
+        thread.join();
+    }
+
+    // Queues one file's bytes for path; false when too much waits already.
+    bool Queue(std::string path, std::string data)
+    {
+        const std::lock_guard hold(mutex);
+        if (!writable || queued >= MostQueued)
+            return false;
+        queued += data.size();
+        files.emplace_back(std::move(path), std::move(data));
+        wake.notify_all();
+        return true;
+    }
+    void Finish()
+    {
+        std::unique_lock hold(mutex);
+        done.wait(hold, [this] { return files.empty() && !busy; });
+    }
+
+private:
+    static constexpr std::size_t MostQueued = 16u << 20;
+
+    void Serve()
+    {
+        std::unique_lock hold(mutex);
+        for (;;) {
+            wake.wait(hold, [this] { return stopping || !files.empty(); });
+            if (files.empty())
+                return;  // stopping, and all is written
+            auto [path, data] = std::move(files.front());
+            files.pop_front();
+            busy = true;
+            hold.unlock();
+            bool written = false;
+            try {
+                written = Write(path, data);
+            } catch (...) {
+                // Nothing leaves the thread: a set that could not be written is no set.
+            }
+            hold.lock();
+            busy = false;
+            queued -= data.size();
+            if (!written) {
+                writable = false;  // the run goes on without storing
+                for (const auto& file : files)
+                    queued -= file.second.size();
+                files.clear();
+            }
+            done.notify_all();
+        }
+    }
+
+    bool Write(const std::string& path, const std::string& data);
+    void Trim();
+
+    const std::string folder;
+    const std::uint64_t mostBytes;
+    // What the folder holds, as last listed plus what was written since:
+    // it is listed again only once that passes the bound. The writer's own.
+    std::optional<std::uint64_t> held;
+
+    std::mutex mutex;  // guards what follows
+    std::condition_variable wake, done;
+    std::deque<std::pair<std::string, std::string>> files;
+    std::size_t queued = 0;
+    bool busy = false;
+    bool stopping = false;
+    bool writable = true;
+    std::thread thread;
+};
+
 FaceCache::FaceCache(std::string folder, std::uint64_t mostBytes) : folder_(std::move(folder)), mostBytes_(mostBytes)
 {
+}
+
+FaceCache::~FaceCache() = default;
+FaceCache::FaceCache(FaceCache&&) noexcept = default;
+FaceCache& FaceCache::operator=(FaceCache&&) noexcept = default;
+
+void FaceCache::Finish()
+{
+    if (writer_)
+        writer_->Finish();
 }
 
 std::string FaceCache::UserFolder()
@@ -211,7 +313,7 @@ std::optional<PackedFaces> FaceCache::Find(std::string_view key, const std::vect
 
 void FaceCache::Store(std::string_view key, const std::vector<char32_t>& characters, const PackedFaces& faces)
 {
-    if (folder_.empty() || !writable_)
+    if (folder_.empty())
         return;
     std::string data(Magic);
     PutNumber(data, characters.size(), 4);
@@ -227,37 +329,42 @@ void FaceCache::Store(std::string_view key, const std::vector<char32_t>& charact
     }
     if (data.size() > mostBytes_)
         return;
+    try {
+        if (!writer_)
+            writer_ = std::make_unique<Writer>(folder_, mostBytes_);
+        writer_->Queue(FileOf(key, characters), std::move(data));
+    } catch (const std::system_error&) {
+        // No thread to write with: no cache.
+    }
+}
 
+bool FaceCache::Writer::Write(const std::string& path, const std::string& data)
+{
     // The folder and those above it, for the user alone.
     for (std::size_t slash = 1; slash != std::string::npos;) {
-        slash = folder_.find('/', slash + 1);
-        const std::string upTo = folder_.substr(0, slash);
-        if (::mkdir(upTo.c_str(), 0700) != 0 && errno != EEXIST) {
-            writable_ = false;
-            return;
-        }
+        slash = folder.find('/', slash + 1);
+        const std::string upTo = folder.substr(0, slash);
+        if (::mkdir(upTo.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
     }
-    const std::string path = FileOf(key, characters);
     std::string temporary = path + std::string(TemporaryMark) + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        writable_ = false;
-        return;
-    }
+    if (fd < 0)
+        return false;
     const bool written = WriteAll(fd, data) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        writable_ = false;
-        return;
+        return false;
     }
-    if (held_)
-        *held_ += data.size();
-    if (!held_ || *held_ > mostBytes_)
+    if (held)
+        *held += data.size();
+    if (!held || *held > mostBytes)
         Trim();
+    return true;
 }
 
-void FaceCache::Trim()
+void FaceCache::Writer::Trim()
 {
     struct Kept {
         std::string path;
@@ -266,16 +373,16 @@ void FaceCache::Trim()
     };
     std::vector<Kept> kept;
     std::uint64_t total = 0;
-    DIR* folder = ::opendir(folder_.c_str());
-    if (!folder)
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
         return;
     const std::time_t now = std::time(nullptr);
-    while (const dirent* entry = ::readdir(folder)) {
+    while (const dirent* entry = ::readdir(listing)) {
         const std::string_view name = entry->d_name;
         const bool temporary = name.find(TemporaryMark) != std::string_view::npos && name.find(Suffix) != std::string_view::npos;
         if (!temporary && !EndsWith(name, Suffix))
             continue;  // not ours
-        const std::string path = folder_ + "/" + std::string(name);
+        const std::string path = folder + "/" + std::string(name);
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;
@@ -287,19 +394,19 @@ void FaceCache::Trim()
         total += static_cast<std::uint64_t>(st.st_size);
         kept.push_back({path, static_cast<std::uint64_t>(st.st_size), st.st_mtim});
     }
-    ::closedir(folder);
-    held_ = total;
-    if (total <= mostBytes_)
+    ::closedir(listing);
+    held = total;
+    if (total <= mostBytes)
         return;
     std::sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
         return a.used.tv_sec != b.used.tv_sec ? a.used.tv_sec < b.used.tv_sec : a.used.tv_nsec < b.used.tv_nsec;
     });
-    const std::uint64_t down = mostBytes_ / 4 * 3;
+    const std::uint64_t down = mostBytes / 4 * 3;
     for (const Kept& file : kept) {
         if (total <= down)
             break;
         if (::unlink(file.path.c_str()) == 0 || errno == ENOENT)
             total -= file.size;
     }
-    held_ = total;
+    held = total;
 }

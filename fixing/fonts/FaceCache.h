@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,11 +38,13 @@ inline constexpr int FaceDeflateLevel = 6;
 //
 // A file is written whole under a temporary name, flushed to the disk, and
 // renamed into place: a run that stops halfway leaves no file that could be
-// read as a set. The files together are kept within mostBytes, those used
-// longest ago dropped first (a use touches a file's time): once they pass
-// it, down to three quarters of it, so that a run of new sets lists the
-// folder now and then, not at every set. A folder that
-// cannot be made or written only means no cache: nothing fails.
+// read as a set. The writing is done on a thread of the cache's own, so
+// that the run does not wait for the disk; Finish waits for it. The files
+// together are kept within mostBytes, those used longest ago dropped first
+// (a use touches a file's time): once they pass it, down to three quarters
+// of it, so that a run of new sets lists the folder now and then, not at
+// every set. A folder that cannot be made or written only means no cache:
+// nothing fails.
 //
 // One object a run, used from one thread; several runs (processes) may use
 // one folder at once.
@@ -51,6 +54,9 @@ public:
 
     // folder empty: no cache at all.
     explicit FaceCache(std::string folder, std::uint64_t mostBytes = MostBytes);
+    ~FaceCache();  // finishes the writing
+    FaceCache(FaceCache&&) noexcept;
+    FaceCache& operator=(FaceCache&&) noexcept;
 
     // $XDG_CACHE_HOME/bindwell, or ~/.cache/bindwell where it is not set
     // (or not an absolute path); empty where neither can be known.
@@ -61,20 +67,22 @@ public:
     std::optional<PackedFaces> Find(std::string_view key, const std::vector<char32_t>& characters);
 
     // Stores a set for key and characters, replacing one stored before, and
-    // drops the oldest sets past the bound. Nothing happens where the
-    // folder cannot be written.
+    // drops the oldest sets past the bound, behind the caller's back.
+    // Nothing happens where the folder cannot be written, nor while more
+    // than a few sets wait to be written.
     void Store(std::string_view key, const std::vector<char32_t>& characters, const PackedFaces& faces);
+
+    // Waits until every set stored is written (or found unwritable).
+    void Finish();
 
     const std::string& Folder() const { return folder_; }
 
 private:
+    struct Writer;  // the thread that writes, and what waits for it
+
     std::string FileOf(std::string_view key, const std::vector<char32_t>& characters) const;
-    void Trim();
 
     std::string folder_;
     std::uint64_t mostBytes_;
-    bool writable_ = true;  // false once a write failed: the run goes on without storing
-    // What the folder holds, as last listed plus what this run stored
-    // since: the folder is listed again only once that passes the bound.
-    std::optional<std::uint64_t> held_;
+    std::unique_ptr<Writer> writer_;  // from the first set stored
 };

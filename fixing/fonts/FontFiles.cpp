@@ -132,6 +132,7 @@ void FontStock::PutInto(const std::string& workingFolder, const std::optional<Cu
 
 void FontStock::Remove()
 {
+    cache_.Finish();  // the sets this run cut are kept before it ends
     stocked_ = false;
     cutSets_.clear();
     cutOrder_.clear();

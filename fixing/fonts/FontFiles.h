@@ -86,7 +86,8 @@ public:
     // cache, nor made earlier in the run).
     std::size_t SetsCut() const { return cutter_ ? cutter_->SetsCut() : 0; }
 
-    // Removes the run's copies; they go with the run.
+    // Removes the run's copies, which go with the run, once the sets it cut
+    // are written to the cache.
     void Remove();
 
 private:

@@ -120,6 +120,7 @@ TEST(FaceCache, TheBoundDropsTheSetsUsedLongestAgo)
     const std::vector<char32_t> a = {U'a'}, b = {U'b'}, c = {U'c'};
     FaceCache sizing(cache.path());
     sizing.Store("k", a, faces);
+    sizing.Finish();
     const std::uintmax_t oneSet = fs::file_size(CacheFiles(cache.path()).front());
     for (const std::string& file : CacheFiles(cache.path()))
         fs::remove(file);
@@ -129,6 +130,7 @@ TEST(FaceCache, TheBoundDropsTheSetsUsedLongestAgo)
     const auto storeAt = [&](const std::vector<char32_t>& set, long seconds) {
         const auto before = CacheFiles(cache.path());
         bounded.Store("k", set, faces);
+        bounded.Finish();
         for (const std::string& file : CacheFiles(cache.path()))
             if (std::find(before.begin(), before.end(), file) == before.end()) {
                 const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
