@@ -152,7 +152,8 @@ TEST_F(EReaderBooks, TheFacesAreCutDownToEveryCharacterOfTheBook)
 // Cut faces go into a book deflated as the cache of cut faces keeps them
 // (by libdeflate), in this run and the next, which reads them back from
 // $XDG_CACHE_HOME/bindwell; a cache folder that cannot be written fails no
-// run, and its books get the same faces.
+// run, and its books get the same faces. A small book's faces are cut to
+// whole pages of characters, which books share; a large book's to its own.
 TEST_F(EReaderBooks, CutFacesArePackedAsTheCacheKeepsThemAcrossRuns)
 {
     const std::string text = Package("en", {"a.xhtml"});
@@ -171,7 +172,12 @@ TEST_F(EReaderBooks, CutFacesArePackedAsTheCacheKeepsThemAcrossRuns)
     WriteFile(unwritable, "not a folder");
     ::setenv("XDG_CACHE_HOME", unwritable.c_str(), 1);
     const std::string third = Book("third.epub", text, {{"a.xhtml", page("third")}});
+    const std::string large = Book("large.epub", text, {{"a.xhtml", page("large")}},
+                                   {{"OEBPS/noise.bin", RandomBytes(600u << 10, 3), EntrySpec::File, true}});
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_TRUE(CharactersOf(EntryBytes(first, Faces[0])).count(U'\u00E9')) << "the page of \u00FC";
+    EXPECT_FALSE(CharactersOf(EntryBytes(large, Faces[0])).count(U'\u00E9')) << "the book's own characters";
+    EXPECT_TRUE(CharactersOf(EntryBytes(large, Faces[0])).count(U'\u00FC'));
     for (const char* face : Faces) {
         const std::string cut = EntryBytes(first, face);
         EXPECT_LT(cut.size(), ReadFile(InstalledFontFolder() + "/" + face).size() / 2) << face;
