@@ -28,6 +28,7 @@ using TransformCarriedFn = int (*)(int, const char* const*, ZpTransformFn, void*
 using PrefetchTransformedFn = int (*)(const char*, int, const char* const*, int, const char* const*, int,
                                       const char* const*, ZpTransformFn, void*);
 static_assert(std::is_same_v<TransformEntryFn, ZpTransformFn>);
+using OfferDeflatedFn = int (*)(const char*, const char*, uint64_t, uint32_t, uint64_t);
 
 static_assert(RunZipNotInitialized == ZE_NOINIT && RunZipCarriedEntryRefused == ZE_CARRIED);
 
@@ -270,6 +271,12 @@ int32_t SeeCarriedEntries(const std::vector<std::string>& patterns, const SeeEnt
     const int shown = seeCarried(static_cast<int>(names.size()), names.data(), SeeCallback,
                                  const_cast<SeeEntry*>(&see));
     return shown < 0 ? RunZipCarriedEntryRefused : shown;
+}
+
+bool OfferDeflatedEntry(const std::string& name, std::string_view deflated, std::uint32_t crc, std::uint64_t size)
+{
+    const auto offer = EntryPoint<OfferDeflatedFn>(Library(), "ZpOfferDeflated");
+    return offer && !deflated.empty() && offer(name.c_str(), deflated.data(), deflated.size(), crc, size) != 0;
 }
 
 int32_t RunZip()

@@ -46,6 +46,15 @@ int32_t SeeCarriedEntries(const std::vector<std::string>& patterns, const SeeEnt
 // one of them turned out damaged: the archive was not written.
 inline constexpr int32_t RunZipCarriedEntryRefused = 61;
 
+// Our addition: hands the library deflated, a raw deflate stream of size
+// bytes with CRC-32 crc, for the files named name (entry names) packed from
+// now on, which then take these bytes as they are once the library has
+// seen them inflate to the file's own (ZpOfferDeflated): bytes deflated
+// once and kept, packed into every book that gets the file. False where
+// the library lacks that entry point or refuses: the files are deflated as
+// any other.
+bool OfferDeflatedEntry(const std::string& name, std::string_view deflated, std::uint32_t crc, std::uint64_t size);
+
 // The library's file name, found beside the program first. Tests point
 // the binding at a library of their own; the next call loads it.
 inline constexpr char ZipLibraryName[] = "libzip32.so";

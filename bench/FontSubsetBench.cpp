@@ -4,12 +4,17 @@
 // whole faces. The counters give the cut faces' sizes, raw and deflated at
 // level 9 as the new book packs them.
 #include "BookCharacters.h"
+#include "FaceCache.h"
 #include "FontFiles.h"
 #include "FontSubsets.h"
 #include "TextFile.h"
 
 #include <benchmark/benchmark.h>
+#include <libdeflate.h>
 #include <zlib.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -48,11 +53,11 @@ std::string Chapter(bool german, std::size_t size)
     return chapter + "</body>\n</html>\n";
 }
 
-std::vector<char32_t> CharactersOf(bool german)
+std::vector<char32_t> CharactersOf(bool german, char32_t page = 1)
 {
     BookCharacters book;
     book.AddContentDocument(Chapter(german, 64u << 10));
-    return book.Characters();
+    return book.Characters(page);
 }
 
 std::size_t Deflated(const std::string& bytes)
@@ -132,6 +137,49 @@ void DeflateCutFaces(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * faces->Size()));
 }
 
+// The four cut faces, exact (page 1) or cut to pages of characters, deflated
+// by libdeflate at a level against zlib at 9 (level 0 here): the time and
+// the packed size of the set, which every book of that set carries.
+void DeflateCutSet(benchmark::State& state)
+{
+    const int level = static_cast<int>(state.range(1));
+    const std::shared_ptr<const SubsetFaces> faces =
+        FontSubsetter().FacesFor(CharactersOf(true, static_cast<char32_t>(state.range(0))));
+    libdeflate_compressor* deflater = level > 0 ? libdeflate_alloc_compressor(level) : nullptr;
+    std::string out(1u << 20, '\0');
+    std::size_t packed = 0;
+    for (auto _ : state) {
+        packed = 0;
+        for (const std::string& face : faces->bytes)
+            packed += deflater ? libdeflate_deflate_compress(deflater, face.data(), face.size(), out.data(), out.size())
+                               : Deflated(face);
+    }
+    if (deflater)
+        libdeflate_free_compressor(deflater);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * faces->Size()));
+    state.counters["cut_KB"] = static_cast<double>(faces->Size()) / 1024;
+    state.counters["packed_KB"] = static_cast<double>(packed) / 1024;
+}
+
+// A set stored in the cache of cut faces read back: the file read, every
+// face inflated and checked. What a warm run pays once per set instead of
+// cutting and deflating.
+void CachedSetReadBack(benchmark::State& state)
+{
+    const std::vector<char32_t> characters = CharactersOf(true);
+    const std::shared_ptr<const SubsetFaces> faces = FontSubsetter().FacesFor(characters);
+    const std::string folder = std::filesystem::temp_directory_path() / ("face-cache-bench-" + std::to_string(::getpid()));
+    FaceCache cache(folder);
+    PackedFaces packed;
+    for (std::size_t i = 0; i < packed.size(); ++i)
+        packed[i] = PackFace(faces->bytes[i]);
+    cache.Store("bench", characters, packed);
+    cache.Finish();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cache.Find("bench", characters));
+    std::filesystem::remove_all(folder);
+}
+
 // A set cut before: what a library of books with the same characters pays.
 void KeptFourFaces(benchmark::State& state)
 {
@@ -148,5 +196,10 @@ BENCHMARK(CollectChapter)->ArgName("german")->Arg(0)->Arg(1)->Unit(benchmark::kM
 BENCHMARK(BookCharacterSet)->ArgName("german")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SubsetFourFaces)->ArgName("german")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeflateCutFaces)->ArgName("german")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeflateCutSet)
+    ->ArgNames({"page", "level"})
+    ->ArgsProduct({{1, 32, 128}, {0, 6, 9, 12}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(CachedSetReadBack)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeptFourFaces)->ArgName("german")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -54,6 +54,11 @@ if [ -z "$(ls -A "$corpus")" ]; then
       printf '\001<package version="3.0"><metadata>\n  <dc:title>T</dc:title>\n  <meta name="cover" content="x"/>'\
 '</metadata><manifest><item id="c" href="Images/Cover.jpg" media-type="image/jpeg" properties="svg"/>'\
 '<item id="cover" href="c.xhtml" media-type="application/xhtml+xml"/></manifest></package>' >"$corpus/cover" ;;
+    fuzz_face_cache)
+      # over a valid file: at its start, in the characters, in the first face
+      printf '\000\000BWFACES2' >"$corpus/magic"
+      printf '\010\000\377\377' >"$corpus/count"
+      printf '\040\000\001' >"$corpus/face" ;;
     fuzz_references)
       printf '\001<package xmlns="http://www.idpf.org/2007/opf"><manifest>\r\n  <item id="a" href="a.css"/>\r\n'\
 '<opf:item xmlns:opf="http://www.idpf.org/2007/opf" id="b" href="Styles/a.css"></opf:item></manifest>'\

@@ -21,6 +21,9 @@ fonts=$(sed -n 's/^LIBERATION_FONTS:PATH=//p' build/CMakeCache.txt)
 python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library "$@"
 python3 bench/pipeline_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library \
   --small --books 1000 --runs 3
+python3 bench/face_cache_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library
+python3 bench/face_cache_bench.py --cli build/bin/bindwell-cli --fonts "$fonts" --library build/bench-library \
+  --small --books 1000 --runs 3
 library=$(find build/bench-library -mindepth 1 -maxdepth 1 -type d -name 'Books-*' ! -name '*-images' | head -1)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -12,5 +12,5 @@ seconds="${1:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBINDWELL_FUZZ=ON -DBINDWELL_TESTS=OFF -DBINDWELL_BENCH=OFF \
   -DBINDWELL_FUZZ_SECONDS="$seconds" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBINDWELL_WERROR="${BINDWELL_WERROR:-OFF}"
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_unzip fuzz_stylesheet fuzz_package fuzz_characters \
-  fuzz_kindle fuzz_references fuzz_kobo
-ctest --test-dir build-fuzz --output-on-failure -j7
+  fuzz_kindle fuzz_references fuzz_pictures fuzz_kobo fuzz_face_cache
+ctest --test-dir build-fuzz --output-on-failure -j9

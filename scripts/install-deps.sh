@@ -12,7 +12,7 @@ packages=(
   libzip-dev zlib1g-dev
   libexttextcat-dev
   libvips-dev libvips-tools  # libvips-tools: the pictures fuzzer's seeds
-  libharfbuzz-dev libfreetype-dev
+  libharfbuzz-dev libfreetype-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 iso-codes
   zip unzip

@@ -194,11 +194,23 @@ void MakeKoboDocuments(const std::map<std::string, std::string>& documents, Kobo
     fix.changed |= !edited.empty();
 }
 
-// The faces are cut down to whole pages of characters: each character of
-// a book's own brings in the 128 code points around it, so that books of
-// one script and language share one cut, cut and packed once for a
-// library, for some kilobytes more a book.
+// How finely a book's faces are cut. A set of cut faces costs some 3 ms to
+// cut and deflate once (then it is kept across runs, see FaceCache), and
+// an exact cut to the book's own characters is some two fifths smaller
+// than a cut to whole pages of 128 code points, which books of one script
+// and language share. Exact cuts pay where the book is large enough that
+// a set of its own costs little against reading it: from ExactCutsFrom
+// bytes. Smaller books, whose reading costs about as much as a cut, share
+// pages (see bench/README.md).
+constexpr std::uintmax_t ExactCutsFrom = 512u << 10;
 constexpr char32_t CutPage = 128;
+
+char32_t CutPageFor(const std::string& book)
+{
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(book, ec);
+    return !ec && size >= ExactCutsFrom ? 1 : CutPage;
+}
 
 // The names of the book's content documents, as patterns.
 std::vector<std::string> ContentPatterns(const std::string& folder, const std::vector<EditedFile>& files,
@@ -214,11 +226,11 @@ std::vector<std::string> ContentPatterns(const std::string& folder, const std::v
 
 // Reads the book's content documents where an option needs them, through
 // content, once: for Send to Kindle (KindleReadiness), with cutFaces for
-// the characters the faces are cut down to, and for the links to the
-// deleted stylesheets (StylesheetLinks), which Send to Kindle sees taken
+// the characters the faces are cut down to (to pages of page code points),
+// and for the links to the deleted stylesheets (StylesheetLinks), which Send to Kindle sees taken
 // out and writes over. nullopt when they cannot be read from the book as
 // it would be carried: then it is unpacked whole.
-std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces,
+std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions& options, bool cutFaces, char32_t page,
                                      const std::set<std::string>& deletedStylesheets, ContentReader& content,
                                      FontStock& fonts, FixRecord& record)
 {
@@ -307,7 +319,7 @@ std::optional<ContentFix> FixContent(const std::string& folder, const FixOptions
     if (!fix.leftAlone)
         content.Write(edits);
     if (characters && !fix.leftAlone && characters->Readable())
-        fix.cut = fonts.Cut(characters->Characters(CutPage));
+        fix.cut = fonts.Cut(characters->Characters(page));
     return fix;
 }
 
@@ -513,7 +525,7 @@ AttemptResult FixBookOnce(NewArchive archive, BookScratch& scratch, Attempt atte
         const std::unique_ptr<ContentReader> reader =
             carry ? CarriedContent(book, folder, edited) : UnpackedContent(folder);
         std::optional<ContentFix> fixed =
-            FixContent(folder, options, cutFaces, walk.deletedStylesheets, *reader, scratch.fonts, record);
+            FixContent(folder, options, cutFaces, CutPageFor(book), walk.deletedStylesheets, *reader, scratch.fonts, record);
         if (!fixed)
             return CarryRefused{};
         content = std::move(*fixed);
@@ -554,6 +566,12 @@ AttemptResult FixBookOnce(NewArchive archive, BookScratch& scratch, Attempt atte
 
     if (options.intlFonts) {
         scratch.fonts.PutInto(PathText::AsFolder(folder), content.cut);
+        // Cut faces go in as they were deflated once, when cut or read
+        // back from the cache: the same bytes in every book and every run.
+        if (const auto* deflated = content.cut ? scratch.fonts.Deflated(*content.cut) : nullptr)
+            for (std::size_t i = 0; i < deflated->size(); ++i)
+                OfferDeflatedEntry(LiberationFaces::CopyOrder[i].fileName, (*deflated)[i].deflated,
+                                   (*deflated)[i].crc, (*deflated)[i].size);
         if (!holdsTheFonts)
             record.faces = content.cut ? FixRecord::Faces::Cut : FixRecord::Faces::Whole;
     }

@@ -62,23 +62,47 @@ std::optional<FontStock::CutSet> FontStock::Cut(const std::vector<char32_t>& cha
     const std::vector<char32_t> covered = Cutter().Covered(characters);
     if (const auto kept = cutSets_.find(covered); kept != cutSets_.end())
         return kept->second;
-    const std::shared_ptr<const SubsetFaces> faces = Cutter().FacesFor(covered);
-    if (!faces)
-        return std::nullopt;
+    // Cut in an earlier run, or else cut now, deflated once and kept for
+    // the runs to come.
+    const std::string key = Cutter().WholeFacesDigest();
+    std::optional<PackedFaces> packed = cache_.Find(key, covered);
+    if (!packed) {
+        const std::shared_ptr<const SubsetFaces> faces = Cutter().FacesFor(covered);
+        if (!faces)
+            return std::nullopt;
+        packed.emplace();
+        for (std::size_t i = 0; i < packed->size(); ++i)
+            (*packed)[i] = PackFace(faces->bytes[i]);
+        cache_.Store(key, covered, *packed);
+    }
     Stock();
     const CutSet set = PathText::Join(folder_, "cut-" + std::to_string(++cutsMade_));
-    for (const LiberationFace& face : LiberationFaces::CopyOrder) {
-        WriteWholeFile(PathText::Join(set, face.fileName), faces->Of(face));
-        knownCuts_.insert({face.fileName, FingerprintOfBytes(faces->Of(face))});
+    std::array<DeflatedFace, 4> deflated;
+    for (std::size_t i = 0; i < packed->size(); ++i) {
+        PackedFace& face = (*packed)[i];
+        const char* name = LiberationFaces::CopyOrder[i].fileName;
+        WriteWholeFile(PathText::Join(set, name), face.bytes);
+        knownCuts_.insert({name, {face.bytes.size(), face.crc}});
+        deflated[i] = {std::move(face.deflated), face.crc, face.bytes.size()};
     }
+    if (std::all_of(deflated.begin(), deflated.end(), [](const DeflatedFace& face) { return !face.deflated.empty(); }))
+        deflated_.emplace(set, std::move(deflated));
     cutSets_.emplace(covered, set);
     cutOrder_.push_back(covered);
     if (cutOrder_.size() > MostCutSets) {
-        DeleteFolderIfExists(cutSets_.at(cutOrder_.front()));
+        const CutSet oldest = cutSets_.at(cutOrder_.front());
+        DeleteFolderIfExists(oldest);
+        deflated_.erase(oldest);
         cutSets_.erase(cutOrder_.front());
         cutOrder_.pop_front();
     }
     return set;
+}
+
+const std::array<FontStock::DeflatedFace, 4>* FontStock::Deflated(const CutSet& set) const
+{
+    const auto found = deflated_.find(set);
+    return found == deflated_.end() ? nullptr : &found->second;
 }
 
 bool FontStock::IsOurs(const LiberationFace& face, const FileFingerprint& listed,
@@ -108,8 +132,10 @@ void FontStock::PutInto(const std::string& workingFolder, const std::optional<Cu
 
 void FontStock::Remove()
 {
+    cache_.Finish();  // the sets this run cut are kept before it ends
     stocked_ = false;
     cutSets_.clear();
     cutOrder_.clear();
+    deflated_.clear();
     DeleteFolderIfExists(folder_);
 }

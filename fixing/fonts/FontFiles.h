@@ -2,9 +2,11 @@
 
 // The run's copies of the four faces, whole or cut, and how a book's faces are told for ours.
 
+#include "FaceCache.h"
 #include "FaceSource.h"
 #include "FontSubsets.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -34,10 +36,19 @@ std::optional<FileFingerprint> FingerprintOf(const std::string& path);
 // into each book's working folder, which gives the book the same bytes as
 // a copy without writing them again for every book (and the packer packs
 // each set once). A link that cannot be made is a copy.
+//
+// Cut sets are kept across runs in a FaceCache with their deflated bytes:
+// a set cut in an earlier run (or by another book) is read back, not cut
+// again, and its faces go into each book as the cache holds them
+// (Deflated).
 class FontStock {
 public:
-    // folder: where the run keeps its copies (beside the working folder).
-    explicit FontStock(std::string folder) : folder_(std::move(folder)) {}
+    // folder: where the run keeps its copies (beside the working folder);
+    // cacheFolder: where cut sets are kept across runs (empty: nowhere).
+    explicit FontStock(std::string folder, std::string cacheFolder = FaceCache::UserFolder())
+        : folder_(std::move(folder)), cache_(std::move(cacheFolder))
+    {
+    }
 
     // A set of the four faces cut down to some characters, written out
     // beside the whole ones (a folder of the run's).
@@ -60,7 +71,23 @@ public:
     // bytes gives the book's face, read only when the listing cannot tell.
     bool IsOurs(const LiberationFace& face, const FileFingerprint& listed, const std::function<std::string()>& bytes);
 
-    // Removes the run's copies; they go with the run.
+    // One face of a cut set as the book is to hold it: the face's bytes
+    // deflated (a raw deflate stream), their CRC-32 and size.
+    struct DeflatedFace {
+        std::string deflated;
+        std::uint32_t crc = 0;
+        std::uint64_t size = 0;
+    };
+    // The four faces of a set Cut gave, deflated once, in copy order;
+    // nullptr when they are not (the packer deflates them).
+    const std::array<DeflatedFace, 4>* Deflated(const CutSet& set) const;
+
+    // How many sets this run cut with HarfBuzz (not read back from the
+    // cache, nor made earlier in the run).
+    std::size_t SetsCut() const { return cutter_ ? cutter_->SetsCut() : 0; }
+
+    // Removes the run's copies, which go with the run, once the sets it cut
+    // are written to the cache.
     void Remove();
 
 private:
@@ -78,4 +105,6 @@ private:
     std::deque<std::vector<char32_t>> cutOrder_;
     std::size_t cutsMade_ = 0;
     std::set<std::pair<std::string, FileFingerprint>> knownCuts_;  // by face file name
+    FaceCache cache_;
+    std::map<CutSet, std::array<DeflatedFace, 4>> deflated_;  // of the sets in cutSets_
 };

@@ -6,6 +6,8 @@
 
 #include <hb-subset.h>
 
+#include <QCryptographicHash>
+
 #include <algorithm>
 
 namespace {
@@ -234,6 +236,24 @@ bool FontSubsetter::IsCutFace(const LiberationFace& face, std::string_view candi
         if (std::string_view(LiberationFaces::CopyOrder[i].fileName) == face.fileName)
             return faces[i]->face && IsCutOf(faces[i]->face.get(), faces[i]->unicodes.get(), candidate);
     return false;
+}
+
+std::string FontSubsetter::WholeFacesDigest()
+{
+    const std::vector<std::unique_ptr<Face>>& faces = WholeFaces();
+    const std::lock_guard lock(mutex_);
+    if (digest_.empty()) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        const std::string version = std::string("harfbuzz ") + hb_version_string() + "\n";
+        hash.addData(QByteArrayView(version.data(), static_cast<qsizetype>(version.size())));
+        for (const std::unique_ptr<Face>& face : faces) {
+            const std::string size = std::to_string(face->bytes.size()) + "\n";
+            hash.addData(QByteArrayView(size.data(), static_cast<qsizetype>(size.size())));
+            hash.addData(QByteArrayView(face->bytes.data(), static_cast<qsizetype>(face->bytes.size())));
+        }
+        digest_ = hash.result().toHex().toStdString();
+    }
+    return digest_;
 }
 
 std::vector<char32_t> FontSubsetter::Covered(const std::vector<char32_t>& characters)

@@ -89,6 +89,11 @@ public:
     // (and raising as it does).
     bool IsCutFace(const LiberationFace& face, std::string_view candidate);
 
+    // A hash of what every cut depends on: the four whole faces' bytes and
+    // the HarfBuzz that cuts them. Equal digests and characters give equal
+    // cuts (what the cache of cut faces is keyed by).
+    std::string WholeFacesDigest();
+
     // How many sets have been cut so far (not taken from the kept ones).
     std::size_t SetsCut() const { return setsCut_; }
 
@@ -108,6 +113,7 @@ private:
     const std::size_t mostBytes_;
     std::mutex mutex_;                        // guards what follows
     std::vector<std::unique_ptr<Face>> faces_;  // in CopyOrder, once read
+    std::string digest_;                      // once asked for
     std::list<Kept> kept_;                    // the most recently used first
     std::size_t keptBytes_ = 0;
     std::atomic<std::size_t> setsCut_ = 0;

@@ -182,6 +182,16 @@ ZIP32_API int ZpPrefetchTransformed(const char* archivePath, int patternCount, c
                                     int seenCount, const char* const* seen, int transformedCount,
                                     const char* const* transformed, ZpTransformFn transform, void* context);
 
+/* Our extension, looked up like ZpSetReference: deflated (length bytes) is
+ * a raw deflate stream of size bytes with CRC-32 crc. A file packed from
+ * now on, in any archive, whose entry is named name and whose bytes have
+ * that size and CRC-32 takes these bytes as they are, instead of being
+ * deflated anew (at any level but 0, which stores), once they are seen to
+ * inflate to exactly the file's own bytes; an entry a reference gives its
+ * bytes to keeps those. The library keeps the most recent offers within
+ * its memory budget. Non-zero when accepted. */
+ZIP32_API int ZpOfferDeflated(const char* name, const char* deflated, uint64_t length, uint32_t crc, uint64_t size);
+
 #ifdef __cplusplus
 }
 #endif

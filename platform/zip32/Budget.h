@@ -5,9 +5,9 @@
 // Every memory limit of the library, in one place. What the library holds
 // at once is at most
 //
-//     Waiting + Held + Repeats + per thread, the entry it packs
+//     Waiting + Held + Repeats + Offered + per thread, the entry it packs
 //
-// that is 32 + 24 + 48 MB and, for each of at most eight threads, one
+// that is 32 + 24 + 48 + 8 MB and, for each of at most eight threads, one
 // entry's bytes and their packing (at most 2 x WholeEntry for an entry
 // read whole; a larger one is read in pieces). An archive of at most
 // InMemoryArchive is assembled in memory, and then its entries, at most
@@ -44,5 +44,9 @@ constexpr std::size_t InMemoryArchive = 32 * MB;
 // RepeatEntry, all together at most Repeats.
 constexpr std::size_t RepeatEntry = 4 * MB;
 constexpr std::size_t Repeats = 48 * MB;
+
+// Deflated bytes callers offered for files to come (ZpOfferDeflated), with
+// the files' own bytes once checked: a few sets of four cut faces.
+constexpr std::size_t Offered = 8 * MB;
 
 }  // namespace platform::budget

@@ -3,6 +3,7 @@
 #include "Budget.h"
 #include "CarriedCheck.h"
 #include "FileIdentity.h"
+#include "OfferedDeflates.h"
 
 #include <zip.h>
 #include <zlib.h>
@@ -367,8 +368,10 @@ PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::fu
         linked = st.st_nlink > 1;
         // A file packed before whose bytes are still the same needs no
         // CRC-32 of its own: it is the one it had then.
+        // Bytes offered for the file come first, as they do below.
         if (level > 0 && !job.reference)
-            if (const auto known = g_repeats.KeyFor(*file, level); known && g_repeats.Find(*known, raw, out)) {
+            if (const auto known = g_repeats.KeyFor(*file, level);
+                known && (TakeOffered(job.name, raw, std::get<1>(*known), out) || g_repeats.Find(*known, raw, out))) {
                 out.facts.crc = std::get<1>(*known);
                 return out;
             }
@@ -385,6 +388,11 @@ PackOutcome PackEntry(const PackJob& job, ReferenceReader* reader, const std::fu
     const RepeatCache::Key key{out.facts.size, out.facts.crc, level};
     if (file)
         g_repeats.NoteFile(*file, key);
+    if (!job.carried && TakeOffered(job.name, raw, out.facts.crc, out)) {
+        // The same file linked into the next folder is found by its identity.
+        g_repeats.Offer(key, raw, out, linked);
+        return out;
+    }
     if (g_repeats.Find(key, raw, out))
         return out;
     std::string packed;

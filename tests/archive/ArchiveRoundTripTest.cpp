@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <zip.h>
+#include <zlib.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -183,6 +184,55 @@ TEST_F(ArchiveRoundTrip, AReferenceArchiveGivesTheCompressedBytesOfUnchangedFile
     EXPECT_EQ(methods.at("stored-text.txt"), 8) << "deflating it gains";
     EXPECT_EQ(methods.at("stored-noise.bin"), 0);
     EXPECT_EQ(methods.at("grown.bin"), 0) << "deflated to more than its size";
+}
+
+// Deflated bytes offered for a file are its entry's as they are, at any
+// level but 0, and only when they inflate to the file's own bytes under
+// the file's own name: a false offer (the size and CRC-32 of the file, the
+// bytes of another) or one for another name is not taken.
+TEST_F(ArchiveRoundTrip, OfferedDeflatedBytesAreTakenOnlyWhenTheyInflateToTheFile)
+{
+    std::string text;
+    for (int i = 0; text.size() < 100000; ++i)
+        text += "Glyph " + std::to_string(i) + " of a face cut down to a book.\n";
+    std::string other = text;
+    other[500] ^= 1;
+    const auto deflateAtOne = [](const std::string& bytes) {
+        z_stream z{};
+        deflateInit2(&z, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+        std::string out(deflateBound(&z, bytes.size()), '\0');
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+        z.avail_in = static_cast<uInt>(bytes.size());
+        z.next_out = reinterpret_cast<Bytef*>(out.data());
+        z.avail_out = static_cast<uInt>(out.size());
+        deflate(&z, Z_FINISH);
+        out.resize(z.total_out);
+        deflateEnd(&z);
+        return out;
+    };
+    const auto crcOf = [](const std::string& bytes) {
+        return static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                                static_cast<uInt>(bytes.size())));
+    };
+    for (const char* name : {"offered.ttf", "lied.ttf", "named.ttf"})
+        WriteFile(dir / (std::string("in/") + name), text);
+    ASSERT_EQ(Pack(dir / "in", dir / "plain.zip"), 0);
+
+    const std::string atOne = deflateAtOne(text);
+    ASSERT_NE(atOne, PackedEntryBytes(dir / "plain.zip", "offered.ttf"));
+    EXPECT_TRUE(OfferDeflatedEntry("offered.ttf", atOne, crcOf(text), text.size()));
+    EXPECT_TRUE(OfferDeflatedEntry("lied.ttf", deflateAtOne(other), crcOf(text), text.size()));
+    EXPECT_TRUE(OfferDeflatedEntry("another.ttf", atOne, crcOf(text), text.size()));
+    ASSERT_EQ(Pack(dir / "in", dir / "offered.zip"), 0);
+    ASSERT_EQ(Pack(dir / "in", dir / "stored.zip", '0'), 0);
+
+    const auto contents = ZipContents(dir / "offered.zip");
+    ASSERT_TRUE(contents.has_value()) << "every entry unpacks with a good CRC";
+    EXPECT_EQ(contents->at("lied.ttf"), text);
+    EXPECT_EQ(PackedEntryBytes(dir / "offered.zip", "offered.ttf"), atOne);
+    for (const char* name : {"lied.ttf", "named.ttf"})
+        EXPECT_EQ(PackedEntryBytes(dir / "offered.zip", name), PackedEntryBytes(dir / "plain.zip", name)) << name;
+    EXPECT_EQ(ZipMethods(dir / "stored.zip").at("offered.ttf"), 0) << "level 0 stores";
 }
 
 // Every entry of an archive as a packer leaves it, in order: name, method,

@@ -80,6 +80,7 @@ protected:
     {
         ::chmod(runtime.path().c_str(), 0700);
         ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", cache.path().c_str(), 1);
         SettingsStore::LoadOptions();  // the fonts embedded, cut down (the first-run values)
         SettingsStore::PutOption(OptionKey::KeepOriginals, false);
         window.folder = library.path();
@@ -109,7 +110,7 @@ protected:
     }
 
     ScratchSettings settings;
-    TempFolder library, runtime;
+    TempFolder library, runtime, cache;
     FakePrompter prompter;
     FakeWindow window;
 };
@@ -148,6 +149,44 @@ TEST_F(EReaderBooks, TheFacesAreCutDownToEveryCharacterOfTheBook)
     ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary);
     for (const auto& [book, bytes] : once)
         EXPECT_TRUE(ReadFile(book) == bytes) << book << ": a second pass changes nothing";
+}
+
+// Cut faces go into a book deflated as the cache of cut faces keeps them
+// (by libdeflate), in this run and the next, which reads them back from
+// $XDG_CACHE_HOME/bindwell; a cache folder that cannot be written fails no
+// run, and its books get the same faces. A small book's faces are cut to
+// whole pages of characters, which books share; a large book's to its own.
+TEST_F(EReaderBooks, CutFacesArePackedAsTheCacheKeepsThemAcrossRuns)
+{
+    const std::string text = Package("en", {"a.xhtml"});
+    const auto page = [](const std::string& name) { return Page("<p>Gr\xC3\xBC\xC3\x9F Gott, " + name + "</p>"); };
+    const std::string first = Book("first.epub", text, {{"a.xhtml", page("first")}});
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(cache / "bindwell"))
+        kept.push_back(entry.path().filename());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(kept.front().ends_with(".faces")) << kept.front();
+
+    const std::string second = Book("second.epub", text, {{"a.xhtml", page("second")}});
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    const std::string unwritable = cache / "file";
+    WriteFile(unwritable, "not a folder");
+    ::setenv("XDG_CACHE_HOME", unwritable.c_str(), 1);
+    const std::string third = Book("third.epub", text, {{"a.xhtml", page("third")}});
+    const std::string large = Book("large.epub", text, {{"a.xhtml", page("large")}},
+                                   {{"OEBPS/noise.bin", RandomBytes(600u << 10, 3), EntrySpec::File, true}});
+    ASSERT_EQ(StartBatchRun(window), RunOutcome::Summary) << prompter.texts().back();
+    EXPECT_TRUE(CharactersOf(EntryBytes(first, Faces[0])).count(U'\u00E9')) << "the page of \u00FC";
+    EXPECT_FALSE(CharactersOf(EntryBytes(large, Faces[0])).count(U'\u00E9')) << "the book's own characters";
+    EXPECT_TRUE(CharactersOf(EntryBytes(large, Faces[0])).count(U'\u00FC'));
+    for (const char* face : Faces) {
+        const std::string cut = EntryBytes(first, face);
+        EXPECT_LT(cut.size(), ReadFile(InstalledFontFolder() + "/" + face).size() / 2) << face;
+        EXPECT_TRUE(PackedEntryBytes(first, face) == PackFace(cut).deflated) << face;
+        EXPECT_TRUE(PackedEntryBytes(second, face) == PackedEntryBytes(first, face)) << face;
+        EXPECT_TRUE(PackedEntryBytes(third, face) == PackedEntryBytes(first, face)) << face;
+    }
 }
 
 // The markers of the lists a book's stylesheet styles, and the labels it

@@ -10,6 +10,16 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Every test program, and every program a test starts, keeps the cut faces
+// its runs cut in a cache folder of the build's, never in the user's: set
+// before main, so that it holds for every test whatever the test runner's
+// environment. A test that wants a cache of its own sets its own.
+const bool g_testCache = [] { return ::setenv("XDG_CACHE_HOME", BINDWELL_TEST_CACHE_DIR, 1) == 0; }();
+
+}  // namespace
+
 TempFolder::TempFolder()
 {
     std::string pattern = (fs::temp_directory_path() / "bindwell-test-XXXXXX").string();
