@@ -17,7 +17,6 @@ packages=(
   fonts-liberation2 iso-codes
   zip unzip
   epubcheck
-  imagemagick  # the pictures benchmark's yardstick only
   gvfs libglib2.0-bin dbus fusefat dosfstools
   xvfb xdotool at-spi2-core python3 python3-pyatspi python3-dbus python3-gi
   dpkg-dev file desktop-file-utils appstream groff-base
