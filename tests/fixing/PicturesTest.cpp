@@ -32,10 +32,16 @@ Image Flat(int width, int height, std::vector<double> colour,
     VipsImage *black = nullptr, *lit = nullptr, *out = nullptr;
     std::vector<double> ones(colour.size(), 1.0);
     vips_black(&black, width, height, "bands", static_cast<int>(colour.size()), nullptr);
-    vips_linear(black, &lit, ones.data(), colour.data(), static_cast<int>(colour.size()), "uchar", TRUE, nullptr);
-    vips_copy(lit, &out, "interpretation", kind, nullptr);
+    // 16-bit grey is 16 bits a pixel in memory too: a PNG of it is written
+    // from two bytes a pixel.
+    const VipsBandFormat format = kind == VIPS_INTERPRETATION_GREY16 ? VIPS_FORMAT_USHORT : VIPS_FORMAT_UCHAR;
+    VipsImage* cast = nullptr;
+    vips_linear(black, &lit, ones.data(), colour.data(), static_cast<int>(colour.size()), nullptr);
+    vips_cast(lit, &cast, format, nullptr);
+    vips_copy(cast, &out, "interpretation", kind, nullptr);
     g_object_unref(black);
     g_object_unref(lit);
+    g_object_unref(cast);
     return Image(out);
 }
 
