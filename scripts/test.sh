@@ -9,7 +9,7 @@
 #   3. the whole suite again, built with AddressSanitizer and
 #      UndefinedBehaviorSanitizer (the crash test aside: it runs in 1; and
 #      the epubcheck test, whose time goes to Java, not to our code);
-#   4. a short run of each fuzzing target (scripts/fuzz.sh, a minute each).
+#   4. a short run of each fuzzing target (scripts/fuzz.sh, half a minute each).
 # With --quick only the first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,5 +36,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_REL
 cmake --build build-asan -j"$(nproc)"
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E "CrashSafety|Epubcheck"
 
-echo "== fuzzing, a minute each"
-BINDWELL_WERROR=ON ./scripts/fuzz.sh 60
+echo "== fuzzing, half a minute each"
+BINDWELL_WERROR=ON ./scripts/fuzz.sh 30
