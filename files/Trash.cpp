@@ -237,16 +237,19 @@ std::string Trash::ReserveName(const std::string& path) const
     }
 }
 
-std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const std::string& path,
-                                          FileSystemObject::FolderFlush folderFlush) const
+std::string Trash::ReserveNameFor(const std::string& path) const
 {
-    const std::string absolute = fs::absolute(path).lexically_normal().string();
-    std::string name;
     try {
-        name = ReserveName(absolute);
+        return ReserveName(fs::absolute(path).lexically_normal().string());
     } catch (const RunTimeError& e) {
         throw RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
     }
+}
+
+std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const std::string& path,
+                                          FileSystemObject::FolderFlush folderFlush) const
+{
+    const std::string name = ReserveNameFor(path);
     const std::string filesFolder = PathText::Join(folder_, FilesFolder);
     const std::string kept = PathText::Join(filesFolder, name);
     const std::string infoFile = PathText::Join(PathText::Join(folder_, InfoFolder), name + InfoSuffix);
@@ -292,13 +295,7 @@ std::string Trash::ReplaceKeepingOriginal(const std::string& replacement, const 
 
 std::string Trash::MoveIn(const std::string& path) const
 {
-    const std::string absolute = fs::absolute(path).lexically_normal().string();
-    std::string name;
-    try {
-        name = ReserveName(absolute);
-    } catch (const RunTimeError& e) {
-        throw RunTimeError(e.number(), NotTrashed(path, folder_, e.description()));
-    }
+    const std::string name = ReserveNameFor(path);
     const std::string filesFolder = PathText::Join(folder_, FilesFolder);
     const std::string kept = PathText::Join(filesFolder, name);
     if (::rename(path.c_str(), kept.c_str()) != 0) {

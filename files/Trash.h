@@ -46,6 +46,8 @@ public:
 private:
     // Makes info/NAME.trashinfo for path under the first free NAME.
     std::string ReserveName(const std::string& path) const;
+    // ReserveName for the book at path, its failure saying the book did not go.
+    std::string ReserveNameFor(const std::string& path) const;
 
     std::string folder_;
     HardLinks links_;
